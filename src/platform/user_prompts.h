@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The questions and messages the program puts to the operator. The program talks to
+// this interface only, so tests answer with a scripted implementation and never wait
+// on a real modal dialog.
+class UserPrompts {
+public:
+    enum class Answer { Yes, No, Cancel, Ok };
+
+    virtual ~UserPrompts() = default;
+
+    // A plain message box with an OK button.
+    virtual void message(const QString &text) = 0;
+    // A warning box with OK and Cancel; returns Ok or Cancel.
+    virtual Answer warningOkCancel(const QString &text) = 0;
+    // A warning box with Yes, No and Cancel.
+    virtual Answer askYesNoCancel(const QString &text) = 0;
+    // A confirmation with Yes and No.
+    virtual Answer askYesNo(const QString &text) = 0;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "user_prompts.h"
+
+#include <QList>
+#include <QStringList>
+
+// Prompts for tests: records every text shown and answers questions from a script.
+// A question with no scripted answer left gets Cancel, the safe choice.
+class ScriptedPrompts : public UserPrompts {
+public:
+    QStringList shown;
+    QList<Answer> answers;
+
+    void message(const QString &text) override { shown << text; }
+    Answer warningOkCancel(const QString &text) override { return next(text); }
+    Answer askYesNoCancel(const QString &text) override { return next(text); }
+    Answer askYesNo(const QString &text) override { return next(text); }
+
+private:
+    Answer next(const QString &text)
+    {
+        shown << text;
+        return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
+    }
+};
