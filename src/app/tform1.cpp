@@ -1,7 +1,6 @@
 #include "tform1.h"
 
-TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
-{
+TForm1::TForm1(QWidget *parent) : QMainWindow(parent) {
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("ВЕЛАНТАР-ГРАФИЧЕСКИЙ"));
     setMinimumSize(320, 240);

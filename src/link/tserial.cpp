@@ -1,0 +1,112 @@
+#include "tserial.h"
+
+#include "port_names.h"
+#include "serial_port_policy.h"
+
+#include <QSerialPort>
+
+#include <algorithm>
+#include <limits>
+
+TSerial::TSerial() : port_(std::make_unique<QSerialPort>()) {}
+
+TSerial::~TSerial() {
+    Close();
+}
+
+bool TSerial::Open(int portNumber, int baudRate) {
+    if (open_)
+        return true;
+    portNumber_ = portNumber;
+
+    const QString device = PortNames::devicePath(portNumber);
+    if (device.isEmpty())
+        return false;
+
+    port_->setPortName(device);
+    if (!port_->open(QIODevice::ReadWrite))
+        return false;
+
+    const bool configured =
+        port_->setBaudRate(baudRate) && port_->setDataBits(QSerialPort::Data8) &&
+        port_->setParity(QSerialPort::NoParity) && port_->setStopBits(QSerialPort::TwoStop) &&
+        port_->setFlowControl(QSerialPort::NoFlowControl);
+    if (!configured) {
+        port_->close();
+        return false;
+    }
+    // The driver queue of the original line: at most this much input is held for us.
+    port_->setReadBufferSize(QueueSize);
+    port_->clear(QSerialPort::AllDirections);
+    port_->clearError();
+    open_ = true;
+    return true;
+}
+
+bool TSerial::Close() {
+    if (open_) {
+        port_->close();
+        open_ = false;
+    }
+    return true;
+}
+
+QString TSerial::deviceName() const {
+    return open_ ? port_->portName() : QString();
+}
+
+bool TSerial::clearErrors() {
+    if (!open_)
+        return false;
+    const QSerialPort::SerialPortError error = port_->error();
+    if (SerialPortPolicy::isFatal(error)) {
+        Close();
+        return false;
+    }
+    port_->clearError();
+    return true;
+}
+
+void TSerial::takeArrivedBytes() {
+    // A zero wait only looks at the device; it never blocks. It lets the port fill its
+    // buffer even when no event loop runs between two calls (as in tests driving the
+    // link tick by tick).
+    port_->waitForReadyRead(0);
+}
+
+int TSerial::BytesWaiting() {
+    if (!clearErrors())
+        return 0;
+    takeArrivedBytes();
+    if (!clearErrors())
+        return 0;
+    return int(std::min<qint64>(port_->bytesAvailable(), std::numeric_limits<int>::max()));
+}
+
+int TSerial::Read(quint8 *buffer, quint16 count) {
+    const int waiting = BytesWaiting();
+    if (waiting == 0 || count == 0)
+        return 0;
+    const qint64 wanted = std::min<qint64>(count, waiting);
+    const qint64 got = port_->read(reinterpret_cast<char *>(buffer), wanted);
+    return got > 0 ? int(got) : 0;
+}
+
+int TSerial::Write(const quint8 *buffer, quint16 count) {
+    if (!clearErrors() || count == 0)
+        return 0;
+    const qint64 queued = port_->write(reinterpret_cast<const char *>(buffer), count);
+    if (queued <= 0)
+        return 0;
+    if (port_->bytesToWrite() > 0)
+        port_->waitForBytesWritten(WriteWaitMs);
+    if (port_->bytesToWrite() > 0) {
+        // Not gone within the wait: count it as nothing written and drop the rest, so
+        // a stale request never reaches the analyser late.
+        port_->clear(QSerialPort::Output);
+        clearErrors();
+        return 0;
+    }
+    clearErrors();
+    return int(queued);
+}

@@ -5,10 +5,11 @@
 
 namespace {
 
-QString title() { return QApplication::applicationDisplayName(); }
+QString title() {
+    return QApplication::applicationDisplayName();
+}
 
-UserPrompts::Answer toAnswer(QMessageBox::StandardButton button)
-{
+UserPrompts::Answer toAnswer(QMessageBox::StandardButton button) {
     switch (button) {
     case QMessageBox::Yes:
         return UserPrompts::Answer::Yes;
@@ -23,26 +24,22 @@ UserPrompts::Answer toAnswer(QMessageBox::StandardButton button)
 
 } // namespace
 
-void MessageBoxPrompts::message(const QString &text)
-{
+void MessageBoxPrompts::message(const QString &text) {
     QMessageBox::information(parent_, title(), text, QMessageBox::Ok);
 }
 
-UserPrompts::Answer MessageBoxPrompts::warningOkCancel(const QString &text)
-{
+UserPrompts::Answer MessageBoxPrompts::warningOkCancel(const QString &text) {
     return toAnswer(QMessageBox::warning(parent_, title(), text,
                                          QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok));
 }
 
-UserPrompts::Answer MessageBoxPrompts::askYesNoCancel(const QString &text)
-{
+UserPrompts::Answer MessageBoxPrompts::askYesNoCancel(const QString &text) {
     return toAnswer(QMessageBox::warning(parent_, title(), text,
                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                          QMessageBox::Yes));
 }
 
-UserPrompts::Answer MessageBoxPrompts::askYesNo(const QString &text)
-{
+UserPrompts::Answer MessageBoxPrompts::askYesNo(const QString &text) {
     return toAnswer(QMessageBox::question(parent_, title(), text,
                                           QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes));
 }

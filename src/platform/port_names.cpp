@@ -9,8 +9,7 @@ namespace PortNames {
 
 namespace {
 
-int deviceRank(const QString &path)
-{
+int deviceRank(const QString &path) {
     const QString name = path.section('/', -1);
     if (name.startsWith("ttyUSB"))
         return 0;
@@ -22,15 +21,13 @@ int deviceRank(const QString &path)
 }
 
 // The trailing number of a device name, so that ttyS10 sorts after ttyS2.
-int deviceIndex(const QString &path)
-{
+int deviceIndex(const QString &path) {
     static const QRegularExpression trailingDigits("(\\d+)$");
     const auto match = trailingDigits.match(path);
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
-QStringList systemPorts()
-{
+QStringList systemPorts() {
     QStringList paths;
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
         paths << info.systemLocation();
@@ -39,10 +36,11 @@ QStringList systemPorts()
 
 } // namespace
 
-QString displayName(int portNumber) { return QStringLiteral("COM%1").arg(portNumber); }
+QString displayName(int portNumber) {
+    return QStringLiteral("COM%1").arg(portNumber);
+}
 
-QStringList orderedSystemPorts(const QStringList &devicePaths)
-{
+QStringList orderedSystemPorts(const QStringList &devicePaths) {
     QStringList sorted = devicePaths;
     std::stable_sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
         const int rankA = deviceRank(a), rankB = deviceRank(b);
@@ -56,8 +54,7 @@ QStringList orderedSystemPorts(const QStringList &devicePaths)
     return sorted;
 }
 
-QString devicePath(int portNumber)
-{
+QString devicePath(int portNumber) {
     if (portNumber < 1)
         return {};
 #ifdef Q_OS_WIN

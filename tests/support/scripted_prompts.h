@@ -18,8 +18,7 @@ public:
     Answer askYesNo(const QString &text) override { return next(text); }
 
 private:
-    Answer next(const QString &text)
-    {
+    Answer next(const QString &text) {
         shown << text;
         return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
     }

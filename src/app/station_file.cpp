@@ -1,0 +1,20 @@
+#include "station_file.h"
+
+#include "app_settings.h"
+#include "text_file_1251.h"
+
+namespace StationFile {
+
+bool read(const QString &path, QString &stationName) {
+    const TextFile1251::FirstLineResult first = TextFile1251::readFirstLine(path);
+    if (!first.ok)
+        return false;
+    stationName = first.line.left(kStationNameMaxLength);
+    return true;
+}
+
+bool write(const QString &path, const QString &stationName) {
+    return TextFile1251::writeLines(path, {stationName}, TextFile1251::LastLineEnd::Terminated);
+}
+
+} // namespace StationFile

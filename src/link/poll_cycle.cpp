@@ -1,0 +1,225 @@
+#include "poll_cycle.h"
+
+#include "address_map.h"
+#include "serial_channel.h"
+#include "tvelantar.h"
+
+using namespace AnalyserRequests;
+
+namespace {
+
+constexpr int HeaderAddress = 256;
+constexpr quint8 HeaderByteRead = 0xD1;  // second-space read, address bits 8..10 = 1
+constexpr quint8 HeaderByteWrite = 0x51; // second-space write, address bits 8..10 = 1
+constexpr quint8 ClockHold = 0x40;
+constexpr quint8 ClockRelease = 0xC0;
+
+// Words read by the settings-menu, after-zero and calibration gas cycles, in step order.
+constexpr std::array<int, 5> SettingsMenuWords = {327, 470, 451, 882, 1353};
+constexpr std::array<int, 4> ChannelStatusWords = {1581, 1645, 1709, 1773};
+constexpr std::array<int, 9> CalibrationGasWords = {1549, 1613, 1677, 1551, 1615,
+                                                    1679, 1553, 1617, 1681};
+
+} // namespace
+
+PollCycle::PollCycle(TVelantar &analyser, SerialChannel &serial)
+    : analyser_(analyser), serial_(serial) {}
+
+void PollCycle::reset() {
+    PollStep = 0;
+    ClockMode = ClockRunning;
+    PendingCommand.waiting = false;
+}
+
+int PollCycle::entry(int index) const {
+    return analyser_.AddressMap[index];
+}
+
+void PollCycle::tick(const Conditions &conditions) {
+    ++PollStep;
+    if (const auto request = buildStep(conditions)) {
+        analyser_.CommandBuffer[0] = request->header;
+        analyser_.CommandBuffer[1] = request->address;
+        analyser_.CommandBuffer[2] = request->data;
+    }
+    const auto &buffer = analyser_.CommandBuffer;
+    serial_.SendCommand(buffer[0], buffer[1], buffer[2]);
+}
+
+std::optional<AnalyserRequest> PollCycle::endOfCycle() {
+    analyser_.Decode();
+    PollStep = 0;
+    return std::nullopt;
+}
+
+std::optional<AnalyserRequest> PollCycle::buildStep(const Conditions &conditions) {
+    const int step = PollStep;
+    switch (PollMode) {
+    case SettingsMenu:
+        if (step >= 1 && step <= int(SettingsMenuWords.size()))
+            return wordRead(SettingsMenuWords[step - 1]);
+        return endOfCycle();
+    case AfterZero:
+        if (step >= 1 && step <= int(ChannelStatusWords.size())) {
+            if (step == int(ChannelStatusWords.size()))
+                PollMode = Normal; // the cycle goes on in the normal mode at step 5
+            return wordRead(ChannelStatusWords[step - 1]);
+        }
+        return endOfCycle();
+    case CalibrationGas:
+        if (step >= 1 && step <= int(CalibrationGasWords.size())) {
+            if (step == int(CalibrationGasWords.size())) {
+                PollMode = Normal;
+                PollStep = 0;
+            }
+            return wordRead(CalibrationGasWords[step - 1]);
+        }
+        return endOfCycle();
+    default:
+        return normalStep(conditions);
+    }
+}
+
+std::optional<AnalyserRequest> PollCycle::takePendingCommand() {
+    if (!PendingCommand.waiting)
+        return std::nullopt;
+    PendingCommand.waiting = false;
+    return AnalyserRequest{quint8(PendingCommand.header + highBits(PendingCommand.address)),
+                           lowByte(PendingCommand.address), PendingCommand.data};
+}
+
+AnalyserRequest PollCycle::clockByte(int address, quint8 data) const {
+    // A write while a clock write is pending, a byte read otherwise.
+    return {quint8((ClockMode | 0x10) + highBits(address)), lowByte(address), data};
+}
+
+std::optional<AnalyserRequest> PollCycle::normalStep(const Conditions &conditions) {
+    // Clock bytes in the order the analyser takes them, steps 7 to 13.
+    static constexpr std::array<int, 7> ClockEntries = {
+        AddressMap::ClockYear,   AddressMap::ClockCentury, AddressMap::ClockMonth,
+        AddressMap::ClockDay,    AddressMap::ClockHours,   AddressMap::ClockMinutes,
+        AddressMap::ClockSeconds};
+
+    const bool correctedCo = conditions.modeIndication && (analyser_.modeFlags & 0x10);
+    const bool oilTemperature = conditions.modeIndication && (analyser_.modeFlags & 0x20);
+    const int step = PollStep;
+    switch (step) {
+    case 1:
+        return wordRead(correctedCo ? TVelantar::CorrectedCoAddress : entry(AddressMap::CoWord));
+    case 2:
+        if (auto pending = takePendingCommand())
+            return pending;
+        return wordRead(entry(AddressMap::RpmWord));
+    case 3:
+        PollStep = conditions.printerAndTable ? 4 : 16;
+        return wordRead(entry(AddressMap::ChWord));
+    case 4:
+        return wordRead(entry(AddressMap::PolledWord11));
+    case 5:
+        return headerReadStep();
+    case 6:
+        if (ClockMode == ClockWritePending)
+            return byteWrite(entry(AddressMap::ClockControl), ClockHold);
+        return wordRead(entry(AddressMap::PolledWord7));
+    case 7:
+    case 8:
+    case 9:
+    case 10:
+    case 11:
+    case 12:
+    case 13: {
+        const int address = entry(ClockEntries[step - 7]);
+        return clockByte(address, analyser_.MainImage[address]);
+    }
+    case 14: {
+        const AnalyserRequest request = clockByte(entry(AddressMap::ClockControl), ClockRelease);
+        ClockMode = ClockRunning;
+        return request;
+    }
+    case 15:
+        return std::nullopt;
+    case 16:
+        if (analyser_.StateFlags & TVelantar::HeaderWriteRunning)
+            return headerWriteStep();
+        return wordRead(entry(AddressMap::PolledWord10));
+    case 17: {
+        PollStep = 20;
+        const int co2 = entry(AddressMap::Co2Word);
+        return wordRead(co2 == AddressMap::Missing ? entry(AddressMap::PolledWord10) : co2);
+    }
+    case 21: {
+        PollStep = 23;
+        const int o2 = entry(AddressMap::O2Word);
+        return wordRead(o2 == AddressMap::Missing ? entry(AddressMap::PolledWord10) : o2);
+    }
+    case 24:
+        PollStep = 25;
+        return wordRead(oilTemperature ? TVelantar::OilTemperatureAddress
+                                       : entry(AddressMap::LambdaWord));
+    case 25:
+        return takePendingCommand();
+    case 26:
+        return wordRead(TVelantar::ModeFlagsAddress);
+    case 27:
+        return wordRead(TVelantar::MenuFlagsAddress);
+    case 28:
+        return wordRead(TVelantar::PumpFlagsAddress);
+    default:
+        if (step >= 29)
+            return endOfCycle();
+        return std::nullopt; // steps the cycle jumps over
+    }
+}
+
+void PollCycle::startClockWrite() {
+    ClockMode = ClockWritePending;
+    PollStep = 5;
+}
+
+void PollCycle::startHeaderRead() {
+    headerReadCount = 0;
+    analyser_.StateFlags |= TVelantar::HeaderReadRunning;
+    headerReadRequested = true;
+}
+
+void PollCycle::startHeaderWrite(const std::array<quint8, HeaderSize> &header) {
+    headerBuffer = header;
+    headerWriteCount = 0;
+    analyser_.StateFlags |= TVelantar::HeaderWriteRunning;
+}
+
+std::optional<AnalyserRequest> PollCycle::headerReadStep() {
+    if (!headerReadRequested)
+        return std::nullopt;
+    if (!(analyser_.StateFlags & TVelantar::HeaderReadRunning))
+        return wordRead(entry(AddressMap::PolledWord8));
+    if (headerReadCount < HeaderSize) {
+        const AnalyserRequest request{HeaderByteRead, quint8(headerReadCount), 0};
+        if (observer_)
+            observer_->headerTransferProgress(headerReadCount * 100 / HeaderSize);
+        ++headerReadCount;
+        PollStep = 4;
+        return request;
+    }
+    analyser_.StateFlags &= ~TVelantar::HeaderReadRunning;
+    headerReadRequested = false;
+    if (observer_)
+        observer_->headerReadComplete();
+    return std::nullopt;
+}
+
+std::optional<AnalyserRequest> PollCycle::headerWriteStep() {
+    if (headerWriteCount < 2 * HeaderSize) {
+        const AnalyserRequest request{HeaderByteWrite, quint8(headerWriteCount),
+                                      headerBuffer[headerWriteCount % HeaderSize]};
+        ++headerWriteCount;
+        if (observer_)
+            observer_->headerTransferProgress(headerWriteCount * 100 / (2 * HeaderSize));
+        PollStep = 15;
+        return request;
+    }
+    analyser_.StateFlags &= ~TVelantar::HeaderWriteRunning;
+    if (observer_)
+        observer_->headerWriteComplete();
+    return std::nullopt;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "serial_channel.h"
+
+#include <memory>
+
+class QSerialPort;
+
+// The program's only access to a serial port. It opens one COM port by number (see
+// PortNames for how numbers map to devices), sets the analyser's line (9600 baud,
+// 8 data bits, no parity, 2 stop bits) and offers reads that never block when nothing
+// is waiting and writes that wait at most a second.
+class TSerial : public SerialChannel {
+public:
+    static constexpr int QueueSize = 10000;
+    static constexpr int WriteWaitMs = 1000;
+
+    TSerial();
+    ~TSerial() override;
+
+    bool Open(int portNumber, int baudRate) override;
+    bool Close() override;
+    int BytesWaiting() override;
+    int Read(quint8 *buffer, quint16 count) override;
+    int Write(const quint8 *buffer, quint16 count) override;
+    bool IsOpen() const override { return open_; }
+    int PortNumber() const override { return portNumber_; }
+
+    // The device path of the open port, for the options dialog.
+    QString deviceName() const;
+
+private:
+    // Clears line errors; closes the channel when the device has gone. Returns whether
+    // the channel is still open.
+    bool clearErrors();
+    // Pulls whatever the device has delivered into the port's buffer, without waiting.
+    void takeArrivedBytes();
+
+    std::unique_ptr<QSerialPort> port_;
+    bool open_ = false;
+    int portNumber_ = 0;
+};

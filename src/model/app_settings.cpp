@@ -1,0 +1,27 @@
+#include "app_settings.h"
+
+#include <QtGlobal>
+
+namespace {
+
+// The record is a block of kFieldCount words (checked beside its declaration), so field i
+// lies i words after its start.
+qint32 *fieldAddress(AppSettings *settings, int index) {
+    Q_ASSERT(index >= 0 && index < AppSettings::kFieldCount);
+    return reinterpret_cast<qint32 *>(reinterpret_cast<char *>(settings) +
+                                      std::size_t(index) * sizeof(qint32));
+}
+
+} // namespace
+
+qint32 &AppSettings::field(int index) {
+    return *fieldAddress(this, index);
+}
+
+qint32 AppSettings::field(int index) const {
+    return *fieldAddress(const_cast<AppSettings *>(this), index);
+}
+
+QString defaultStationName() {
+    return QStringLiteral("Станция технического контроля автомобилей");
+}

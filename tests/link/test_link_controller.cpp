@@ -1,0 +1,248 @@
+#include "app_settings.h"
+#include "fake_channel.h"
+#include "link_controller.h"
+#include "recording_link_view.h"
+#include "scripted_prompts.h"
+#include "tvelantar.h"
+
+#include <QtTest>
+
+namespace {
+
+QByteArray wordAnswer(int address, int value) {
+    QByteArray out;
+    out.append(char(0x98 + (address >> 8)));
+    out.append(char(address & 0xFF));
+    out.append(char(value & 0xFF));
+    out.append(char(value >> 8));
+    return out;
+}
+
+QByteArray byteAnswer(int address, int data) {
+    const quint8 h = quint8(0x90 + (address >> 8)), l = quint8(address & 0xFF);
+    QByteArray out;
+    out.append(char(h)).append(char(l)).append(char(data)).append(char(quint8(h + l + data)));
+    return out;
+}
+
+const QByteArray FourComponentAnswer("\xD0\x80\x02\x52", 4);
+const QByteArray TwoComponentAnswer("\xD0\x80\x01\x51", 4);
+
+} // namespace
+
+class TestLinkController : public QObject {
+    Q_OBJECT
+
+    struct Rig {
+        FakeChannel channel;
+        TVelantar analyser;
+        AppSettings settings;
+        CurrentReadings readings;
+        RecordingLinkView view;
+        ScriptedPrompts prompts;
+        LinkController link{channel, analyser, settings, readings, view, prompts};
+
+        // Starts a connection and lets the analyser on port 1 answer with the given frame.
+        void connect(const QByteArray &typeAnswer) {
+            channel.existingPorts = {1};
+            link.startConnection();
+            link.StartTimerTimer();
+            channel.incoming = typeAnswer;
+            link.StartTimerTimer();
+        }
+        // The given answers arrive and a cycle ends with its decode; then a receive tick.
+        void receive(const QByteArray &bytes) {
+            analyser.ParsePollingBytes(
+                std::span(reinterpret_cast<const quint8 *>(bytes.constData()), bytes.size()));
+            analyser.Decode();
+            link.Timer1Timer();
+        }
+    };
+
+private slots:
+    void scanningGivesUpAfterFiveTicks() {
+        Rig rig;
+        rig.link.startConnection();
+        QVERIFY(rig.link.StartTimer.isActive());
+        QCOMPARE(rig.view.linkStatus.last(), QStringLiteral(" Г/А НЕ ПОДКЛЮЧЕН"));
+        for (int tick = 1; tick <= 4; ++tick) {
+            rig.link.StartTimerTimer();
+            QVERIFY(rig.link.StartTimer.isActive());
+        }
+        rig.link.StartTimerTimer();
+        QVERIFY(!rig.link.StartTimer.isActive());
+        QCOMPARE(rig.channel.openedPorts, (QList<int>{1, 2, 1, 2, 1}));
+        QCOMPARE(rig.view.progress, (QList<int>{0, 20, 40, 60, 80, 100, 0}));
+        QCOMPARE(rig.view.portStatus, QStringList{QStringLiteral("Прибор не обнаружен.")});
+        QCOMPARE(rig.view.portPageShown, 1);
+        QCOMPARE(rig.prompts.shown, QStringList{QStringLiteral("Прибор не обнаружен !")});
+        QCOMPARE(rig.view.progressVisible, (QList<bool>{true, false}));
+        QCOMPARE(rig.view.toggleEnabled, (QList<bool>{false, true}));
+    }
+
+    void fixedPortGivesUpAtTheThirdTick() {
+        Rig rig;
+        rig.settings.PortMode = 1;
+        rig.settings.FixedPort = 3;
+        rig.link.startConnection();
+        for (int tick = 0; tick < 3; ++tick)
+            rig.link.StartTimerTimer();
+        QVERIFY(!rig.link.StartTimer.isActive());
+        QCOMPARE(rig.channel.openedPorts, (QList<int>{3, 3, 3}));
+        QCOMPARE(rig.view.progress, (QList<int>{0, 33, 66, 100, 0}));
+    }
+
+    void findingTheFourComponentAnalyserStartsPolling() {
+        Rig rig;
+        rig.settings.FixedPort = 5;
+        rig.connect(FourComponentAnswer);
+        QVERIFY(!rig.link.StartTimer.isActive());
+        QVERIFY(rig.link.Timer1.isActive() && rig.link.Timer2.isActive());
+        QCOMPARE(rig.settings.FixedPort, 1);
+        QCOMPARE(rig.settings.OldAnalyser, 0);
+        QCOMPARE(rig.view.linkStatus.last(), QStringLiteral(" Велантар 4х комп"));
+        QCOMPARE(rig.view.portStatus.last(),
+                 QStringLiteral("Тип прибора: Велантар ( 4-х комп.)  Порт: COM1"));
+        QCOMPARE(rig.view.found, QList<AnalyserKind>{AnalyserKind::FourComponent});
+
+        // The first receive tick brings the interval down; the send tick follows it.
+        rig.link.Timer1Timer();
+        rig.link.Timer2Timer();
+        QCOMPARE(rig.link.Timer1.interval(), 10);
+        QCOMPARE(rig.link.Timer2.interval(), 30);
+
+        // Answers on the line reach the readings through the receive and send ticks.
+        rig.channel.incoming = wordAnswer(307, 300);
+        rig.link.Timer1Timer();
+        for (int step = 0; step < 10; ++step)
+            rig.link.Timer2Timer();
+        rig.link.Timer1Timer();
+        QCOMPARE(rig.readings.sample.co, qint16(300));
+    }
+
+    void twoComponentAnalyserHasNoCo2O2OrLambda() {
+        Rig rig;
+        rig.connect(TwoComponentAnswer);
+        QCOMPARE(rig.settings.OldAnalyser, 1);
+        QCOMPARE(rig.readings.analyserKind, AnalyserKind::TwoComponent);
+        QCOMPARE(rig.view.linkStatus.last(), QStringLiteral(" Велантар 2х комп"));
+        QCOMPARE(rig.analyser.AddressMap[AddressMap::CoWord], 289);
+        rig.receive(wordAnswer(289, 150) + wordAnswer(1, 999) + wordAnswer(311, 1400));
+        QCOMPARE(rig.readings.sample.co, qint16(150));
+        QCOMPARE(rig.readings.sample.co2, qint16(0));
+        QCOMPARE(rig.readings.sample.o2, qint16(1));
+        QCOMPARE(rig.readings.sample.lambda, qint16(0));
+        QVERIFY(rig.view.pump.isEmpty()); // the mode indication is off
+    }
+
+    void lambdaOf2000IsNoMeasurement() {
+        Rig rig;
+        rig.connect(FourComponentAnswer);
+        rig.receive(wordAnswer(335, 2000));
+        QCOMPARE(rig.readings.sample.lambda, qint16(0));
+        rig.receive(wordAnswer(335, 1999));
+        QCOMPARE(rig.readings.sample.lambda, qint16(1999));
+    }
+
+    void correctedCoFollowsTheModeIndication() {
+        Rig rig;
+        rig.connect(FourComponentAnswer);
+        rig.receive(wordAnswer(307, 300) + wordAnswer(305, 120) + byteAnswer(882, 0x10));
+        QCOMPARE(rig.readings.sample.co, qint16(120));
+        rig.settings.OldAnalyser = 1;
+        rig.receive({});
+        QCOMPARE(rig.readings.sample.co, qint16(300));
+    }
+
+    void zeroSettingIsShownOnceThenTheChannelsAreReadAgain() {
+        Rig rig;
+        rig.connect(FourComponentAnswer);
+        rig.receive(byteAnswer(54, 0x20 | 0x40) + byteAnswer(882, 0x08));
+        rig.receive({});
+        rig.receive({});
+        QCOMPARE(rig.view.pump.size(), 1);
+        QCOMPARE(rig.view.pump.first().text, QStringLiteral(" УСТАНОВКА НУЛЯ"));
+        QCOMPARE(rig.view.pump.first().color, (Rgb{255, 0, 0}));
+        QCOMPARE(rig.view.fuel.last().text, QStringLiteral(" Топливо : БЕНЗИН"));
+        QCOMPARE(rig.link.pollCycle().PollMode, int(PollCycle::Normal));
+
+        rig.receive(byteAnswer(54, 0x40));
+        QCOMPARE(rig.view.pump.last().text, QStringLiteral(" НАСОС ВКЛЮЧЕН"));
+        QCOMPARE(rig.view.pump.last().color, (Rgb{0, 128, 0}));
+        QCOMPARE(rig.link.pollCycle().PollMode, int(PollCycle::AfterZero));
+
+        // The after-zero cycle runs once, then the normal cycle goes on.
+        rig.link.pollCycle().PollStep = 0;
+        for (int tick = 0; tick < 4; ++tick)
+            rig.link.Timer2Timer();
+        QCOMPARE(rig.link.pollCycle().PollMode, int(PollCycle::Normal));
+        rig.receive(byteAnswer(54, 0x00));
+        QCOMPARE(rig.link.pollCycle().PollMode, int(PollCycle::Normal));
+        QCOMPARE(rig.view.pump.last().text, QStringLiteral(" НАСОС ВЫКЛЮЧЕН"));
+    }
+
+    void fuelAndSettingsMenus() {
+        QCOMPARE(ModeIndication::fuelFor(0x80).text, QStringLiteral("   ПРИРОДНЫЙ ГАЗ"));
+        QCOMPARE(ModeIndication::fuelFor(0x88).text, QStringLiteral(" Топливо : БЕНЗИН"));
+        QCOMPARE(ModeIndication::fuelFor(0x00).color, (Rgb{255, 0, 255}));
+        QCOMPARE(ModeIndication::settingsMenuFor(0x04, 0x30), int(ModeIndication::PressureMenu));
+        QCOMPARE(ModeIndication::settingsMenuFor(0x00, 0x30), int(ModeIndication::CylindersMenu));
+        QCOMPARE(ModeIndication::settingsMenuFor(0x00, 0x20), int(ModeIndication::TachoMenu));
+    }
+
+    void clockTextsOnlyInTheTableView() {
+        Rig rig;
+        rig.link.formatDate = [](const QDate &d) { return d.toString("dd.MM.yyyy"); };
+        rig.link.formatTime = [](const QTime &t) { return t.toString("HH:mm:ss"); };
+        rig.connect(FourComponentAnswer);
+        rig.analyser.SetDate(2026, 12, 8);
+        rig.analyser.SetTime(9, 5, 7);
+        rig.receive({});
+        QVERIFY(rig.readings.deviceDateText.isEmpty());
+        rig.settings.CurrentView = 1;
+        rig.receive({});
+        QCOMPARE(rig.readings.deviceDateText, QStringLiteral("08.12.2026"));
+        QCOMPARE(rig.readings.deviceTimeText, QStringLiteral("09:05:07"));
+    }
+
+    void anUnansweredTypeRequestEndsTheProgram() {
+        Rig rig;
+        rig.connect(FourComponentAnswer);
+        rig.analyser.StateFlags |= TVelantar::TypeRequestOutstanding;
+        rig.link.Timer1Timer();
+        QVERIFY(!rig.link.Timer1.isActive());
+        QCOMPARE(rig.link.Timer1.interval(), 10000);
+        QCOMPARE(rig.prompts.shown.last(), QStringLiteral("Прибор не подключен!"));
+        QCOMPARE(rig.view.lost, 1);
+    }
+
+    void aVanishedPortStopsPollingAndSaysSo() {
+        Rig rig;
+        rig.connect(FourComponentAnswer);
+        rig.channel.Close();
+        rig.link.Timer1Timer();
+        QVERIFY(!rig.link.Timer1.isActive() && !rig.link.Timer2.isActive());
+        QCOMPARE(rig.prompts.shown.last(), QStringLiteral("Прибор не подключен!"));
+        QCOMPARE(rig.view.linkStatus.last(), QStringLiteral(" Г/А НЕ ПОДКЛЮЧЕН"));
+        QCOMPARE(rig.view.lost, 0);
+    }
+
+    void connectingAgainResetsTheLink() {
+        Rig rig;
+        rig.connect(FourComponentAnswer);
+        rig.link.pollCycle().PollStep = 12;
+        rig.link.pollCycle().ClockMode = PollCycle::ClockWritePending;
+        rig.link.pollCycle().PendingCommand.waiting = true;
+        rig.link.startConnection();
+        QVERIFY(!rig.link.Timer1.isActive() && !rig.link.Timer2.isActive());
+        QCOMPARE(rig.link.Timer1.interval(), 1000);
+        QCOMPARE(rig.link.pollCycle().PollStep, 0);
+        QCOMPARE(rig.link.pollCycle().ClockMode, PollCycle::ClockRunning);
+        QVERIFY(!rig.link.pollCycle().PendingCommand.waiting);
+        QVERIFY(!rig.analyser.detected);
+        QCOMPARE(rig.view.starts, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLinkController)
+#include "test_link_controller.moc"
