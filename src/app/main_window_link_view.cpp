@@ -1,0 +1,73 @@
+#include "main_window_link_view.h"
+
+#include "status_line.h"
+#include "tpagesdlg.h"
+
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QToolButton>
+
+namespace {
+
+QColor toColor(const Rgb &rgb) {
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+} // namespace
+
+MainWindowLinkView::MainWindowLinkView(StatusLine &statusLine, TPagesDlg &options,
+                                       QToolButton *startStop)
+    : statusLine_(statusLine), options_(options), startStop_(startStop) {}
+
+void MainWindowLinkView::linkStarting() {
+    if (onLinkStarting)
+        onLinkStarting();
+}
+
+void MainWindowLinkView::setLinkStatus(const QString &text) {
+    statusLine_.linkField()->setText(text);
+}
+
+void MainWindowLinkView::setIndicationToggleEnabled(bool enabled) {
+    startStop_->setEnabled(enabled);
+}
+
+void MainWindowLinkView::setSearchProgress(int percent) {
+    statusLine_.progressBar()->setValue(percent);
+    options_.setSearchProgress(percent);
+}
+
+void MainWindowLinkView::setSearchProgressVisible(bool visible) {
+    statusLine_.progressBar()->setVisible(visible);
+}
+
+void MainWindowLinkView::setPortStatus(const QString &text) {
+    options_.setPortStatus(text);
+}
+
+void MainWindowLinkView::showPortPage() {
+    options_.openAt(TPagesDlg::Port, false);
+}
+
+void MainWindowLinkView::setPumpIndicator(const Indicator &indicator) {
+    statusLine_.setText(statusLine_.pumpField(), indicator.text, toColor(indicator.color));
+}
+
+void MainWindowLinkView::setFuelIndicator(const Indicator &indicator) {
+    statusLine_.setText(statusLine_.fuelField(), indicator.text, toColor(indicator.color));
+}
+
+void MainWindowLinkView::showSettingsMenu(int menu) {
+    if (onSettingsMenu)
+        onSettingsMenu(menu);
+}
+
+void MainWindowLinkView::analyserFound(AnalyserKind kind) {
+    if (onAnalyserFound)
+        onAnalyserFound(kind);
+}
+
+void MainWindowLinkView::analyserLost() {
+    if (onAnalyserLost)
+        onAnalyserLost();
+}

@@ -1,0 +1,69 @@
+#include "settings_appearance.h"
+
+#include "app_settings.h"
+#include "bgr_color.h"
+#include "view_panels.h"
+
+#include "qcustomplot.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+
+namespace {
+
+void setColors(QWidget *widget, qint32 text, qint32 back) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, colorFromBgr(text));
+    palette.setColor(QPalette::WindowText, colorFromBgr(text));
+    palette.setColor(QPalette::Base, colorFromBgr(back));
+    palette.setColor(QPalette::Window, colorFromBgr(back));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setPanelColor(QWidget *panel, qint32 color) {
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, colorFromBgr(color));
+    panel->setPalette(palette);
+    panel->setAutoFillBackground(true);
+}
+
+void selectRow(QWidget *root, const char *name, int row) {
+    if (auto *list = root->findChild<QListWidget *>(name))
+        list->setCurrentRow(row);
+}
+
+} // namespace
+
+void applySettingsAppearance(const AppSettings &s, const ViewPanels &panels) {
+    // Grids and memos in the order of the text and background colour arrays.
+    QWidget *const textControls[] = {panels.readingsGrid, panels.clockGrid, panels.headerMemo,
+                                     panels.reportMemo, panels.infoMemo};
+    for (int i = 0; i < 5; ++i)
+        setColors(textControls[i], s.TextColor[i], s.BackColor[i]);
+
+    panels.graphChart->setBackground(colorFromBgr(s.GraphBackColor));
+    for (int channel = 0; channel < 6; ++channel) {
+        setColors(panels.graphValueBoxes[channel], s.ChannelColor[channel], s.GraphBackColor);
+        const bool channelColors = s.ReadingsUseChannelColors != 0;
+        setColors(panels.readingsValueBoxes[channel],
+                  channelColors ? s.ChannelColor[channel] : s.ReadingsTextColor,
+                  channelColors ? s.GraphBackColor : s.ReadingsBackColor);
+        setColors(panels.readingsCaptions[channel], s.LabelsTextColor, s.LabelsBackColor);
+        auto *check =
+            panels.sidePanel->findChild<QCheckBox *>(QStringLiteral("CheckBox%1").arg(channel + 1));
+        check->setChecked(s.ChannelHidden[channel] == 0);
+    }
+
+    setPanelColor(panels.readingsPanel, s.ReadingsPanelColor);
+    for (QFrame *cell : panels.readingsPanel->findChildren<QFrame *>(Qt::FindDirectChildrenOnly))
+        setPanelColor(cell, s.ReadingsPanelColor);
+
+    selectRow(panels.categoryPanel, "ListBox1", s.VehicleCategory);
+    selectRow(panels.categoryPanel, "ListBox2", s.CatalystKind);
+    selectRow(panels.categoryPanel, "ListBox3", s.SpeedMode);
+}

@@ -1,0 +1,66 @@
+#include "shutdown.h"
+
+#include "app_settings.h"
+#include "settings_file.h"
+#include "station_file.h"
+#include "user_prompts.h"
+#include "working_folder.h"
+
+namespace Shutdown {
+
+namespace {
+
+constexpr int SizeableWindow = 1;
+
+} // namespace
+
+CloseOutcome askToClose(const ChangeFlags &flags, UserPrompts &prompts) {
+    using Answer = UserPrompts::Answer;
+    if (flags.GraphUnsaved) {
+        switch (
+            prompts.askYesNoCancel(QStringLiteral("Текущий график не сохранен.  Сохранить ?"))) {
+        case Answer::Yes:
+            return CloseOutcome::SaveGraph;
+        case Answer::No:
+            break;
+        default:
+            return CloseOutcome::Stay;
+        }
+    }
+    if (flags.ReportUnsaved) {
+        switch (prompts.askYesNoCancel(QStringLiteral("Текущий отчет не сохранен.  Сохранить ?"))) {
+        case Answer::Yes:
+            return CloseOutcome::SaveReport;
+        case Answer::No:
+            break;
+        default:
+            return CloseOutcome::Stay;
+        }
+    }
+    return CloseOutcome::Close;
+}
+
+void exitSave(AppSettings &settings, const ChangeFlags &flags, const WindowState &window,
+              const WorkingFolder &folder, const QString &stationName, const OtherFiles &other,
+              UserPrompts &prompts) {
+    if (!flags.ResetSettings && settings.WindowMode == SizeableWindow) {
+        if (window.maximised) {
+            settings.WindowRestored = 0;
+        } else {
+            settings.WindowRestored = 1;
+            settings.WindowWidth = window.frame.width();
+            settings.WindowHeight = window.frame.height();
+            settings.WindowTop = window.frame.top();
+            settings.WindowLeft = window.frame.left();
+        }
+    }
+    SettingsFile::saveAtExit(folder.filePath(DataFileNames::Settings), settings, flags, prompts);
+    if (flags.NormsModified && other.saveNorms)
+        other.saveNorms();
+    if (flags.StationChanged)
+        StationFile::write(folder.filePath(DataFileNames::Station), stationName);
+    if (flags.CalibrationGasChanged && other.saveCalibrationGas)
+        other.saveCalibrationGas();
+}
+
+} // namespace Shutdown

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include <functional>
+
+struct AppSettings;
+struct ChangeFlags;
+class UserPrompts;
+class WorkingFolder;
+
+// What happens when the main window is asked to close: the questions about unsaved work,
+// then the save of the settings and, under their change flags, the other data files.
+namespace Shutdown {
+
+enum class CloseOutcome {
+    Close,      // nothing unsaved, or the user chose not to save: the exit save runs
+    SaveGraph,  // the user wants the graph saved first: the window stays open
+    SaveReport, // the user wants the report saved first: the window stays open
+    Stay,       // the user cancelled
+};
+
+// Asks about an unsaved graph, then an unsaved report.
+CloseOutcome askToClose(const ChangeFlags &flags, UserPrompts &prompts);
+
+// The main window as the exit save records it (outer frame, in screen pixels).
+struct WindowState {
+    bool maximised = false;
+    QRect frame;
+};
+
+// Writers of the data files that belong to other parts of the program; an empty one is
+// skipped.
+struct OtherFiles {
+    std::function<void()> saveNorms;
+    std::function<void()> saveCalibrationGas;
+};
+
+// Records the window geometry (sizeable window only, unless the settings are being reset
+// to their defaults), writes the settings file, then the norms, station line and
+// calibration gas files under their flags.
+void exitSave(AppSettings &settings, const ChangeFlags &flags, const WindowState &window,
+              const WorkingFolder &folder, const QString &stationName, const OtherFiles &other,
+              UserPrompts &prompts);
+
+} // namespace Shutdown

@@ -1,0 +1,51 @@
+#include "status_line.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QProgressBar>
+
+namespace {
+
+QLineEdit *field(QWidget *parent, const QString &name) {
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    edit->setCursor(Qt::PointingHandCursor);
+    return edit;
+}
+
+} // namespace
+
+StatusLine::StatusLine(QWidget *parent)
+    : QObject(parent), pump_(field(parent, "Edit14")), link_(field(parent, "Edit16")),
+      fuel_(field(parent, "Edit15")), progress_(new QProgressBar(parent)) {
+    progress_->setObjectName("ProgressBar1");
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    progress_->setTextVisible(false);
+    progress_->hide();
+    link_->setText(QStringLiteral(" Г/А НЕ ПОДКЛЮЧЕН"));
+    link_->setToolTip(QStringLiteral("Связь"));
+    pump_->setToolTip(QStringLiteral("Насос"));
+    fuel_->setCursor(Qt::ArrowCursor);
+    pump_->installEventFilter(this);
+    link_->installEventFilter(this);
+}
+
+void StatusLine::setText(QLineEdit *field, const QString &text, const QColor &color) {
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Text, color);
+    field->setPalette(palette);
+    field->setText(text);
+}
+
+bool StatusLine::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == link_)
+            emit linkFieldClicked();
+        else if (watched == pump_)
+            emit pumpFieldClicked();
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QList>
+
+class QCustomPlot;
+class QFrame;
+class QListWidget;
+class QPlainTextEdit;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class QWidget;
+
+// The controls of the six views, created once inside the main window's client area with
+// their control names, fixed titles and static captions. The layout places them by name
+// and the view switch shows and hides the top-level ones; what they display is filled in
+// by the views' own classes.
+struct ViewPanels {
+    // Readings and table views.
+    QTableWidget *readingsGrid = nullptr; // StringGrid1
+    QFrame *headerPanel = nullptr;        // Panel2
+    QPlainTextEdit *headerMemo = nullptr; // Memo1
+    QTableWidget *clockGrid = nullptr;    // StringGrid2
+    // Information view.
+    QFrame *infoPanel = nullptr;        // Panel3
+    QPlainTextEdit *infoMemo = nullptr; // Memo2
+    // Report view and the side panel it shares with the graph view.
+    QPlainTextEdit *reportMemo = nullptr; // Memo10
+    QFrame *sidePanel = nullptr;          // Panel15
+    QList<QLineEdit *> graphValueBoxes;   // Edit1..Edit6
+    QPushButton *recordButton = nullptr;  // BitBtn7 "Запись"
+    QPushButton *stopButton = nullptr;    // BitBtn6 "Останов"
+    // Diagram view.
+    QFrame *diagramPanel = nullptr;     // Panel7
+    QList<QCustomPlot *> diagramCharts; // Chart4..Chart9
+    QTableWidget *normsGrid = nullptr;  // StringGrid5
+    QFrame *categoryPanel = nullptr;    // Panel8
+    // Graph view.
+    QCustomPlot *graphChart = nullptr; // Chart3
+    // Readings view.
+    QFrame *readingsPanel = nullptr;          // Panel4
+    QList<QLineEdit *> readingsValueBoxes;    // Edit8..Edit13
+    QList<QPlainTextEdit *> readingsCaptions; // Memo3..Memo8
+
+    // Creates every view control inside parent, all hidden.
+    static ViewPanels create(QWidget *parent);
+};
