@@ -1,0 +1,197 @@
+#include "app_settings.h"
+#include "link_controller.h"
+#include "scripted_prompts.h"
+#include "settings_file.h"
+#include "tform1.h"
+#include "tpagesdlg.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+// The main window on the offscreen platform, started in an empty folder with no serial
+// ports at all, so that nothing reaches real hardware.
+class TestTForm1 : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir *dir_ = nullptr;
+    ScriptedPrompts *prompts_ = nullptr;
+
+    std::unique_ptr<TForm1> makeWindow() {
+        TForm1::Environment environment;
+        environment.workingDirectory = dir_->path();
+        environment.prompts = prompts_;
+        return std::make_unique<TForm1>(environment);
+    }
+
+    QString settingsPath() const { return dir_->filePath("Tolmera10.dat"); }
+
+private slots:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        qputenv("VELANTAR_PORTS", "");
+    }
+    void init() {
+        dir_ = new QTemporaryDir;
+        prompts_ = new ScriptedPrompts;
+    }
+    void cleanup() {
+        delete prompts_;
+        delete dir_;
+    }
+
+    void startsWithDefaultsInAnEmptyFolder() {
+        auto window = makeWindow();
+        QVERIFY(QFileInfo(dir_->filePath("Text")).isDir());
+        QVERIFY(QFileInfo(dir_->filePath("Graph")).isDir());
+        QCOMPARE(window->windowTitle(), QStringLiteral("ВЕЛАНТАР-ГРАФИЧЕСКИЙ"));
+        QCOMPARE(window->Settings.CurrentView, 6);
+        QCOMPARE(window->link().portCount(), 2);
+        QVERIFY(window->link().isSearching()); // the defaults connect at once
+        QCOMPARE(window->findChild<QLineEdit *>("Edit16")->text(),
+                 QStringLiteral(" Г/А НЕ ПОДКЛЮЧЕН"));
+        window->show();
+        QVERIFY(window->isMaximized());
+        QVERIFY(window->findChild<QWidget *>("Panel4")->isVisible());
+        QVERIFY(!window->findChild<QWidget *>("Chart3")->isVisible());
+        QVERIFY(window->findChild<QToolButton *>("ToolButton8")->isChecked());
+        QCOMPARE(window->minimumSize(), QSize(620, 400));
+    }
+
+    void menusCarryEveryItem() {
+        auto window = makeWindow();
+        const QList<QMenu *> menus =
+            window->menuBar()->findChildren<QMenu *>(QString(), Qt::FindDirectChildrenOnly);
+        QStringList titles;
+        for (QMenu *menu : menus)
+            titles << menu->title();
+        QCOMPARE(titles, (QStringList{"Файл", "  Вид  ", "Действия", "Помощь"}));
+
+        const auto item = [&](const char *name) { return window->findChild<QAction *>(name); };
+        QCOMPARE(item("N27")->text(), QStringLiteral("Связь"));
+        QCOMPARE(item("N27")->shortcut(), QKeySequence("F7"));
+        QVERIFY(item("N27")->isEnabled());
+        QCOMPARE(item("N32")->text(), QStringLiteral("Запись  Nпов."));
+        QCOMPARE(item("N32")->shortcut(), QKeySequence("F12"));
+        QCOMPARE(item("N6")->shortcut(), QKeySequence("F10"));
+        QVERIFY(!item("N28")->isEnabled()); // the pump comes with the analyser commands
+
+        // Separators after "Печать отчета", "Печать графика" and "Сохранить заголовок".
+        QStringList fileMenu;
+        for (QAction *action : menus[0]->actions())
+            fileMenu << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        QCOMPARE(fileMenu.count("-"), 3);
+        QCOMPARE(fileMenu.at(fileMenu.indexOf("Печать отчета") + 1), QStringLiteral("-"));
+        QCOMPARE(fileMenu.last(), QStringLiteral("Выход"));
+    }
+
+    void toolbarOrderAndHints() {
+        auto window = makeWindow();
+        auto *bar = window->findChild<QToolBar *>("ToolBar1");
+        QStringList hints;
+        for (QAction *action : bar->actions()) {
+            if (action->isSeparator()) {
+                hints << "|";
+            } else if (auto *b = qobject_cast<QToolButton *>(bar->widgetForAction(action))) {
+                hints << b->toolTip();
+            }
+        }
+        QCOMPARE(hints,
+                 (QStringList{"Показания", "Информация.", "Таблица", "Отчет", "Диаграмма ",
+                              "График.", "|", "Опции.", "|", "Помощь.", "О программе.", "|",
+                              "Демонстрация", "Связь", "|", "Насос", "Пуск/стоп", "|", "Выход"}));
+    }
+
+    void viewSwitchSetsTheRefreshTimers() {
+        auto window = makeWindow();
+        window->show();
+        window->selectView(4);
+        QVERIFY(window->TimerDia.isActive());
+        QVERIFY(window->findChild<QWidget *>("Panel7")->isVisible());
+        QVERIFY(window->findChild<QWidget *>("Panel8")->isVisible());
+        window->TimerTab.stop();
+        window->selectView(1); // table while the indication runs: TimerTab on, TimerDia kept
+        QVERIFY(window->TimerTab.isActive());
+        QVERIFY(window->TimerDia.isActive());
+        QVERIFY(window->findChild<QWidget *>("Panel2")->isVisible());
+        QVERIFY(!window->findChild<QWidget *>("Panel7")->isVisible());
+        window->selectView(5);
+        QVERIFY(!window->TimerTab.isActive() && !window->TimerDia.isActive());
+        QVERIFY(window->findChild<QWidget *>("Chart3")->isVisible());
+        window->findChild<QToolButton *>("ToolButton7")->click(); // the shown view's button
+        QVERIFY(window->findChild<QToolButton *>("ToolButton7")->isChecked());
+        QCOMPARE(window->Settings.CurrentView, 5);
+    }
+
+    void reportPanelsFollowTheReportForm() {
+        auto window = makeWindow();
+        window->show();
+        window->selectView(2);
+        QVERIFY(window->findChild<QWidget *>("Panel16")->isVisible());
+        QVERIFY(!window->findChild<QWidget *>("Panel1")->isVisible());
+        window->Settings.ReportKind = 1;
+        window->ViewSwitch();
+        QVERIFY(!window->findChild<QWidget *>("Panel16")->isVisible());
+        QVERIFY(window->findChild<QWidget *>("Panel1")->isVisible());
+    }
+
+    void damagedViewNumberShowsNoView() {
+        AppSettings stored;
+        stored.CurrentView = 3;
+        QVERIFY(SettingsFile::write(settingsPath(), stored, *prompts_));
+        auto window = makeWindow();
+        window->show();
+        for (const char *name : {"Panel4", "StringGrid1", "Chart3", "Panel7", "Memo10"})
+            QVERIFY2(!window->findChild<QWidget *>(name)->isVisible(), name);
+        QVERIFY(window->findChild<QWidget *>("Edit16")->isVisible());
+    }
+
+    void optionsPortPageEditsThePortSettings() {
+        auto window = makeWindow();
+        TPagesDlg &options = window->options();
+        QStringList titles;
+        for (int i = 0; i < options.pages()->count(); ++i)
+            titles << options.pages()->tabText(i);
+        QCOMPARE(titles, (QStringList{"Общие", "Цвет", "График", "Управл.", "Нормы", "Порт",
+                                      "Прочее", "Показания"}));
+        options.openAt(TPagesDlg::Port, false);
+        options.findChild<QAbstractButton *>("RadioGroup8_1")->click();
+        options.findChild<QAbstractButton *>("RadioGroup7_2")->click();
+        QCOMPARE(window->Settings.PortMode, 1);
+        QCOMPARE(window->Settings.FixedPort, 3);
+        QVERIFY(!options.findChild<QWidget *>("RadioGroup4")->isEnabled());
+        QCOMPARE(options.findChild<QLineEdit *>("Edit17")->text(),
+                 QStringLiteral("  Связь не установлена."));
+        options.close();
+    }
+
+    void closeQuestionsCanKeepTheWindowOpen() {
+        auto window = makeWindow();
+        window->show();
+        window->Flags.GraphUnsaved = true;
+        window->Flags.ReportUnsaved = true;
+        prompts_->answers = {UserPrompts::Answer::No, UserPrompts::Answer::Cancel};
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
+        QVERIFY(!QFile::exists(settingsPath()));
+
+        prompts_->answers = {UserPrompts::Answer::Yes};
+        QVERIFY(!window->close());
+        QCOMPARE(window->Settings.CurrentView, 5);
+        QVERIFY(!QFile::exists(settingsPath()));
+
+        window->Flags = ChangeFlags();
+        QVERIFY(window->close());
+        QCOMPARE(QFileInfo(settingsPath()).size(), 356);
+        QCOMPARE(SettingsFile::read(settingsPath()).CurrentView, 5);
+    }
+};
+
+QTEST_MAIN(TestTForm1)
+#include "test_tform1.moc"
