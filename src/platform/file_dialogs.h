@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The open and save file dialogs. The program asks through this interface only, so tests
+// answer with a scripted implementation and never wait on a real dialog.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+
+    // The chosen file, or an empty string when the user cancelled. filter is in Qt's form
+    // ("Файлы настройки (*.set)"); proposedName is preselected in the folder.
+    virtual QString openFileName(QWidget *parent, const QString &folder, const QString &filter,
+                                 const QString &proposedName) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &folder, const QString &filter,
+                                 const QString &proposedName) = 0;
+};
+
+// The real dialogs of the desktop.
+class SystemFileDialogs : public FileDialogs {
+public:
+    QString openFileName(QWidget *parent, const QString &folder, const QString &filter,
+                         const QString &proposedName) override;
+    QString saveFileName(QWidget *parent, const QString &folder, const QString &filter,
+                         const QString &proposedName) override;
+};

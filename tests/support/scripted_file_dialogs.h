@@ -1,0 +1,33 @@
+#pragma once
+
+#include "file_dialogs.h"
+
+#include <QStringList>
+
+// File dialogs for tests: each call takes the next scripted answer (an empty string is a
+// cancel) and records the folder and proposed name it was shown with.
+class ScriptedFileDialogs : public FileDialogs {
+public:
+    QStringList answers;
+    QStringList shownFolders;
+    QStringList proposedNames;
+
+    QString openFileName(QWidget *, const QString &folder, const QString &,
+                         const QString &proposedName) override
+    {
+        return next(folder, proposedName);
+    }
+    QString saveFileName(QWidget *, const QString &folder, const QString &,
+                         const QString &proposedName) override
+    {
+        return next(folder, proposedName);
+    }
+
+private:
+    QString next(const QString &folder, const QString &proposedName)
+    {
+        shownFolders << folder;
+        proposedNames << proposedName;
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+};
