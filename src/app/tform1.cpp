@@ -1,8 +1,15 @@
 #include "tform1.h"
 
+#include "analyser_commands.h"
+#include "clock.h"
+#include "file_dialogs.h"
+#include "header_transfer_display.h"
+#include "indication_switch.h"
 #include "link_controller.h"
 #include "main_window_link_view.h"
 #include "message_box_prompts.h"
+#include "printer_header_editor.h"
+#include "readings_refresh.h"
 #include "settings_appearance.h"
 #include "settings_file.h"
 #include "shutdown.h"
@@ -18,6 +25,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -54,6 +62,10 @@ TForm1::TForm1(const Environment &environment, QWidget *parent)
     : QMainWindow(parent), client_(new QWidget(this)),
       ownPrompts_(environment.prompts ? nullptr : std::make_unique<MessageBoxPrompts>(this)),
       prompts_(environment.prompts ? environment.prompts : ownPrompts_.get()),
+      ownClock_(environment.clock ? nullptr : std::make_unique<SystemClock>()),
+      clock_(environment.clock ? environment.clock : ownClock_.get()),
+      ownFileDialogs_(environment.fileDialogs ? nullptr : std::make_unique<SystemFileDialogs>()),
+      fileDialogs_(environment.fileDialogs ? environment.fileDialogs : ownFileDialogs_.get()),
       folder_(environment.workingDirectory) {
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("ВЕЛАНТАР-ГРАФИЧЕСКИЙ"));
@@ -95,6 +107,35 @@ void TForm1::buildWindow() {
     linkView_->onAnalyserLost = [this] { close(); };
     link_ = std::make_unique<LinkController>(*serial_, *analyser_, Settings, Readings, *linkView_,
                                              *prompts_, this);
+
+    commands_ = std::make_unique<AnalyserCommands>(*analyser_, *serial_, link_->pollCycle(),
+                                                   Settings, Readings, *prompts_, *clock_);
+    commands_->showTableView = [this] { selectView(WindowLayout::kTableView); };
+    headerTransfer_ = std::make_unique<HeaderTransferDisplay>(*analyser_, *statusLine_, *options_);
+    commands_->transferStarted = [this] { headerTransfer_->started(); };
+    link_->pollCycle().setHeaderObserver(headerTransfer_.get());
+
+    const auto headerButton = [this](const char *name) {
+        return panels_.headerPanel->findChild<QPushButton *>(name);
+    };
+    headerEditor_ = new PrinterHeaderEditor(panels_.headerMemo, headerButton("BitBtn11"),
+                                            headerButton("BitBtn12"), headerButton("BitBtn13"),
+                                            *fileDialogs_, *prompts_, folder_.text(), this);
+    headerEditor_->showTableView = [this] { selectView(WindowLayout::kTableView); };
+    headerTransfer_->showHeaderLines = [this](const QStringList &lines) {
+        headerEditor_->setLinesAsRead(lines);
+    };
+
+    indication_ = std::make_unique<IndicationSwitch>(
+        IndicationRunning, FrozenReadings, Readings,
+        IndicationSwitch::Timers{TimerTab, TimerDia, link_->Timer1, TimerDemo});
+    indication_->enableViewRefresh = [this] { enableViewRefresh(); };
+    indication_->setLinkStatus = [this](const QString &text) {
+        statusLine_->linkField()->setText(text);
+    };
+    connect(&TimerDia, &QTimer::timeout, this, &TForm1::TimerDiaTimer);
+    readingsRefresh_ = new ReadingsRefresh(TimerTab, Readings, Settings, IndicationRunning, client_,
+                                           *clock_, this);
     connectCommands();
 }
 
@@ -117,9 +158,31 @@ void TForm1::connectCommands() {
             &TForm1::ToolButton14Click);
     connect(toolbar_->button("ToolButton15"), &QToolButton::clicked, this, &QWidget::close);
     connect(statusLine_, &StatusLine::linkFieldClicked, this, &TForm1::ToolButton14Click);
+
+    // Commands to the analyser, from the menu, the toolbar and the printer panel.
+    const auto pump = [this] { commands_->togglePump(); };
+    const auto startStop = [this] { indication_->toggle(); };
+    const auto setClock = [this] { commands_->setClock(); };
+    const auto readHeader = [this] { commands_->readHeader(); };
+    const auto writeHeader = [this] { commands_->writeHeader(headerEditor_->lines()); };
+    bind(menu_->action("N28"), pump);
+    bind(menu_->action("N29"), startStop);
+    bind(menu_->action("N2"), setClock);
+    bind(menu_->action("N3"), readHeader);
+    bind(menu_->action("N4"), writeHeader);
+    bind(menu_->action("N12"), [this] { headerEditor_->openFile(); });
+    bind(menu_->action("N13"), [this] { headerEditor_->saveFile(); });
+    connect(toolbar_->button("ToolButton19"), &QToolButton::clicked, this, pump);
+    connect(toolbar_->button("ToolButton17"), &QToolButton::clicked, this, startStop);
+    connect(statusLine_, &StatusLine::pumpFieldClicked, this, pump);
+    const std::pair<const char *, std::function<void()>> panelButtons[] = {
+        {"BitBtn14", setClock}, {"BitBtn15", readHeader}, {"BitBtn16", writeHeader}};
+    for (const auto &[name, handler] : panelButtons)
+        connect(panels_.headerPanel->findChild<QPushButton *>(name), &QPushButton::clicked, this,
+                handler);
     connect(options_, &TPagesDlg::connectRequested, this, &TForm1::ToolButton14Click);
     // Commands whose behaviour arrives later stay visible and disabled.
-    for (const char *name : {"ToolButton10", "ToolButton11", "ToolButton13", "ToolButton19"})
+    for (const char *name : {"ToolButton10", "ToolButton11", "ToolButton13"})
         toolbar_->button(name)->setEnabled(false);
 }
 
@@ -133,7 +196,7 @@ void TForm1::FormCreate() {
 
     Readings.analyserKind = AnalyserKind::FourComponent;
     analyser_->SelectAddressMap(AnalyserKind::FourComponent);
-    loadPrinterHeader();
+    headerEditor_->loadAtStart();
     putDefaults();
 
     folder_.createSubfolders();
@@ -187,11 +250,23 @@ void TForm1::ToolButton14Click() {
 
 void TForm1::onLinkStarting() {
     IndicationRunning = true;
+    enableViewRefresh();
+    TimerDemo.stop();
+}
+
+void TForm1::enableViewRefresh() {
     if (ViewTimerMode == ViewSwitch::TextViews)
         TimerTab.start();
     else if (ViewTimerMode == ViewSwitch::DiagramView)
         TimerDia.start();
-    TimerDemo.stop();
+}
+
+void TForm1::TimerDiaTimer() {
+    TimerDia.stop();
+    if (IndicationRunning)
+        TimerDia.start();
+    else
+        TimerDia.setInterval(Settings.ViewInterval[1]);
 }
 
 void TForm1::onAnalyserFound(AnalyserKind) {

@@ -12,7 +12,14 @@
 
 #include <memory>
 
+class AnalyserCommands;
+class Clock;
+class FileDialogs;
+class HeaderTransferDisplay;
+class IndicationSwitch;
 class LinkController;
+class PrinterHeaderEditor;
+class ReadingsRefresh;
 class MainWindowLinkView;
 class StatusLine;
 class TPagesDlg;
@@ -28,8 +35,10 @@ class TForm1 : public QMainWindow {
 
 public:
     struct Environment {
-        QString workingDirectory;       // the folder that is current at start
-        UserPrompts *prompts = nullptr; // null: modal message boxes
+        QString workingDirectory;           // the folder that is current at start
+        UserPrompts *prompts = nullptr;     // null: modal message boxes
+        Clock *clock = nullptr;             // null: the computer's clock
+        FileDialogs *fileDialogs = nullptr; // null: the desktop's file dialogs
     };
 
     explicit TForm1(const Environment &environment, QWidget *parent = nullptr);
@@ -62,6 +71,8 @@ public:
     void openOptions();
 
     LinkController &link() const { return *link_; }
+    AnalyserCommands &commands() const { return *commands_; }
+    PrinterHeaderEditor &headerEditor() const { return *headerEditor_; }
     TPagesDlg &options() const { return *options_; }
     const ViewPanels &panels() const { return panels_; }
     const WorkingFolder &workingFolder() const { return folder_; }
@@ -81,11 +92,13 @@ private:
     void applyWindowAtStart();
     void onLinkStarting();
     void onAnalyserFound(AnalyserKind kind);
+    void enableViewRefresh();
+    // The diagram refresh tick: runs once more after "Пуск/стоп", then stays off.
+    void TimerDiaTimer();
 
     // Start-up steps whose content arrives with the graph, the norms, the report, the
     // printer header, the calibration gas kits and the info pages.
     void clearRecordedState() {}
-    void loadPrinterHeader() {}
     void loadNorms() {}
     void loadCalibrationGasKits() {}
     void applyGraphScale() {}
@@ -95,6 +108,10 @@ private:
     QWidget *client_;
     std::unique_ptr<UserPrompts> ownPrompts_;
     UserPrompts *prompts_;
+    std::unique_ptr<Clock> ownClock_;
+    Clock *clock_;
+    std::unique_ptr<FileDialogs> ownFileDialogs_;
+    FileDialogs *fileDialogs_;
     WorkingFolder folder_;
     std::unique_ptr<TSerial> serial_;
     std::unique_ptr<TVelantar> analyser_;
@@ -105,6 +122,11 @@ private:
     TPagesDlg *options_ = nullptr;
     std::unique_ptr<MainWindowLinkView> linkView_;
     std::unique_ptr<LinkController> link_;
+    std::unique_ptr<AnalyserCommands> commands_;
+    std::unique_ptr<IndicationSwitch> indication_;
+    std::unique_ptr<HeaderTransferDisplay> headerTransfer_;
+    PrinterHeaderEditor *headerEditor_ = nullptr;
+    ReadingsRefresh *readingsRefresh_ = nullptr;
     bool shownOnce_ = false;
     bool closing_ = false;
 };

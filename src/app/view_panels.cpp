@@ -148,9 +148,12 @@ ViewPanels ViewPanels::create(QWidget *parent) {
     button(v.headerPanel, "BitBtn12", QStringLiteral("Сохранить"));
     button(v.headerPanel, "BitBtn13", QStringLiteral("Стереть"));
     v.headerMemo = memo(v.headerPanel, "Memo1", {}, false);
-    button(v.headerPanel, "BitBtn14", QStringLiteral("Время"));
-    button(v.headerPanel, "BitBtn15", QStringLiteral("Прочитать"));
-    button(v.headerPanel, "BitBtn16", QStringLiteral("Записать"));
+    button(v.headerPanel, "BitBtn14", QStringLiteral("Время"),
+           QStringLiteral("Установить дату и время в приборе"));
+    button(v.headerPanel, "BitBtn15", QStringLiteral("Прочитать"),
+           QStringLiteral("Заголовок из прибора"));
+    button(v.headerPanel, "BitBtn16", QStringLiteral("Записать"),
+           QStringLiteral("Заголовок в прибор"));
     v.clockGrid = grid(v.headerPanel, "StringGrid2", 4, 3, QStringLiteral("Дата и время."));
     v.clockGrid->show();
     setColumn(v.clockGrid, 0, {" Date PRN", " Date SYS", " Time PRN", " Time SYS"});

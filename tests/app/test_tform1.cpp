@@ -80,7 +80,8 @@ private slots:
         QCOMPARE(item("N32")->text(), QStringLiteral("Запись  Nпов."));
         QCOMPARE(item("N32")->shortcut(), QKeySequence("F12"));
         QCOMPARE(item("N6")->shortcut(), QKeySequence("F10"));
-        QVERIFY(!item("N28")->isEnabled()); // the pump comes with the analyser commands
+        QVERIFY(item("N28")->isEnabled());
+        QVERIFY(!item("N30")->isEnabled()); // the demonstration comes later
 
         // Separators after "Печать отчета", "Печать графика" and "Сохранить заголовок".
         QStringList fileMenu;

@@ -13,19 +13,16 @@ public:
     QStringList proposedNames;
 
     QString openFileName(QWidget *, const QString &folder, const QString &,
-                         const QString &proposedName) override
-    {
+                         const QString &proposedName) override {
         return next(folder, proposedName);
     }
     QString saveFileName(QWidget *, const QString &folder, const QString &,
-                         const QString &proposedName) override
-    {
+                         const QString &proposedName) override {
         return next(folder, proposedName);
     }
 
 private:
-    QString next(const QString &folder, const QString &proposedName)
-    {
+    QString next(const QString &folder, const QString &proposedName) {
         shownFolders << folder;
         proposedNames << proposedName;
         return answers.isEmpty() ? QString() : answers.takeFirst();

@@ -1,0 +1,32 @@
+#include "printer_header_file.h"
+
+#include "text_file_1251.h"
+
+#include <QFileInfo>
+
+namespace PrinterHeaderFile {
+
+std::optional<QStringList> load(const QString &path) {
+    TextFile1251::ReadResult read = TextFile1251::readLines(path);
+    if (!read.ok)
+        return std::nullopt;
+    return std::move(read.lines);
+}
+
+bool save(const QString &path, const QStringList &lines) {
+    return TextFile1251::writeLines(path, lines);
+}
+
+QString withDefaultExtension(const QString &path) {
+    const QString name = QFileInfo(path).fileName();
+    if (name.isEmpty())
+        return path;
+    // "name." counts as a name without an extension, too.
+    if (name.endsWith(u'.'))
+        return path + Extension.mid(1);
+    if (!name.contains(u'.'))
+        return path + Extension;
+    return path;
+}
+
+} // namespace PrinterHeaderFile

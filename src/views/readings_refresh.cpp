@@ -1,0 +1,54 @@
+#include "readings_refresh.h"
+
+#include "app_settings.h"
+#include "clock.h"
+#include "current_readings.h"
+
+#include <QLocale>
+#include <QTimer>
+
+namespace {
+
+constexpr qint32 kTableView = 1;
+
+} // namespace
+
+ReadingsRefresh::ReadingsRefresh(QTimer &timerTab, CurrentReadings &readings,
+                                 const AppSettings &settings, const bool &indicationRunning,
+                                 QWidget *root, Clock &clock, QObject *parent)
+    : QObject(parent), timerTab_(timerTab), readings_(readings), settings_(settings),
+      indicationRunning_(indicationRunning), clock_(clock), view_(root) {
+    connect(&timerTab_, &QTimer::timeout, this, &ReadingsRefresh::TimerTabTimer);
+}
+
+void ReadingsRefresh::TimerTabTimer() {
+    // A slow tick must not be entered again by the next timeout.
+    timerTab_.stop();
+
+    const QLocale locale;
+    const bool modeIndication = settings_.OldAnalyser == 0;
+    const ReadingsTexts texts = readingsTexts(readings_, modeIndication, locale);
+    view_.show(texts);
+
+    if (settings_.CurrentView == kTableView)
+        view_.showClock(clock_.now(), readings_.deviceDateText, readings_.deviceTimeText,
+                        settings_.NoBuiltInPrinter != 0, locale);
+
+    view_.showGraphPanel(texts.graphPanel);
+
+    if (indicationRunning_) {
+        timerTab_.start();
+    } else {
+        // Frozen: the views keep what was just shown, and the next start runs at the
+        // configured pace rather than the 1 ms of the last tick.
+        timerTab_.setInterval(qMax(0, settings_.ViewInterval[0]));
+    }
+}
+
+void ReadingsRefresh::UpdateGraphPanelValues() {
+    view_.showGraphPanel(graphPanelTexts(readings_.sample, QLocale()));
+}
+
+void ReadingsRefresh::resetModeTitles() {
+    view_.resetModeTitles();
+}

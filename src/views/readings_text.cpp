@@ -1,0 +1,103 @@
+#include "readings_text.h"
+
+namespace {
+
+const QString kGridPrefix = QStringLiteral("   ");
+
+// Fixed point with the locale's decimal separator and never a group separator.
+QString fixed(double value, int decimals, const QLocale &locale) {
+    QLocale plain = locale;
+    plain.setNumberOptions(plain.numberOptions() | QLocale::OmitGroupSeparator);
+    return plain.toString(value, 'f', decimals);
+}
+
+QString hundredths(qint16 value, const QLocale &locale) {
+    return fixed(value / 100.0, 2, locale);
+}
+
+bool lambdaValid(qint16 lambda) {
+    return lambda >= 1 && lambda <= 1999;
+}
+
+// The texts of the six channels before any status word or oil temperature.
+ChannelTexts valueTexts(const ReadingSample &sample, const QLocale &locale) {
+    return {hundredths(sample.co, locale),     QString::number(sample.ch),
+            hundredths(sample.co2, locale),    hundredths(sample.o2, locale),
+            lambdaText(sample.lambda, locale), QString::number(sample.rpm)};
+}
+
+QString oilTemperatureText(qint32 storedWord) {
+    const qint32 degrees = oilTemperatureDegrees(storedWord);
+    if (degrees < -9 || degrees == 127)
+        return kNoValueText.toString();
+    return QString::number(degrees);
+}
+
+} // namespace
+
+qint32 oilTemperatureDegrees(qint32 storedWord) {
+    return storedWord >= 32768 ? storedWord - 65536 : storedWord;
+}
+
+QString lambdaText(qint16 lambda, const QLocale &locale) {
+    if (!lambdaValid(lambda))
+        return kNoValueText.toString();
+    return fixed(lambda / 1000.0, 3, locale);
+}
+
+ChannelTexts graphPanelTexts(const ReadingSample &sample, const QLocale &locale) {
+    ChannelTexts texts = valueTexts(sample, locale);
+    for (QString &text : texts)
+        text.prepend(QLatin1Char(' '));
+    return texts;
+}
+
+ReadingsTexts readingsTexts(CurrentReadings &readings, bool modeIndication, const QLocale &locale) {
+    const bool indication = modeIndication && readings.analyserKind != AnalyserKind::TwoComponent;
+
+    // A lambda the analyser cannot stand behind is dropped here for every later reader.
+    if (!lambdaValid(readings.sample.lambda))
+        readings.sample.lambda = 0;
+
+    ReadingsTexts out;
+    const ChannelTexts values = valueTexts(readings.sample, locale);
+    out.graphPanel = graphPanelTexts(readings.sample, locale);
+
+    const bool corrected = indication && (readings.modeFlags & 0x10);
+    out.coGridTitle = corrected ? QStringLiteral("COкорр") : QStringLiteral("CO,%");
+    out.coMemoLine = corrected ? QStringLiteral("корр") : QStringLiteral(" %");
+
+    // Each channel shows its value, indented by three spaces in the grid, unless something
+    // below replaces it.
+    auto show = [&out](int channel, const QString &box, const QString &grid) {
+        out.boxes[channel] = box;
+        out.gridValues[channel] = grid;
+    };
+    for (int channel = 0; channel < kReadingsChannels; ++channel)
+        show(channel, values[channel], kGridPrefix + values[channel]);
+
+    if (!indication) {
+        if (readings.analyserKind != AnalyserKind::FourComponent) {
+            // Only CO, CH and engine speed exist on such an analyser.
+            for (int channel = 2; channel <= 4; ++channel)
+                show(channel, QString(), QString());
+        }
+        return out;
+    }
+
+    for (int channel = 0; channel < 4; ++channel) {
+        const quint8 status = readings.channelStatus[channel];
+        if (status & 0x01)
+            show(channel, QStringLiteral("ЗАГР"), QStringLiteral(" ЗАГР"));
+        else if (status & 0x02)
+            show(channel, QStringLiteral(" АРУ"), QStringLiteral("  АРУ"));
+    }
+    const bool oilMode = readings.modeFlags & 0x20;
+    out.rowFourMemoLine = oilMode ? QStringLiteral(" T") : QStringLiteral(" λ");
+    out.rowFourGridTitle = oilMode ? QStringLiteral(" T мас") : QStringLiteral("Lambda");
+    if (oilMode) {
+        const QString oil = oilTemperatureText(readings.oilTemperature);
+        show(4, oil, kGridPrefix + oil);
+    }
+    return out;
+}

@@ -1,0 +1,139 @@
+#include "analyser_commands.h"
+#include "app_settings.h"
+#include "clock.h"
+#include "emulator_process.h"
+#include "link_controller.h"
+#include "recording_link_view.h"
+#include "scripted_prompts.h"
+#include "tserial.h"
+#include "tvelantar.h"
+
+#include <QtTest>
+
+// The analyser commands over a real pseudo-terminal against the emulator, with the link's
+// own timers running: the clock write, the header write and read-back, and the pump.
+class TestCommandsE2E : public QObject {
+    Q_OBJECT
+
+    struct Rig {
+        EmulatorProcess emulator;
+        TSerial serial;
+        TVelantar analyser;
+        AppSettings settings;
+        CurrentReadings readings;
+        RecordingLinkView view;
+        ScriptedPrompts prompts;
+        SystemClock clock;
+        std::unique_ptr<LinkController> link;
+        std::unique_ptr<AnalyserCommands> commands;
+        int headerReads = 0;
+
+        struct Observer : HeaderTransferObserver {
+            int *reads;
+            void headerTransferProgress(int) override {}
+            void headerReadComplete() override { ++*reads; }
+            void headerWriteComplete() override {}
+        } observer;
+
+        bool start() {
+            if (!emulator.start())
+                return false;
+            qputenv("VELANTAR_PORTS", emulator.devicePath().toLocal8Bit());
+            settings.NoBuiltInPrinter = 0; // header transfers run with a printer ...
+            settings.CurrentView = 1;      // ... in the table view
+            link = std::make_unique<LinkController>(serial, analyser, settings, readings, view,
+                                                    prompts);
+            commands = std::make_unique<AnalyserCommands>(analyser, serial, link->pollCycle(),
+                                                          settings, readings, prompts, clock);
+            observer.reads = &headerReads;
+            link->pollCycle().setHeaderObserver(&observer);
+            link->startConnection();
+            return QTest::qWaitFor([&] { return link->isPolling(); }, 8000);
+        }
+        // Lets the poll cycle run for a while.
+        void run(int ms) { QTest::qWait(ms); }
+        QString ask(const QString &line) { return emulator.query(line); }
+    };
+
+private slots:
+    void clockCommandSetsTheAnalysersClock() {
+        Rig rig;
+        QVERIFY(rig.start());
+        QCOMPARE(rig.ask("clock 2001-02-03 04:05:06"), QString());
+        rig.emulator.command("trace on");
+        QCOMPARE(rig.ask("ping"), QStringLiteral("pong"));
+        rig.emulator.takeTrace();
+
+        rig.commands->setClock();
+        QVERIFY(QTest::qWaitFor(
+            [&] { return rig.link->pollCycle().ClockMode == PollCycle::ClockRunning; }, 5000));
+        rig.run(200);
+        rig.emulator.pump(100);
+        QStringList writes;
+        for (const QString &line : rig.emulator.takeTrace())
+            if (line.startsWith("rx 11 "))
+                writes << line.mid(3, 8);
+        // 0x40 to the control byte (377), the seven clock bytes, then 0xC0 (repeated by
+        // the next step, which builds no request of its own).
+        QCOMPARE(writes.size(), 10);
+        QCOMPARE(writes.first(), QStringLiteral("11 79 40"));
+        QCOMPARE(writes.mid(8), QStringList(2, QStringLiteral("11 79 C0")));
+        const QStringList addresses = {"11 76", "11 78", "11 75", "11 74",
+                                       "11 72", "11 71", "11 70"};
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(writes[1 + i].left(5), addresses[i]);
+
+        const QDateTime analyserTime =
+            QDateTime::fromString(rig.ask("clock").mid(6), "yyyy-MM-dd HH:mm:ss");
+        QVERIFY(analyserTime.isValid());
+        QVERIFY2(qAbs(analyserTime.secsTo(QDateTime::currentDateTime())) <= 5,
+                 qPrintable(analyserTime.toString()));
+    }
+
+    void headerWrittenThenReadBack() {
+        Rig rig;
+        QVERIFY(rig.start());
+        const QStringList header = {"ABC", QStringLiteral("СТАНЦИЯ")};
+        rig.commands->writeHeader(header);
+        QVERIFY(QTest::qWaitFor(
+            [&] { return !(rig.analyser.StateFlags & TVelantar::HeaderWriteRunning); }, 15000));
+        rig.run(300);
+
+        // Wipe the mirror's copy so the read-back can only come from the analyser.
+        std::fill(rig.analyser.AuxImage.begin() + 256, rig.analyser.AuxImage.begin() + 386, 0xFF);
+        rig.commands->readHeader();
+        QVERIFY(QTest::qWaitFor([&] { return rig.headerReads == 1; }, 15000));
+
+        // What the header read builds from the bytes that were written (the first two
+        // bytes of the second copy included).
+        TVelantar expectedImage;
+        const auto bytes = AnalyserCommands::headerBytes(header);
+        for (int copy = 0; copy < 2; ++copy)
+            std::copy(bytes.begin(), bytes.end(), expectedImage.AuxImage.begin() + 256 + 64 * copy);
+        const QStringList expected = AnalyserCommands::headerLinesFromImage(expectedImage);
+        QCOMPARE(expected.mid(0, 2), header);
+        QCOMPARE(AnalyserCommands::headerLinesFromImage(rig.analyser), expected);
+        QCOMPARE(rig.ask("peek aux 384 2").split(' ').mid(1).size(), 2);
+    }
+
+    void pumpTogglesTheAnalysersPump() {
+        Rig rig;
+        QVERIFY(rig.start());
+        QCOMPARE(rig.ask("get pump"), QStringLiteral("pump 0"));
+        rig.commands->togglePump();
+        QVERIFY(QTest::qWaitFor([&] { return rig.ask("get pump") == "pump 1"; }, 5000));
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return !rig.view.pump.isEmpty() &&
+                       rig.view.pump.last().text == QStringLiteral(" НАСОС ВКЛЮЧЕН");
+            },
+            5000));
+        rig.commands->togglePump();
+        QVERIFY(QTest::qWaitFor([&] { return rig.ask("get pump") == "pump 0"; }, 5000));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return rig.view.pump.last().text == QStringLiteral(" НАСОС ВЫКЛЮЧЕН"); }, 5000));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandsE2E)
+#include "test_commands_e2e.moc"
