@@ -76,6 +76,16 @@ QTableWidget *grid(QWidget *parent, const QString &name, int rows, int columns,
     g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g->setToolTip(hint);
+    // Large digits in narrow columns: a condensed face where the system has one, and text
+    // that is clipped at the cell edge rather than replaced by an ellipsis.
+    QFont font = g->font();
+    font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Nimbus Sans Narrow"),
+                      QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow"),
+                      font.family()});
+    g->setFont(font);
+    g->setTextElideMode(Qt::ElideNone);
+    g->setWordWrap(false);
+    g->setShowGrid(false);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c)
             g->setItem(r, c, new QTableWidgetItem);
