@@ -100,6 +100,7 @@ void TForm1::buildWindow() {
     serial_ = std::make_unique<TSerial>();
     analyser_ = std::make_unique<TVelantar>();
     analyser_->setPrompts(prompts_);
+    analyser_->setStatusSink(options_);
     linkView_ = std::make_unique<MainWindowLinkView>(*statusLine_, *options_,
                                                      toolbar_->button("ToolButton17"));
     linkView_->onLinkStarting = [this] { onLinkStarting(); };
@@ -269,7 +270,8 @@ void TForm1::TimerDiaTimer() {
         TimerDia.setInterval(Settings.ViewInterval[1]);
 }
 
-void TForm1::onAnalyserFound(AnalyserKind) {
+void TForm1::onAnalyserFound(AnalyserKind kind) {
+    showInfoPageFor(kind);
     // Recording starts with the link when so configured: as if "Запись" were pressed.
     if (Settings.GraphStartMode == 0 && panels_.recordButton->isVisible())
         panels_.recordButton->click();

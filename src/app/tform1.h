@@ -104,6 +104,9 @@ private:
     void applyGraphScale() {}
     void prepareReportAndCaptions() {}
     void buildInfoPages() {}
+    // The info page shown after detection: the first for a four-component analyser,
+    // otherwise the last.
+    void showInfoPageFor(AnalyserKind) {}
 
     QWidget *client_;
     std::unique_ptr<UserPrompts> ownPrompts_;

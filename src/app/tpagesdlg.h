@@ -1,5 +1,7 @@
 #pragma once
 
+#include "analyser_status_sink.h"
+
 #include <QDialog>
 
 struct AppSettings;
@@ -12,7 +14,7 @@ class RadioGroup;
 // The options dialog "Опции": eight pages of settings. Its "Порт" page also shows the
 // link's state: the analyser type and port, or that no analyser was found, and the
 // search progress.
-class TPagesDlg : public QDialog {
+class TPagesDlg : public QDialog, public AnalyserStatusSink {
     Q_OBJECT
 
 public:
@@ -24,6 +26,8 @@ public:
     void openAt(Page page, bool modal);
 
     void setPortStatus(const QString &text);
+    // The analyser type the link recognised while polling, in the port page's status field.
+    void showAnalyserStatus(const QString &text) override { setPortStatus(text); }
     void setSearchProgress(int percent);
 
     QTabWidget *pages() const { return pages_; }

@@ -7,21 +7,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
+#include "test_files.h"
 
-QByteArray fileBytes(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
-}
-
-bool putBytes(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-} // namespace
+using namespace TestFiles;
 
 class TestDataFiles : public QObject {
     Q_OBJECT

@@ -8,24 +8,16 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include "test_files.h"
+
 #include <csignal>
 #include <sys/resource.h>
+
+using namespace TestFiles;
 
 namespace {
 
 const QString kWriteProtected = QStringLiteral("Диск защищен от записи.");
-
-QByteArray fileBytes(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
-}
-
-bool putBytes(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QByteArray words(std::initializer_list<qint32> values) {
     QByteArray bytes;
@@ -48,26 +40,6 @@ AppSettings fullyChanged() {
         s.field(i) = (i % 2 ? 1 : -1) * (100000 + i * 7919);
     return s;
 }
-
-// Makes writes beyond a few bytes into any regular file fail, even for root, while it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 } // namespace
 

@@ -14,21 +14,13 @@
 #include <QTextBlock>
 #include <QtTest>
 
+#include "test_files.h"
+
 #include <memory>
 
+using namespace TestFiles;
+
 namespace {
-
-QByteArray fileBytes(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
-}
-
-bool putBytes(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // "СТО №1" and "МОСКВА" in Windows-1251, as the header file holds them.
 const QByteArray Station1251 = "\xD1\xD2\xCE \xB9"
