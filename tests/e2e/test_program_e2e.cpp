@@ -60,6 +60,7 @@ private slots:
         const qsizetype start = polled.indexOf("99 33 00");
         QVERIFY(start >= 0 && start + cycle.size() <= polled.size());
         QCOMPARE(polled.mid(start, cycle.size()), cycle);
+        qInfo() << "requests in 1.5 s:" << polled.size();
         // One request every 30 ms or so: far more than a slow timer, far less than a flood.
         QVERIFY2(polled.size() > 15 && polled.size() < 150,
                  qPrintable(QString::number(polled.size())));
