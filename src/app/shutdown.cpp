@@ -15,23 +15,22 @@ constexpr int SizeableWindow = 1;
 } // namespace
 
 CloseOutcome askToClose(const ChangeFlags &flags, UserPrompts &prompts) {
-    using Answer = UserPrompts::Answer;
-    if (flags.GraphUnsaved) {
-        switch (
-            prompts.askYesNoCancel(QStringLiteral("Текущий график не сохранен.  Сохранить ?"))) {
-        case Answer::Yes:
-            return CloseOutcome::SaveGraph;
-        case Answer::No:
-            break;
-        default:
-            return CloseOutcome::Stay;
-        }
-    }
-    if (flags.ReportUnsaved) {
-        switch (prompts.askYesNoCancel(QStringLiteral("Текущий отчет не сохранен.  Сохранить ?"))) {
-        case Answer::Yes:
-            return CloseOutcome::SaveReport;
-        case Answer::No:
+    // Each unsaved piece of work in turn: Yes saves it first, No goes on, Cancel stays.
+    const struct {
+        bool unsaved;
+        const char16_t *question;
+        CloseOutcome onYes;
+    } questions[] = {
+        {flags.GraphUnsaved, u"Текущий график не сохранен.  Сохранить ?", CloseOutcome::SaveGraph},
+        {flags.ReportUnsaved, u"Текущий отчет не сохранен.  Сохранить ?", CloseOutcome::SaveReport},
+    };
+    for (const auto &q : questions) {
+        if (!q.unsaved)
+            continue;
+        switch (prompts.askYesNoCancel(QString::fromUtf16(q.question))) {
+        case UserPrompts::Answer::Yes:
+            return q.onYes;
+        case UserPrompts::Answer::No:
             break;
         default:
             return CloseOutcome::Stay;
