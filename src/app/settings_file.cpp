@@ -1,9 +1,9 @@
 #include "settings_file.h"
 
+#include "safe_file.h"
 #include "user_prompts.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 
 namespace SettingsFile {
@@ -90,17 +90,7 @@ AppSettings read(const QString &path) {
 }
 
 bool write(const QString &path, const AppSettings &settings, UserPrompts &prompts) {
-    const QByteArray bytes = encode(settings);
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    // The explicit flush matters: commit() does not notice a failure of the final flush of
-    // its buffer (a full disk, a file size limit) and would put a cut-off file in place.
-    if (written && (file.write(bytes) != bytes.size() || !file.flush())) {
-        file.cancelWriting();
-        written = false;
-    }
-    if (written)
-        written = file.commit();
+    const bool written = SafeFile::write(path, encode(settings)).ok;
     if (!written)
         prompts.message(QString::fromUtf16(kWriteProtectedMessage));
     return written;

@@ -1,7 +1,8 @@
 #include "text_file_1251.h"
 
+#include "safe_file.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -115,18 +116,7 @@ bool writeLines(const QString &path, const QStringList &lines, LastLineEnd lastL
     QString text = lines.join(QStringLiteral("\r\n"));
     if (!lines.isEmpty() && lastLineEnd == LastLineEnd::Terminated)
         text += QStringLiteral("\r\n");
-    const QByteArray bytes = encode(text);
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // The explicit flush matters: commit() does not notice a failure of the final flush of
-    // its buffer (a full disk, a file size limit) and would put a cut-off file in place.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return SafeFile::write(path, encode(text)).ok;
 }
 
 } // namespace TextFile1251

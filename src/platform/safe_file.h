@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Whole-file writes that never leave a cut-off file behind. The bytes go to a temporary file
+// beside the target, which replaces the target only when every byte reached the disk
+// (QSaveFile). Where the folder refuses the temporary file (a write-protected folder holding a
+// writable file) the file is written in place instead, so the user's data is still saved.
+namespace SafeFile {
+
+struct WriteResult {
+    bool ok = false;
+    QString error; // the system's reason when ok is false
+};
+
+WriteResult write(const QString &path, const QByteArray &bytes);
+
+} // namespace SafeFile
