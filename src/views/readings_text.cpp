@@ -1,18 +1,13 @@
 #include "readings_text.h"
 
+#include "number_text.h"
+
 namespace {
 
 const QString kGridPrefix = QStringLiteral("   ");
 
-// Fixed point with the locale's decimal separator and never a group separator.
-QString fixed(double value, int decimals, const QLocale &locale) {
-    QLocale plain = locale;
-    plain.setNumberOptions(plain.numberOptions() | QLocale::OmitGroupSeparator);
-    return plain.toString(value, 'f', decimals);
-}
-
 QString hundredths(qint16 value, const QLocale &locale) {
-    return fixed(value / 100.0, 2, locale);
+    return NumberText::hundredths(value, locale);
 }
 
 bool lambdaValid(qint16 lambda) {
@@ -42,7 +37,7 @@ qint32 oilTemperatureDegrees(qint32 storedWord) {
 QString lambdaText(qint16 lambda, const QLocale &locale) {
     if (!lambdaValid(lambda))
         return kNoValueText.toString();
-    return fixed(lambda / 1000.0, 3, locale);
+    return NumberText::thousandths(lambda, locale);
 }
 
 ChannelTexts graphPanelTexts(const ReadingSample &sample, const QLocale &locale) {
