@@ -9,14 +9,17 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("velantar"));
     QApplication::setApplicationDisplayName(QStringLiteral("ВЕЛАНТАР-ГРАФИЧЕСКИЙ"));
 
+    // Taken before the window is built, so that a logout or Ctrl+C during start-up is not
+    // lost; it is acted on once the event loop runs.
+    TerminationSignals termination;
+
     TForm1::Environment environment;
     environment.workingDirectory = QDir::currentPath();
     TForm1 window(environment);
 
-    // A logout or Ctrl+C closes the window the way the user would, saving the settings.
-    TerminationSignals termination;
+    // A logout or Ctrl+C closes the window without questions, through the exit save.
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window,
-                     &QWidget::close);
+                     &TForm1::terminate);
 
     window.show();
     return QApplication::exec();

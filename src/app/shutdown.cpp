@@ -14,15 +14,15 @@ constexpr int SizeableWindow = 1;
 
 } // namespace
 
-CloseOutcome askToClose(const ChangeFlags &flags, UserPrompts &prompts) {
+CloseOutcome askToClose(bool graphUnsaved, bool reportUnsaved, UserPrompts &prompts) {
     // Each unsaved piece of work in turn: Yes saves it first, No goes on, Cancel stays.
     const struct {
         bool unsaved;
         const char16_t *question;
         CloseOutcome onYes;
     } questions[] = {
-        {flags.GraphUnsaved, u"Текущий график не сохранен.  Сохранить ?", CloseOutcome::SaveGraph},
-        {flags.ReportUnsaved, u"Текущий отчет не сохранен.  Сохранить ?", CloseOutcome::SaveReport},
+        {graphUnsaved, kGraphUnsavedQuestion, CloseOutcome::SaveGraph},
+        {reportUnsaved, u"Текущий отчет не сохранен.  Сохранить ?", CloseOutcome::SaveReport},
     };
     for (const auto &q : questions) {
         if (!q.unsaved)

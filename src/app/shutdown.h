@@ -21,8 +21,11 @@ enum class CloseOutcome {
     Stay,       // the user cancelled
 };
 
+// The question about an unsaved graph, asked on closing and before a graph file replaces it.
+inline constexpr char16_t kGraphUnsavedQuestion[] = u"Текущий график не сохранен.  Сохранить ?";
+
 // Asks about an unsaved graph, then an unsaved report.
-CloseOutcome askToClose(const ChangeFlags &flags, UserPrompts &prompts);
+CloseOutcome askToClose(bool graphUnsaved, bool reportUnsaved, UserPrompts &prompts);
 
 // The main window as the exit save records it (outer frame, in screen pixels).
 struct WindowState {

@@ -1,5 +1,7 @@
 #include "status_line.h"
 
+#include "status_texts.h"
+
 #include <QEvent>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -25,7 +27,7 @@ StatusLine::StatusLine(QWidget *parent)
     progress_->setValue(0);
     progress_->setTextVisible(false);
     progress_->hide();
-    link_->setText(QStringLiteral(" Г/А НЕ ПОДКЛЮЧЕН"));
+    link_->setText(LinkStatus::NotConnected.toString());
     link_->setToolTip(QStringLiteral("Связь"));
     pump_->setToolTip(QStringLiteral("Насос"));
     fuel_->setCursor(Qt::ArrowCursor);

@@ -8,22 +8,29 @@
 #include "link_controller.h"
 #include "main_window_link_view.h"
 #include "message_box_prompts.h"
+#include "print_service.h"
 #include "printer_header_editor.h"
 #include "readings_refresh.h"
 #include "settings_appearance.h"
 #include "settings_file.h"
 #include "shutdown.h"
+#include "side_document.h"
+#include "side_document_router.h"
 #include "station_file.h"
 #include "status_line.h"
 #include "tpagesdlg.h"
 #include "tserial.h"
 #include "tvelantar.h"
+#include "view_ids.h"
 #include "view_switch.h"
+#include "view_table.h"
 #include "window_layout.h"
 #include "window_placement.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -37,21 +44,6 @@
 
 namespace {
 
-// The view buttons and the menu items bound to them.
-struct ViewCommand {
-    const char *button;
-    const char *menuItem;
-    int view;
-};
-constexpr ViewCommand ViewCommands[] = {
-    {"ToolButton8", "N19", WindowLayout::kReadingsView},
-    {"ToolButton1", "N20", WindowLayout::kInformationView},
-    {"ToolButton2", "N21", WindowLayout::kTableView},
-    {"ToolButton3", "N22", WindowLayout::kReportView},
-    {"ToolButton6", "N23", WindowLayout::kDiagramView},
-    {"ToolButton7", "N24", WindowLayout::kGraphView},
-};
-
 constexpr int FramelessMode0 = 0;
 constexpr int SizeableMode = 1;
 constexpr int FullScreenMode = 2;
@@ -61,12 +53,17 @@ constexpr int FullScreenMode = 2;
 TForm1::TForm1(const Environment &environment, QWidget *parent)
     : QMainWindow(parent), client_(new QWidget(this)),
       ownPrompts_(environment.prompts ? nullptr : std::make_unique<MessageBoxPrompts>(this)),
-      prompts_(environment.prompts ? environment.prompts : ownPrompts_.get()),
       ownClock_(environment.clock ? nullptr : std::make_unique<SystemClock>()),
-      clock_(environment.clock ? environment.clock : ownClock_.get()),
       ownFileDialogs_(environment.fileDialogs ? nullptr : std::make_unique<SystemFileDialogs>()),
-      fileDialogs_(environment.fileDialogs ? environment.fileDialogs : ownFileDialogs_.get()),
+      ownPrinter_(environment.printer ? nullptr : std::make_unique<SystemPrintService>()),
       folder_(environment.workingDirectory) {
+    services_.prompts = environment.prompts ? environment.prompts : ownPrompts_.get();
+    services_.clock = environment.clock ? environment.clock : ownClock_.get();
+    services_.fileDialogs =
+        environment.fileDialogs ? environment.fileDialogs : ownFileDialogs_.get();
+    services_.printer = environment.printer ? environment.printer : ownPrinter_.get();
+    services_.folder = &folder_;
+
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("ВЕЛАНТАР-ГРАФИЧЕСКИЙ"));
     setMinimumSize(WindowPlacement::kMinimumWindowSize);
@@ -87,31 +84,46 @@ void TForm1::buildWindow() {
     addToolBar(Qt::BottomToolBarArea, toolbar_->bar());
     panels_ = ViewPanels::create(client_);
     statusLine_ = new StatusLine(client_);
-    options_ = new TPagesDlg(Settings, this);
+    options_ = new TPagesDlg(state_.Settings, this);
+    documents_ = new SideDocumentRouter(state_, panels_.sidePanel, this);
+    buildTimers();
+    buildLink();
+    buildCommands();
+    connectCommands();
+}
 
-    for (QTimer *timer : {&TimerTab, &TimerDia, &TimerGRP, &TimerDemo})
+void TForm1::buildTimers() {
+    const std::pair<QTimer *, const char *> timers[] = {{&TimerTab, "TimerTab"},
+                                                        {&TimerDia, "TimerDia"},
+                                                        {&TimerGRP, "TimerGRP"},
+                                                        {&TimerDemo, "TimerDemo"}};
+    for (const auto &[timer, name] : timers) {
         timer->setParent(this);
-    TimerTab.setObjectName("TimerTab");
-    TimerDia.setObjectName("TimerDia");
-    TimerGRP.setObjectName("TimerGRP");
-    TimerDemo.setObjectName("TimerDemo");
+        timer->setObjectName(name);
+    }
     TimerDemo.setInterval(300);
+    connect(&TimerDia, &QTimer::timeout, this, &TForm1::TimerDiaTimer);
+}
 
+void TForm1::buildLink() {
     serial_ = std::make_unique<TSerial>();
     analyser_ = std::make_unique<TVelantar>();
-    analyser_->setPrompts(prompts_);
+    analyser_->setPrompts(services_.prompts);
     analyser_->setStatusSink(options_);
     linkView_ = std::make_unique<MainWindowLinkView>(*statusLine_, *options_,
                                                      toolbar_->button("ToolButton17"));
     linkView_->onLinkStarting = [this] { onLinkStarting(); };
     linkView_->onAnalyserFound = [this](AnalyserKind kind) { onAnalyserFound(kind); };
     linkView_->onAnalyserLost = [this] { close(); };
-    link_ = std::make_unique<LinkController>(*serial_, *analyser_, Settings, Readings, *linkView_,
-                                             *prompts_, this);
+    link_ = std::make_unique<LinkController>(*serial_, *analyser_, state_.Settings, state_.Readings,
+                                             *linkView_, *services_.prompts, this);
+}
 
+void TForm1::buildCommands() {
     commands_ = std::make_unique<AnalyserCommands>(*analyser_, *serial_, link_->pollCycle(),
-                                                   Settings, Readings, *prompts_, *clock_);
-    commands_->showTableView = [this] { selectView(WindowLayout::kTableView); };
+                                                   state_.Settings, state_.Readings,
+                                                   *services_.prompts, *services_.clock);
+    commands_->showTableView = [this] { selectView(ViewId::Table); };
     headerTransfer_ = std::make_unique<HeaderTransferDisplay>(*analyser_, *statusLine_, *options_);
     commands_->transferStarted = [this] { headerTransfer_->started(); };
     link_->pollCycle().setHeaderObserver(headerTransfer_.get());
@@ -119,25 +131,24 @@ void TForm1::buildWindow() {
     const auto headerButton = [this](const char *name) {
         return panels_.headerPanel->findChild<QPushButton *>(name);
     };
-    headerEditor_ = new PrinterHeaderEditor(panels_.headerMemo, headerButton("BitBtn11"),
-                                            headerButton("BitBtn12"), headerButton("BitBtn13"),
-                                            *fileDialogs_, *prompts_, folder_.text(), this);
-    headerEditor_->showTableView = [this] { selectView(WindowLayout::kTableView); };
+    headerEditor_ = new PrinterHeaderEditor(
+        panels_.headerMemo, headerButton("BitBtn11"), headerButton("BitBtn12"),
+        headerButton("BitBtn13"), *services_.fileDialogs, *services_.prompts, folder_.text(), this);
+    headerEditor_->showTableView = [this] { selectView(ViewId::Table); };
     headerTransfer_->showHeaderLines = [this](const QStringList &lines) {
         headerEditor_->setLinesAsRead(lines);
     };
 
     indication_ = std::make_unique<IndicationSwitch>(
-        IndicationRunning, FrozenReadings, Readings,
+        state_.IndicationRunning, state_.FrozenReadings, state_.Readings,
         IndicationSwitch::Timers{TimerTab, TimerDia, link_->Timer1, TimerDemo});
     indication_->enableViewRefresh = [this] { enableViewRefresh(); };
     indication_->setLinkStatus = [this](const QString &text) {
         statusLine_->linkField()->setText(text);
     };
-    connect(&TimerDia, &QTimer::timeout, this, &TForm1::TimerDiaTimer);
-    readingsRefresh_ = new ReadingsRefresh(TimerTab, Readings, Settings, IndicationRunning, client_,
-                                           *clock_, this);
-    connectCommands();
+    readingsRefresh_ =
+        new ReadingsRefresh(TimerTab, state_.Readings, state_.Settings, state_.IndicationRunning,
+                            client_, *services_.clock, this);
 }
 
 void TForm1::connectCommands() {
@@ -145,11 +156,11 @@ void TForm1::connectCommands() {
         action->setEnabled(true);
         connect(action, &QAction::triggered, this, handler);
     };
-    for (const ViewCommand &command : ViewCommands) {
-        const int view = command.view;
-        connect(toolbar_->button(command.button), &QToolButton::clicked, this,
+    for (const ViewDefinition &definition : ViewTable::all()) {
+        const int view = definition.id;
+        connect(toolbar_->button(definition.button), &QToolButton::clicked, this,
                 [this, view] { selectView(view); });
-        bind(menu_->action(command.menuItem), [this, view] { selectView(view); });
+        bind(menu_->action(definition.menuItem), [this, view] { selectView(view); });
     }
     bind(menu_->action("N26"), [this] { openOptions(); });
     bind(menu_->action("N27"), [this] { ToolButton14Click(); });
@@ -195,35 +206,35 @@ void TForm1::FormCreate() {
     hints.setColor(QPalette::ToolTipBase, QColor(0, 255, 255));
     QToolTip::setPalette(hints);
 
-    Readings.analyserKind = AnalyserKind::FourComponent;
+    state_.Readings.analyserKind = AnalyserKind::FourComponent;
     analyser_->SelectAddressMap(AnalyserKind::FourComponent);
     headerEditor_->loadAtStart();
     putDefaults();
 
     folder_.createSubfolders();
-    Settings = SettingsFile::read(folder_.filePath(DataFileNames::Settings));
+    state_.Settings = SettingsFile::read(folder_.filePath(DataFileNames::Settings));
     applyWindowBorder();
-    ViewTimerMode = ViewSwitch::timerModeFor(Settings.CurrentView);
+    state_.ViewTimerMode = ViewSwitch::timerModeFor(state_.Settings.CurrentView);
     loadNorms();
-    StationFile::read(folder_.filePath(DataFileNames::Station), StationName);
+    StationFile::read(folder_.filePath(DataFileNames::Station), state_.StationName);
     loadCalibrationGasKits();
     applySettingsToControls();
     applyGraphScale();
     prepareReportAndCaptions();
     buildInfoPages();
-    if (Settings.ConnectAtStart == 1)
+    if (state_.Settings.ConnectAtStart == 1)
         ToolButton14Click();
 }
 
 void TForm1::putDefaults() {
-    Settings = AppSettings();
-    StationName = defaultStationName();
-    Flags = ChangeFlags();
-    IndicationRunning = true;
+    state_.Settings = AppSettings();
+    state_.StationName = defaultStationName();
+    state_.Flags = ChangeFlags();
+    state_.IndicationRunning = true;
 }
 
 void TForm1::applyWindowBorder() {
-    switch (Settings.WindowMode) {
+    switch (state_.Settings.WindowMode) {
     case FramelessMode0:
     case FullScreenMode:
         setWindowFlag(Qt::FramelessWindowHint, true);
@@ -237,10 +248,10 @@ void TForm1::applyWindowBorder() {
 }
 
 void TForm1::applySettingsToControls() {
-    TimerTab.setInterval(Settings.ViewInterval[0]);
-    TimerDia.setInterval(Settings.ViewInterval[1]);
-    TimerGRP.setInterval(Settings.ViewInterval[2]);
-    applySettingsAppearance(Settings, panels_);
+    TimerTab.setInterval(state_.Settings.ViewInterval[0]);
+    TimerDia.setInterval(state_.Settings.ViewInterval[1]);
+    TimerGRP.setInterval(state_.Settings.ViewInterval[2]);
+    applySettingsAppearance(state_.Settings, panels_);
 }
 
 // ---- Link ------------------------------------------------------------------------------
@@ -250,66 +261,68 @@ void TForm1::ToolButton14Click() {
 }
 
 void TForm1::onLinkStarting() {
-    IndicationRunning = true;
+    state_.IndicationRunning = true;
     enableViewRefresh();
     TimerDemo.stop();
 }
 
 void TForm1::enableViewRefresh() {
-    if (ViewTimerMode == ViewSwitch::TextViews)
+    if (state_.ViewTimerMode == ViewSwitch::TextViews)
         TimerTab.start();
-    else if (ViewTimerMode == ViewSwitch::DiagramView)
+    else if (state_.ViewTimerMode == ViewSwitch::DiagramView)
         TimerDia.start();
 }
 
 void TForm1::TimerDiaTimer() {
     TimerDia.stop();
-    if (IndicationRunning)
+    if (state_.IndicationRunning)
         TimerDia.start();
     else
-        TimerDia.setInterval(Settings.ViewInterval[1]);
+        TimerDia.setInterval(state_.Settings.ViewInterval[1]);
 }
 
 void TForm1::onAnalyserFound(AnalyserKind kind) {
     showInfoPageFor(kind);
     // Recording starts with the link when so configured: as if "Запись" were pressed.
-    if (Settings.GraphStartMode == 0 && panels_.recordButton->isVisible())
+    if (state_.Settings.GraphStartMode == 0 && panels_.recordButton->isVisible())
         panels_.recordButton->click();
 }
 
 // ---- Views and layout ------------------------------------------------------------------
 
 void TForm1::selectView(int view) {
-    Settings.CurrentView = view;
-    ViewTimerMode = ViewSwitch::timerModeFor(view);
+    state_.Settings.CurrentView = view;
+    state_.ViewTimerMode = ViewSwitch::timerModeFor(view);
     ViewSwitch();
-    if (view == WindowLayout::kInformationView)
+    if (view == ViewId::Information)
         panels_.infoMemo->setFocus();
-    else if (view == WindowLayout::kGraphView)
+    else if (view == ViewId::Graph)
         (panels_.recordButton->isVisible() ? panels_.recordButton : panels_.stopButton)->setFocus();
 }
 
 void TForm1::ViewSwitch() {
-    const int view = Settings.CurrentView;
+    const int view = state_.Settings.CurrentView;
     toolbar_->showViewPressed(view);
-    if (!ViewSwitch::isKnownView(view)) {
+    // A view number no view has (a damaged setting) hides and shows nothing and places only
+    // the status line; the refresh timers are still set below.
+    if (ViewId::isKnown(view)) {
+        const QStringList shown = WindowLayout::viewControls(view, state_.Settings.ReportKind);
+        static const QStringList alwaysHidden = {"Panel16", "Panel1", "Panel4"};
+        for (const QString &name : WindowLayout::allViewControls()) {
+            QWidget *control = client_->findChild<QWidget *>(name);
+            if (control && (!shown.contains(name) || alwaysHidden.contains(name)))
+                control->hide();
+        }
         Layout();
-        return;
+        for (const QString &name : shown)
+            if (QWidget *control = client_->findChild<QWidget *>(name))
+                control->show();
+    } else {
+        Layout();
     }
-    const QStringList shown = WindowLayout::viewControls(view, Settings.ReportKind);
-    for (const QString &name : WindowLayout::allViewControls() + QStringList{"Panel16", "Panel1"}) {
-        QWidget *control = client_->findChild<QWidget *>(name);
-        if (control &&
-            (!shown.contains(name) || name == "Panel16" || name == "Panel1" || name == "Panel4"))
-            control->hide();
-    }
-    Layout();
-    for (const QString &name : shown)
-        if (QWidget *control = client_->findChild<QWidget *>(name))
-            control->show();
 
     const ViewSwitch::TimerAction action =
-        ViewSwitch::timerAction(ViewTimerMode, IndicationRunning);
+        ViewSwitch::timerAction(state_.ViewTimerMode, state_.IndicationRunning);
     if (action.tabEnabled)
         *action.tabEnabled ? TimerTab.start() : TimerTab.stop();
     if (action.diaEnabled)
@@ -321,7 +334,7 @@ void TForm1::Layout() {
     input.toolbarHeight = toolbar_->bar()->height();
     input.clientWidth = client_->width();
     input.clientHeight = client_->height() + input.toolbarHeight;
-    input.currentView = Settings.CurrentView;
+    input.currentView = state_.Settings.CurrentView;
     const WindowLayout::Layout layout = WindowLayout::compute(input);
     for (const WindowLayout::ControlPlacement &placement : layout.placements) {
         QWidget *control = client_->findChild<QWidget *>(placement.name);
@@ -343,18 +356,18 @@ void TForm1::Layout() {
 void TForm1::openOptions() {
     static constexpr TPagesDlg::Page PageOfTimerMode[] = {TPagesDlg::General, TPagesDlg::Colour,
                                                           TPagesDlg::Graph};
-    const int mode = std::clamp(ViewTimerMode, 0, 2);
+    const int mode = std::clamp(state_.ViewTimerMode, 0, 2);
     options_->openAt(PageOfTimerMode[mode], true);
 }
 
 // ---- Window ----------------------------------------------------------------------------
 
 void TForm1::applyWindowAtStart() {
-    const QRect saved(Settings.WindowLeft, Settings.WindowTop, Settings.WindowWidth,
-                      Settings.WindowHeight);
+    const AppSettings &s = state_.Settings;
+    const QRect saved(s.WindowLeft, s.WindowTop, s.WindowWidth, s.WindowHeight);
     const QSize workArea = screen() ? screen()->availableGeometry().size() : QSize(1024, 768);
     const WindowPlacement::Decision decision =
-        WindowPlacement::atStart(Settings.WindowMode, Settings.WindowRestored, saved, workArea);
+        WindowPlacement::atStart(s.WindowMode, s.WindowRestored, saved, workArea);
     if (decision.maximised) {
         setWindowState(windowState() | Qt::WindowMaximized);
     } else {
@@ -383,28 +396,55 @@ void TForm1::closeEvent(QCloseEvent *event) {
         event->accept();
         return;
     }
-    switch (Shutdown::askToClose(Flags, *prompts_)) {
-    case Shutdown::CloseOutcome::SaveGraph:
-        selectView(WindowLayout::kGraphView);
-        panels_.sidePanel->findChild<QPushButton *>("BitBtn1")->click();
+    if (!terminating_ && !allowClose()) {
         event->ignore();
         return;
-    case Shutdown::CloseOutcome::SaveReport:
-        selectView(WindowLayout::kReportView);
-        panels_.sidePanel->findChild<QPushButton *>("BitBtn1")->click();
-        event->ignore();
-        return;
-    case Shutdown::CloseOutcome::Stay:
-        event->ignore();
-        return;
-    case Shutdown::CloseOutcome::Close:
-        break;
     }
     closing_ = true;
+    // Polling stops first: nothing goes on behind a message the exit save may show.
+    link_->stop();
     Shutdown::WindowState window;
     window.maximised = isMaximized();
     window.frame = frameGeometry();
-    Shutdown::exitSave(Settings, Flags, window, folder_, StationName, {}, *prompts_);
-    link_->stop();
+    Shutdown::exitSave(state_.Settings, state_.Flags, window, folder_, state_.StationName, {},
+                       *services_.prompts);
     event->accept();
+}
+
+bool TForm1::allowClose() {
+    const SideDocument *graph = documents_->graph();
+    const SideDocument *report = documents_->report();
+    const auto saveFirst = [this](int view) {
+        // As the user would: the view that shows the document, then its "Сохранить".
+        selectView(view);
+        panels_.sidePanel->findChild<QPushButton *>("BitBtn1")->click();
+    };
+    switch (Shutdown::askToClose(graph && graph->unsaved(), report && report->unsaved(),
+                                 *services_.prompts)) {
+    case Shutdown::CloseOutcome::SaveGraph:
+        saveFirst(ViewId::Graph);
+        return false;
+    case Shutdown::CloseOutcome::SaveReport:
+        saveFirst(ViewId::Report);
+        return false;
+    case Shutdown::CloseOutcome::Stay:
+        return false;
+    case Shutdown::CloseOutcome::Close:
+        break;
+    }
+    return true;
+}
+
+void TForm1::terminate() {
+    terminating_ = true;
+    // A question or dialog open now returns as if cancelled; the close then runs from the
+    // event loop, after the dialog's own loop has ended.
+    if (auto *boxes = dynamic_cast<MessageBoxPrompts *>(services_.prompts))
+        boxes->abandon();
+    while (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+        dialog->reject();
+        if (QApplication::activeModalWidget() == dialog)
+            break;
+    }
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }

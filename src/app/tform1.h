@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app_settings.h"
-#include "current_readings.h"
 #include "main_menu.h"
 #include "main_toolbar.h"
+#include "run_state.h"
+#include "services.h"
 #include "view_panels.h"
 #include "working_folder.h"
 
@@ -13,14 +13,15 @@
 #include <memory>
 
 class AnalyserCommands;
-class Clock;
 class FileDialogs;
 class HeaderTransferDisplay;
 class IndicationSwitch;
 class LinkController;
+class MainWindowLinkView;
+class PrintService;
 class PrinterHeaderEditor;
 class ReadingsRefresh;
-class MainWindowLinkView;
+class SideDocumentRouter;
 class StatusLine;
 class TPagesDlg;
 class TSerial;
@@ -28,36 +29,24 @@ class TVelantar;
 class UserPrompts;
 
 // The main window: the composition root of the program. It owns the state of the run
-// (settings, change flags, station line, readings, the serial channel and the analyser)
-// and wires the subsystems together; their behaviour lives in their own classes.
+// (RunState), the services (prompts, clock, dialogs, printer, working folder), the serial
+// channel and the analyser, and wires the subsystems together; their behaviour lives in
+// their own classes.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
+    // What the program is given from outside; a null service is replaced by the real one.
     struct Environment {
         QString workingDirectory;           // the folder that is current at start
         UserPrompts *prompts = nullptr;     // null: modal message boxes
         Clock *clock = nullptr;             // null: the computer's clock
         FileDialogs *fileDialogs = nullptr; // null: the desktop's file dialogs
+        PrintService *printer = nullptr;    // null: the desktop's print dialog
     };
 
     explicit TForm1(const Environment &environment, QWidget *parent = nullptr);
     ~TForm1() override;
-
-    // State of the run.
-    AppSettings Settings;
-    ChangeFlags Flags;
-    QString StationName;
-    CurrentReadings Readings;
-    ReadingSample FrozenReadings;
-    bool IndicationRunning = true;
-    int ViewTimerMode = 0;
-
-    // View refresh timers and the demonstration's timer.
-    QTimer TimerTab;
-    QTimer TimerDia;
-    QTimer TimerGRP;
-    QTimer TimerDemo;
 
     // "Связь".
     void ToolButton14Click();
@@ -69,11 +58,19 @@ public:
     void Layout();
     // Opens the options dialog on the page that suits the current view.
     void openOptions();
+    // The program is ended from outside (a termination signal, a logout): an open question
+    // is closed as if cancelled, no question is asked, and the window closes through the
+    // exit save.
+    void terminate();
 
+    RunState &state() { return state_; }
+    const RunState &state() const { return state_; }
+    const Services &services() const { return services_; }
     LinkController &link() const { return *link_; }
     AnalyserCommands &commands() const { return *commands_; }
     PrinterHeaderEditor &headerEditor() const { return *headerEditor_; }
     TPagesDlg &options() const { return *options_; }
+    SideDocumentRouter &documents() const { return *documents_; }
     const ViewPanels &panels() const { return panels_; }
     const WorkingFolder &workingFolder() const { return folder_; }
 
@@ -85,6 +82,9 @@ protected:
 private:
     void FormCreate();
     void buildWindow();
+    void buildTimers();
+    void buildLink();
+    void buildCommands();
     void connectCommands();
     void putDefaults();
     void applyWindowBorder();
@@ -95,9 +95,11 @@ private:
     void enableViewRefresh();
     // The diagram refresh tick: runs once more after "Пуск/стоп", then stays off.
     void TimerDiaTimer();
+    // Asks about unsaved work; false when the window is to stay open.
+    bool allowClose();
 
     // Start-up steps whose content arrives with the graph, the norms, the report, the
-    // printer header, the calibration gas kits and the info pages.
+    // calibration gas kits and the info pages.
     void clearRecordedState() {}
     void loadNorms() {}
     void loadCalibrationGasKits() {}
@@ -108,14 +110,21 @@ private:
     // otherwise the last.
     void showInfoPageFor(AnalyserKind) {}
 
+    RunState state_;
     QWidget *client_;
     std::unique_ptr<UserPrompts> ownPrompts_;
-    UserPrompts *prompts_;
     std::unique_ptr<Clock> ownClock_;
-    Clock *clock_;
     std::unique_ptr<FileDialogs> ownFileDialogs_;
-    FileDialogs *fileDialogs_;
+    std::unique_ptr<PrintService> ownPrinter_;
     WorkingFolder folder_;
+    Services services_;
+
+    // View refresh timers and the demonstration's timer.
+    QTimer TimerTab;
+    QTimer TimerDia;
+    QTimer TimerGRP;
+    QTimer TimerDemo;
+
     std::unique_ptr<TSerial> serial_;
     std::unique_ptr<TVelantar> analyser_;
     std::unique_ptr<MainMenu> menu_;
@@ -123,6 +132,7 @@ private:
     StatusLine *statusLine_ = nullptr;
     ViewPanels panels_;
     TPagesDlg *options_ = nullptr;
+    SideDocumentRouter *documents_ = nullptr;
     std::unique_ptr<MainWindowLinkView> linkView_;
     std::unique_ptr<LinkController> link_;
     std::unique_ptr<AnalyserCommands> commands_;
@@ -132,4 +142,5 @@ private:
     ReadingsRefresh *readingsRefresh_ = nullptr;
     bool shownOnce_ = false;
     bool closing_ = false;
+    bool terminating_ = false;
 };

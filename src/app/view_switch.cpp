@@ -1,20 +1,15 @@
 #include "view_switch.h"
 
+#include "view_ids.h"
+
 namespace ViewSwitch {
 
 int timerModeFor(int currentView) {
-    switch (currentView) {
-    case 4:
-        return DiagramView;
-    case 5:
-        return GraphView;
-    default:
-        return TextViews;
-    }
+    return ViewTimerMode::of(currentView);
 }
 
 bool isKnownView(int currentView) {
-    return currentView >= 0 && currentView <= 6 && currentView != 3;
+    return ViewId::isKnown(currentView);
 }
 
 TimerAction timerAction(int timerMode, bool indicationRunning) {

@@ -15,14 +15,6 @@
 // (value x percent / 100). Font sizes are points.
 namespace WindowLayout {
 
-// View numbers (the CurrentView setting). 3 is unused; any value outside these shows no view.
-inline constexpr int kInformationView = 0;
-inline constexpr int kTableView = 1;
-inline constexpr int kReportView = 2;
-inline constexpr int kDiagramView = 4;
-inline constexpr int kGraphView = 5;
-inline constexpr int kReadingsView = 6;
-
 // The toolbar sits on the bottom edge of the client area.
 inline constexpr int kToolbarHeight = 30;
 inline constexpr QSize kToolbarButtonSize{36, 26};
@@ -39,7 +31,7 @@ struct Input {
     int clientWidth = 0;                // CW
     int clientHeight = 0;               // CH, toolbar included
     int toolbarHeight = kToolbarHeight; // TB
-    int currentView = kReadingsView;
+    int currentView = 6;                // a view number of ViewId
     // Height of the status fields (Edit14 and its neighbours). 0: the status fields fill the
     // strip between the main area and the toolbar, see statusFieldHeight().
     int statusFieldHeight = 0;
@@ -90,8 +82,8 @@ int statusFieldHeight(int clientHeight, int toolbarHeight);
 Layout compute(const Input &input);
 
 // The view controls the view shows, each hidden or shown as a whole; empty for a view number
-// outside the table. In the report view Panel16 when reportKind is 0, else Panel1 (both lie
-// inside Panel15).
+// outside the views table. In the report view Panel16 when reportKind is 0, else Panel1
+// (both lie inside Panel15).
 QStringList viewControls(int currentView, int reportKind);
 
 // Every view control, in a fixed order. The status line and the toolbar are not

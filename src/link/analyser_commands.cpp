@@ -50,12 +50,12 @@ void AnalyserCommands::setClock() {
     if (showTableView)
         showTableView();
     askAboutPrinter();
-    cycle_.startClockWrite();
     const QDateTime now = clock_.now();
     analyser_.SetDate(quint16(now.date().year()), quint16(now.date().month()),
                       quint16(now.date().day()));
     analyser_.SetTime(quint16(now.time().hour()), quint16(now.time().minute()),
                       quint16(now.time().second()));
+    cycle_.startClockWrite();
 }
 
 void AnalyserCommands::sendHeaderService() {
@@ -92,8 +92,8 @@ void AnalyserCommands::writeHeader(const QStringList &lines) {
 void AnalyserCommands::togglePump() {
     const PumpCommand pump =
         readings_.analyserKind == AnalyserKind::FourComponent ? FourComponentPump : OtherPump;
-    cycle_.PendingCommand = {true, pumpToggle_ ? PumpSecondForm : PumpFirstForm, pump.address,
-                             pump.data};
+    cycle_.queueCommand(
+        {true, pumpToggle_ ? PumpSecondForm : PumpFirstForm, pump.address, pump.data});
     pumpToggle_ = !pumpToggle_;
 }
 

@@ -1,5 +1,7 @@
 #include "indication_switch.h"
 
+#include "status_texts.h"
+
 #include <QTimer>
 
 IndicationSwitch::IndicationSwitch(bool &indicationRunning, ReadingSample &frozen,
@@ -16,19 +18,19 @@ void IndicationSwitch::toggle() {
         }
         frozen_ = readings_.sample;
         if (setLinkStatus)
-            setLinkStatus(QStringLiteral(" СТОП ИНДИКАЦИИ"));
+            setLinkStatus(LinkStatus::IndicationStopped.toString());
         return;
     }
     running_ = true;
     if (enableViewRefresh)
         enableViewRefresh();
-    QString status = QStringLiteral(" Г/А НЕ ПОДКЛЮЧЕН");
+    QString status = LinkStatus::NotConnected.toString();
     if (timers_.poll.isActive())
         status = readings_.analyserKind == AnalyserKind::TwoComponent
-                     ? QStringLiteral(" Велантар 2х комп")
-                     : QStringLiteral(" Велантар 4х комп");
+                     ? LinkStatus::TwoComponent.toString()
+                     : LinkStatus::FourComponent.toString();
     else if (timers_.demo.isActive())
-        status = QStringLiteral(" ДЕМОНСТРАЦИЯ");
+        status = LinkStatus::Demonstration.toString();
     if (setLinkStatus)
         setLinkStatus(status);
 }

@@ -5,8 +5,10 @@
 #include "port_names.h"
 #include "readings_copy.h"
 #include "serial_channel.h"
+#include "status_texts.h"
 #include "tvelantar.h"
 #include "user_prompts.h"
+#include "view_ids.h"
 
 #include <QLocale>
 
@@ -16,7 +18,6 @@
 
 namespace {
 
-constexpr int TableView = 1;
 constexpr int LostIntervalMs = 10000;
 constexpr int SendAfterReceiveMs = 20;
 
@@ -58,14 +59,13 @@ int LinkController::portCount() const {
 
 void LinkController::startConnection() {
     view_.linkStarting();
-    view_.setLinkStatus(QStringLiteral(" Г/А НЕ ПОДКЛЮЧЕН"));
+    view_.setLinkStatus(LinkStatus::NotConnected.toString());
     view_.setIndicationToggleEnabled(false);
     view_.setSearchProgress(0);
     view_.setSearchProgressVisible(true);
 
     analyser_.Reset();
-    cycle_.reset();
-    cycle_.headerReadRequested = false;
+    cycle_.resetForConnection();
     Timer1.stop();
     Timer2.stop();
     Timer1.setInterval(IntervalAfterReset);
@@ -117,13 +117,13 @@ void LinkController::found() {
     AnalyserKind kind = AnalyserKind::Unknown;
     if (analyser_.typeName == TVelantar::TwoComponentTypeName) {
         kind = AnalyserKind::TwoComponent;
-        view_.setLinkStatus(QStringLiteral(" Велантар 2х комп"));
+        view_.setLinkStatus(LinkStatus::TwoComponent.toString());
         settings_.OldAnalyser = 1;
     } else if (analyser_.typeName == TVelantar::FourComponentTypeName) {
         kind = AnalyserKind::FourComponent;
-        view_.setLinkStatus(QStringLiteral(" Велантар 4х комп"));
+        view_.setLinkStatus(LinkStatus::FourComponent.toString());
     } else {
-        view_.setLinkStatus(QStringLiteral(" Неизвестный"));
+        view_.setLinkStatus(LinkStatus::UnknownAnalyser.toString());
     }
     readings_.analyserKind = kind;
     analyser_.SelectAddressMap(kind);
@@ -134,7 +134,7 @@ void LinkController::found() {
 void LinkController::portVanished() {
     Timer1.stop();
     Timer2.stop();
-    view_.setLinkStatus(QStringLiteral(" Г/А НЕ ПОДКЛЮЧЕН"));
+    view_.setLinkStatus(LinkStatus::NotConnected.toString());
     prompts_.message(QStringLiteral("Прибор не подключен!"));
 }
 
@@ -160,7 +160,7 @@ void LinkController::Timer1Timer() {
 
     const bool modeIndicationOn = settings_.OldAnalyser == 0;
     copyDecodedReadings(analyser_, modeIndicationOn, readings_);
-    if (settings_.CurrentView == TableView) {
+    if (settings_.CurrentView == ViewId::Table) {
         readings_.deviceDateText = formatDate(analyser_.deviceDate);
         readings_.deviceTimeText = formatTime(analyser_.deviceTime);
     }
@@ -175,7 +175,7 @@ void LinkController::showModes() {
     if (update.pump)
         view_.setPumpIndicator(*update.pump);
     if (update.zeroSettingEnded)
-        cycle_.PollMode = PollCycle::AfterZero;
+        cycle_.startAfterZeroCycle();
     view_.setFuelIndicator(update.fuel);
 }
 
@@ -184,6 +184,6 @@ void LinkController::Timer2Timer() {
     PollCycle::Conditions conditions;
     conditions.modeIndication = settings_.OldAnalyser == 0;
     conditions.printerAndTable =
-        settings_.NoBuiltInPrinter == 0 && settings_.CurrentView == TableView;
+        settings_.NoBuiltInPrinter == 0 && settings_.CurrentView == ViewId::Table;
     cycle_.tick(conditions);
 }

@@ -22,6 +22,10 @@ constexpr std::array<int, 9> CalibrationGasWords = {1549, 1613, 1677, 1551, 1615
 
 } // namespace
 
+const std::array<int, PollCycle::ClockByteCount> PollCycle::ClockEntries = {
+    AddressMap::ClockYear,  AddressMap::ClockCentury, AddressMap::ClockMonth,  AddressMap::ClockDay,
+    AddressMap::ClockHours, AddressMap::ClockMinutes, AddressMap::ClockSeconds};
+
 PollCycle::PollCycle(TVelantar &analyser, SerialChannel &serial)
     : analyser_(analyser), serial_(serial) {}
 
@@ -94,12 +98,6 @@ AnalyserRequest PollCycle::clockByte(int address, quint8 data) const {
 }
 
 std::optional<AnalyserRequest> PollCycle::normalStep(const Conditions &conditions) {
-    // Clock bytes in the order the analyser takes them, steps 7 to 13.
-    static constexpr std::array<int, 7> ClockEntries = {
-        AddressMap::ClockYear,   AddressMap::ClockCentury, AddressMap::ClockMonth,
-        AddressMap::ClockDay,    AddressMap::ClockHours,   AddressMap::ClockMinutes,
-        AddressMap::ClockSeconds};
-
     const bool correctedCo = conditions.modeIndication && (analyser_.modeFlags & 0x10);
     const bool oilTemperature = conditions.modeIndication && (analyser_.modeFlags & 0x20);
     const int step = PollStep;
@@ -129,7 +127,10 @@ std::optional<AnalyserRequest> PollCycle::normalStep(const Conditions &condition
     case 12:
     case 13: {
         const int address = entry(ClockEntries[step - 7]);
-        return clockByte(address, analyser_.MainImage[address]);
+        // A write sends the new byte kept at the command; a read only names the address.
+        const quint8 data =
+            ClockMode == ClockWritePending ? clockBytes_[step - 7] : analyser_.MainImage[address];
+        return clockByte(address, data);
     }
     case 14: {
         const AnalyserRequest request = clockByte(entry(AddressMap::ClockControl), ClockRelease);
@@ -171,7 +172,14 @@ std::optional<AnalyserRequest> PollCycle::normalStep(const Conditions &condition
     }
 }
 
+void PollCycle::queueCommand(const ::PendingCommand &command) {
+    PendingCommand = command;
+    PendingCommand.waiting = true;
+}
+
 void PollCycle::startClockWrite() {
+    for (int i = 0; i < ClockByteCount; ++i)
+        clockBytes_[i] = analyser_.MainImage[entry(ClockEntries[i])];
     ClockMode = ClockWritePending;
     PollStep = 5;
 }
@@ -179,7 +187,24 @@ void PollCycle::startClockWrite() {
 void PollCycle::startHeaderRead() {
     headerReadCount = 0;
     analyser_.StateFlags |= TVelantar::HeaderReadRunning;
-    headerReadRequested = true;
+    headerReadRequested_ = true;
+}
+
+void PollCycle::enterSettingsMenuCycle() {
+    PollMode = SettingsMenu;
+    PollStep = 0;
+}
+
+void PollCycle::resumeNormalCycle() {
+    PollMode = Normal;
+}
+
+void PollCycle::startAfterZeroCycle() {
+    PollMode = AfterZero;
+}
+
+void PollCycle::startCalibrationGasCycle() {
+    PollMode = CalibrationGas;
 }
 
 void PollCycle::startHeaderWrite(const std::array<quint8, HeaderSize> &header) {
@@ -189,7 +214,7 @@ void PollCycle::startHeaderWrite(const std::array<quint8, HeaderSize> &header) {
 }
 
 std::optional<AnalyserRequest> PollCycle::headerReadStep() {
-    if (!headerReadRequested)
+    if (!headerReadRequested_)
         return std::nullopt;
     if (!(analyser_.StateFlags & TVelantar::HeaderReadRunning))
         return wordRead(entry(AddressMap::PolledWord8));
@@ -202,7 +227,7 @@ std::optional<AnalyserRequest> PollCycle::headerReadStep() {
         return request;
     }
     analyser_.StateFlags &= ~TVelantar::HeaderReadRunning;
-    headerReadRequested = false;
+    headerReadRequested_ = false;
     if (observer_)
         observer_->headerReadComplete();
     return std::nullopt;

@@ -59,21 +59,37 @@ public:
     // step's jumps and side effects; no value when the step builds nothing.
     std::optional<AnalyserRequest> buildStep(const Conditions &conditions);
 
-    // Starts writing the clock bytes already in the mirror: the next tick is step 6.
+    // The user's commands act on the cycle through these; none of them sends anything.
+
+    // Queues a command (the pump) that the cycle sends once, at step 2 or 25.
+    void queueCommand(const ::PendingCommand &command);
+    // Starts writing the clock bytes now held in the mirror (the new date and time): the
+    // next tick is step 6. The bytes are kept apart from the mirror until they are sent, so
+    // an old clock byte still arriving from the analyser cannot take their place.
     void startClockWrite();
     // Starts reading the 64 header bytes at step 5 (runs with a printer and the table view).
     void startHeaderRead();
     // Starts writing the given 64 header bytes, twice, at step 16.
     void startHeaderWrite(const std::array<quint8, HeaderSize> &header);
+    // The analyser opened one of its settings menus: the short cycle reading the menu's
+    // values starts from its first request.
+    void enterSettingsMenuCycle();
+    // Back to the normal cycle (menu closed, mode indication switched off); the step goes on.
+    void resumeNormalCycle();
+    // The zero setting has ended: the channel states are read again.
+    void startAfterZeroCycle();
+    // Reads the analyser's calibration gas values once.
+    void startCalibrationGasCycle();
+    // "Связь": back to the start of a cycle; a header read asked for stays asked for.
+    void resetForConnection() { reset(); }
 
-    qint32 PollStep = 0;
-    qint32 PollMode = Normal;
-    quint8 ClockMode = ClockRunning;
-    ::PendingCommand PendingCommand;
-    bool headerReadRequested = false;
-    qint32 headerReadCount = 0;
-    qint32 headerWriteCount = 0;
-    std::array<quint8, HeaderSize> headerBuffer{};
+    qint32 step() const { return PollStep; }
+    qint32 mode() const { return PollMode; }
+    quint8 clockMode() const { return ClockMode; }
+    const ::PendingCommand &pendingCommand() const { return PendingCommand; }
+    bool headerReadRequested() const { return headerReadRequested_; }
+    // For tests that start the cycle at a given step or in a given mode.
+    void setStep(qint32 step) { PollStep = step; }
 
 private:
     std::optional<AnalyserRequest> normalStep(const Conditions &conditions);
@@ -84,6 +100,20 @@ private:
     std::optional<AnalyserRequest> headerWriteStep();
     AnalyserRequest clockByte(int address, quint8 data) const;
     int entry(int index) const;
+
+    // Clock bytes in the order the analyser takes them, steps 7 to 13.
+    static constexpr int ClockByteCount = 7;
+    static const std::array<int, ClockByteCount> ClockEntries;
+
+    qint32 PollStep = 0;
+    qint32 PollMode = Normal;
+    quint8 ClockMode = ClockRunning;
+    ::PendingCommand PendingCommand;
+    bool headerReadRequested_ = false;
+    qint32 headerReadCount = 0;
+    qint32 headerWriteCount = 0;
+    std::array<quint8, HeaderSize> headerBuffer{};
+    std::array<quint8, ClockByteCount> clockBytes_{};
 
     TVelantar &analyser_;
     SerialChannel &serial_;

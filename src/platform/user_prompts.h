@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
+
+#include <optional>
 
 // The questions and messages the program puts to the operator. The program talks to
 // this interface only, so tests answer with a scripted implementation and never wait
@@ -19,4 +22,6 @@ public:
     virtual Answer askYesNoCancel(const QString &text) = 0;
     // A confirmation with Yes and No.
     virtual Answer askYesNo(const QString &text) = 0;
+    // The colour dialog, preset to `initial`; no value when the user cancelled.
+    virtual std::optional<QColor> chooseColor(const QColor &initial) = 0;
 };

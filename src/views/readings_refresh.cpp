@@ -3,15 +3,10 @@
 #include "app_settings.h"
 #include "clock.h"
 #include "current_readings.h"
+#include "view_ids.h"
 
 #include <QLocale>
 #include <QTimer>
-
-namespace {
-
-constexpr qint32 kTableView = 1;
-
-} // namespace
 
 ReadingsRefresh::ReadingsRefresh(QTimer &timerTab, CurrentReadings &readings,
                                  const AppSettings &settings, const bool &indicationRunning,
@@ -30,7 +25,7 @@ void ReadingsRefresh::TimerTabTimer() {
     const ReadingsTexts texts = readingsTexts(readings_, modeIndication, locale);
     view_.show(texts);
 
-    if (settings_.CurrentView == kTableView)
+    if (settings_.CurrentView == ViewId::Table)
         view_.showClock(clock_.now(), readings_.deviceDateText, readings_.deviceTimeText,
                         settings_.NoBuiltInPrinter != 0, locale);
 

@@ -42,12 +42,9 @@ private slots:
         QFETCH(QList<Answer>, answers);
         QFETCH(CloseOutcome, outcome);
         QFETCH(int, questions);
-        ChangeFlags flags;
-        flags.GraphUnsaved = graph;
-        flags.ReportUnsaved = report;
         ScriptedPrompts prompts;
         prompts.answers = answers;
-        QCOMPARE(Shutdown::askToClose(flags, prompts), outcome);
+        QCOMPARE(Shutdown::askToClose(graph, report, prompts), outcome);
         QCOMPARE(prompts.shown.size(), questions);
         if (graph)
             QCOMPARE(prompts.shown.first(),

@@ -2,6 +2,8 @@
 #include "link_controller.h"
 #include "scripted_prompts.h"
 #include "settings_file.h"
+#include "side_document.h"
+#include "side_document_router.h"
 #include "tform1.h"
 #include "tpagesdlg.h"
 
@@ -14,6 +16,22 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
+
+namespace {
+
+// A side panel document that records what the shared buttons ask of it.
+struct FakeDocument : SideDocument {
+    bool isUnsaved = false;
+    int saves = 0;
+    void save() override { ++saves; }
+    void open() override {}
+    void clear() override {}
+    void print() override {}
+    void configure() override {}
+    bool unsaved() const override { return isUnsaved; }
+};
+
+} // namespace
 
 // The main window on the offscreen platform, started in an empty folder with no serial
 // ports at all, so that nothing reaches real hardware.
@@ -51,7 +69,7 @@ private slots:
         QVERIFY(QFileInfo(dir_->filePath("Text")).isDir());
         QVERIFY(QFileInfo(dir_->filePath("Graph")).isDir());
         QCOMPARE(window->windowTitle(), QStringLiteral("ВЕЛАНТАР-ГРАФИЧЕСКИЙ"));
-        QCOMPARE(window->Settings.CurrentView, 6);
+        QCOMPARE(window->state().Settings.CurrentView, 6);
         QCOMPARE(window->link().portCount(), 2);
         QVERIFY(window->link().isSearching()); // the defaults connect at once
         QCOMPARE(window->findChild<QLineEdit *>("Edit16")->text(),
@@ -112,22 +130,24 @@ private slots:
     void viewSwitchSetsTheRefreshTimers() {
         auto window = makeWindow();
         window->show();
+        QTimer &timerTab = *window->findChild<QTimer *>("TimerTab");
+        QTimer &timerDia = *window->findChild<QTimer *>("TimerDia");
         window->selectView(4);
-        QVERIFY(window->TimerDia.isActive());
+        QVERIFY(timerDia.isActive());
         QVERIFY(window->findChild<QWidget *>("Panel7")->isVisible());
         QVERIFY(window->findChild<QWidget *>("Panel8")->isVisible());
-        window->TimerTab.stop();
+        timerTab.stop();
         window->selectView(1); // table while the indication runs: TimerTab on, TimerDia kept
-        QVERIFY(window->TimerTab.isActive());
-        QVERIFY(window->TimerDia.isActive());
+        QVERIFY(timerTab.isActive());
+        QVERIFY(timerDia.isActive());
         QVERIFY(window->findChild<QWidget *>("Panel2")->isVisible());
         QVERIFY(!window->findChild<QWidget *>("Panel7")->isVisible());
         window->selectView(5);
-        QVERIFY(!window->TimerTab.isActive() && !window->TimerDia.isActive());
+        QVERIFY(!timerTab.isActive() && !timerDia.isActive());
         QVERIFY(window->findChild<QWidget *>("Chart3")->isVisible());
         window->findChild<QToolButton *>("ToolButton7")->click(); // the shown view's button
         QVERIFY(window->findChild<QToolButton *>("ToolButton7")->isChecked());
-        QCOMPARE(window->Settings.CurrentView, 5);
+        QCOMPARE(window->state().Settings.CurrentView, 5);
     }
 
     void reportPanelsFollowTheReportForm() {
@@ -136,7 +156,7 @@ private slots:
         window->selectView(2);
         QVERIFY(window->findChild<QWidget *>("Panel16")->isVisible());
         QVERIFY(!window->findChild<QWidget *>("Panel1")->isVisible());
-        window->Settings.ReportKind = 1;
+        window->state().Settings.ReportKind = 1;
         window->ViewSwitch();
         QVERIFY(!window->findChild<QWidget *>("Panel16")->isVisible());
         QVERIFY(window->findChild<QWidget *>("Panel1")->isVisible());
@@ -145,12 +165,15 @@ private slots:
     void damagedViewNumberShowsNoView() {
         AppSettings stored;
         stored.CurrentView = 3;
+        stored.ConnectAtStart = 0;
         QVERIFY(SettingsFile::write(settingsPath(), stored, *prompts_));
         auto window = makeWindow();
         window->show();
         for (const char *name : {"Panel4", "StringGrid1", "Chart3", "Panel7", "Memo10"})
             QVERIFY2(!window->findChild<QWidget *>(name)->isVisible(), name);
         QVERIFY(window->findChild<QWidget *>("Edit16")->isVisible());
+        // The refresh timer still follows the view timer mode (the text views' one).
+        QVERIFY(window->findChild<QTimer *>("TimerTab")->isActive());
     }
 
     void optionsPortPageEditsThePortSettings() {
@@ -164,8 +187,8 @@ private slots:
         options.openAt(TPagesDlg::Port, false);
         options.findChild<QAbstractButton *>("RadioGroup8_1")->click();
         options.findChild<QAbstractButton *>("RadioGroup7_2")->click();
-        QCOMPARE(window->Settings.PortMode, 1);
-        QCOMPARE(window->Settings.FixedPort, 3);
+        QCOMPARE(window->state().Settings.PortMode, 1);
+        QCOMPARE(window->state().Settings.FixedPort, 3);
         QVERIFY(!options.findChild<QWidget *>("RadioGroup4")->isEnabled());
         QCOMPARE(options.findChild<QLineEdit *>("Edit17")->text(),
                  QStringLiteral("  Связь не установлена."));
@@ -175,8 +198,10 @@ private slots:
     void closeQuestionsCanKeepTheWindowOpen() {
         auto window = makeWindow();
         window->show();
-        window->Flags.GraphUnsaved = true;
-        window->Flags.ReportUnsaved = true;
+        FakeDocument graph, report;
+        graph.isUnsaved = report.isUnsaved = true;
+        window->documents().setGraph(&graph);
+        window->documents().setReport(&report);
         prompts_->answers = {UserPrompts::Answer::No, UserPrompts::Answer::Cancel};
         QVERIFY(!window->close());
         QVERIFY(window->isVisible());
@@ -184,13 +209,28 @@ private slots:
 
         prompts_->answers = {UserPrompts::Answer::Yes};
         QVERIFY(!window->close());
-        QCOMPARE(window->Settings.CurrentView, 5);
+        QCOMPARE(window->state().Settings.CurrentView, 5);
+        QCOMPARE(graph.saves, 1); // the graph view's "Сохранить"
+        QCOMPARE(report.saves, 0);
         QVERIFY(!QFile::exists(settingsPath()));
 
-        window->Flags = ChangeFlags();
+        graph.isUnsaved = report.isUnsaved = false;
         QVERIFY(window->close());
         QCOMPARE(QFileInfo(settingsPath()).size(), 356);
         QCOMPARE(SettingsFile::read(settingsPath()).CurrentView, 5);
+    }
+
+    void terminationClosesAnOpenDialogAndAsksNothing() {
+        auto window = makeWindow();
+        window->show();
+        FakeDocument graph;
+        graph.isUnsaved = true;
+        window->documents().setGraph(&graph);
+        QTimer::singleShot(0, window.get(), [&] { window->terminate(); });
+        window->options().openAt(TPagesDlg::General, true); // returns once rejected
+        QTRY_VERIFY(!window->isVisible());
+        QVERIFY(prompts_->shown.isEmpty());
+        QCOMPARE(QFileInfo(settingsPath()).size(), 356);
     }
 };
 

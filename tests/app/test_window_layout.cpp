@@ -1,3 +1,4 @@
+#include "view_ids.h"
 #include "window_layout.h"
 
 #include <QtTest>
@@ -38,8 +39,8 @@ QRect geometry(const Layout &layout, const QString &name) {
 }
 
 const QStringList kStatusLine{"Edit14", "Edit16", "Edit15", "ProgressBar1"};
-const QList<int> kViews{kInformationView, kTableView, kReportView,
-                        kDiagramView,     kGraphView, kReadingsView};
+const QList<int> kViews{ViewId::Information, ViewId::Table, ViewId::Report,
+                        ViewId::Diagram,     ViewId::Graph, ViewId::Readings};
 
 } // namespace
 
@@ -56,16 +57,16 @@ private slots:
             QCOMPARE(row(l, "Edit15"), QString(": 504,513 251x26 f10"));
             QCOMPARE(row(l, "ProgressBar1"), QString(": 504,513 251x26 f0"));
         }
-        QCOMPARE(geometry(layoutAt(757, 569, kReportView), "Memo10"), QRect(0, 0, 620, 512));
-        QCOMPARE(geometry(layoutAt(757, 569, kGraphView), "Chart3"), QRect(0, 0, 620, 512));
-        QCOMPARE(geometry(layoutAt(757, 569, kDiagramView), "Panel7"), QRect(0, 0, 620, 512));
-        QCOMPARE(row(layoutAt(757, 569, kGraphView), "Panel15"), QString(": 621,0 135x512 f0"));
-        QCOMPARE(row(layoutAt(757, 569, kDiagramView), "Panel8"), QString(": 620,0 137x512 f0"));
+        QCOMPARE(geometry(layoutAt(757, 569, ViewId::Report), "Memo10"), QRect(0, 0, 620, 512));
+        QCOMPARE(geometry(layoutAt(757, 569, ViewId::Graph), "Chart3"), QRect(0, 0, 620, 512));
+        QCOMPARE(geometry(layoutAt(757, 569, ViewId::Diagram), "Panel7"), QRect(0, 0, 620, 512));
+        QCOMPARE(row(layoutAt(757, 569, ViewId::Graph), "Panel15"), QString(": 621,0 135x512 f0"));
+        QCOMPARE(row(layoutAt(757, 569, ViewId::Diagram), "Panel8"), QString(": 620,0 137x512 f0"));
     }
 
     void statusFieldHeightFillsTheStripOrIsGiven() {
         QCOMPARE(statusFieldHeight(569, 30), 26);
-        Input input{757, 569, 30, kReadingsView, 21, {}};
+        Input input{757, 569, 30, ViewId::Readings, 21, {}};
         const Layout l = compute(input);
         QCOMPARE(geometry(l, "Edit14").height(), 21);
         QCOMPARE(geometry(l, "ProgressBar1").height(), 21);
@@ -73,7 +74,7 @@ private slots:
     }
 
     void readingsCellsTwoColumnsThreeRows() {
-        const Layout l = layoutAt(757, 569, kReadingsView);
+        const Layout l = layoutAt(757, 569, ViewId::Readings);
         QCOMPARE(row(l, "Panel4"), QString(": 0,0 757x515 f0"));
         const QStringList cells{"Panel5", "Panel6", "Panel17", "Panel18", "Panel19", "Panel20"};
         const QList<QPoint> corners{{1, 1}, {1, 172}, {1, 343}, {379, 1}, {379, 172}, {379, 343}};
@@ -92,7 +93,7 @@ private slots:
     }
 
     void informationView() {
-        const Layout l = layoutAt(757, 569, kInformationView);
+        const Layout l = layoutAt(757, 569, ViewId::Information);
         QCOMPARE(row(l, "StringGrid1"), QString(": 0,17 472x464 f45 r76 c234"));
         QCOMPARE(row(l, "Panel3"), QString(": 473,17 266x464 f0"));
         QCOMPARE(row(l, "UpDown1"), QString("Panel3: 111,0 45x28 f0"));
@@ -111,7 +112,7 @@ private slots:
     }
     void informationPictureKeepsItsAspect() {
         QFETCH(QSize, client);
-        const Layout l = layoutAt(client.width(), client.height(), kInformationView);
+        const Layout l = layoutAt(client.width(), client.height(), ViewId::Information);
         const QRect panel = geometry(l, "Panel3");
         const QRect image = geometry(l, "Image1");
         QCOMPARE(image.width(), panel.width());
@@ -121,7 +122,7 @@ private slots:
     }
 
     void tableViewHeaderPanel() {
-        const Layout l = layoutAt(757, 569, kTableView);
+        const Layout l = layoutAt(757, 569, ViewId::Table);
         QCOMPARE(row(l, "Panel2"), QString(": 472,17 285x464 f0"));
         QCOMPARE(row(l, "Label1"), QString("Panel2: 22,9 241x23 f16"));
         QCOMPARE(row(l, "BitBtn11"), QString("Panel2: 2,37 85x27 f11"));
@@ -134,7 +135,7 @@ private slots:
     }
 
     void sidePanelRows() {
-        const Layout l = layoutAt(757, 569, kGraphView);
+        const Layout l = layoutAt(757, 569, ViewId::Graph);
         QCOMPARE(row(l, "Chart3"), QString(": 0,0 620x512 f10"));
         const QList<int> channelTops{15, 51, 87, 122, 158, 194};
         for (int i = 0; i < 6; ++i) {
@@ -151,7 +152,7 @@ private slots:
     }
 
     void reportButtonPanels() {
-        const Layout l = layoutAt(757, 569, kReportView);
+        const Layout l = layoutAt(757, 569, ViewId::Report);
         QCOMPARE(row(l, "Memo10"), QString(": 0,0 620x512 f10"));
         // Both bottom panels are placed, so a change of report form only swaps visibility.
         QCOMPARE(row(l, "Panel16"), QString("Panel15: 0,420 135x92 f0"));
@@ -163,13 +164,13 @@ private slots:
         QCOMPARE(row(l, "BitBtn20"), QString("Panel1: 9,30 116x30 f12"));
         QCOMPARE(row(l, "BitBtn21"), QString("Panel1: 9,60 116x30 f12"));
 
-        QCOMPARE(viewControls(kReportView, 0), QStringList({"Memo10", "Panel15", "Panel16"}));
-        QCOMPARE(viewControls(kReportView, 1), QStringList({"Memo10", "Panel15", "Panel1"}));
-        QCOMPARE(viewControls(kReportView, 2), QStringList({"Memo10", "Panel15", "Panel1"}));
+        QCOMPARE(viewControls(ViewId::Report, 0), QStringList({"Memo10", "Panel15", "Panel16"}));
+        QCOMPARE(viewControls(ViewId::Report, 1), QStringList({"Memo10", "Panel15", "Panel1"}));
+        QCOMPARE(viewControls(ViewId::Report, 2), QStringList({"Memo10", "Panel15", "Panel1"}));
     }
 
     void diagramPanelsAndCharts() {
-        const Layout l = layoutAt(757, 569, kDiagramView);
+        const Layout l = layoutAt(757, 569, ViewId::Diagram);
         const QList<int> lefts{1, 104, 207, 310, 413, 516};
         for (int k = 0; k < 6; ++k) {
             const QString panel = QString("Panel%1").arg(9 + k);
@@ -192,7 +193,7 @@ private slots:
 
     void diagramPanelsFitAtAnyWidth() {
         for (int cw = 612; cw <= 2560; cw += 37) {
-            const Layout l = layoutAt(cw, 700, kDiagramView);
+            const Layout l = layoutAt(cw, 700, ViewId::Diagram);
             const int w = geometry(l, "Panel7").width();
             const int panelWidth = (w * 10 - 70) / 60;
             for (int k = 0; k < 6; ++k) {
@@ -205,7 +206,7 @@ private slots:
     }
 
     void categoryPanel() {
-        const Layout l = layoutAt(757, 569, kDiagramView);
+        const Layout l = layoutAt(757, 569, ViewId::Diagram);
         QCOMPARE(row(l, "Label3"), QString("Panel8: 4,15 129x25 f14"));
         QCOMPARE(row(l, "ListBox1"), QString("Panel8: 1,46 135x75 f10"));
         QCOMPARE(row(l, "BitBtn10"), QString("Panel8: 9,122 117x30 f12"));

@@ -66,7 +66,7 @@ private slots:
 
         rig.commands->setClock();
         QVERIFY(QTest::qWaitFor(
-            [&] { return rig.link->pollCycle().ClockMode == PollCycle::ClockRunning; }, 5000));
+            [&] { return rig.link->pollCycle().clockMode() == PollCycle::ClockRunning; }, 5000));
         rig.run(200);
         rig.emulator.pump(100);
         QStringList writes;

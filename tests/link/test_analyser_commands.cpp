@@ -96,8 +96,8 @@ private slots:
 
         rig.readings.analyserKind = AnalyserKind::TwoComponent;
         rig.commands.togglePump();
-        QCOMPARE(rig.cycle.PendingCommand.address, quint16(50));
-        QCOMPARE(rig.cycle.PendingCommand.data, quint8(32));
+        QCOMPARE(rig.cycle.pendingCommand().address, quint16(50));
+        QCOMPARE(rig.cycle.pendingCommand().data, quint8(32));
     }
 
     void printerQuestion() {
@@ -117,8 +117,8 @@ private slots:
         Rig rig;
         rig.commands.setClock();
         QCOMPARE(rig.tableViewShown, 1);
-        QCOMPARE(rig.cycle.PollStep, 5);
-        QCOMPARE(rig.cycle.ClockMode, PollCycle::ClockWritePending);
+        QCOMPARE(rig.cycle.step(), 5);
+        QCOMPARE(rig.cycle.clockMode(), PollCycle::ClockWritePending);
         rig.analyser.Decode();
         QCOMPARE(rig.analyser.deviceDate, QDate(2026, 12, 8));
         QCOMPARE(rig.analyser.deviceTime, QTime(9, 30, 15));
@@ -131,7 +131,7 @@ private slots:
         rig.commands.readHeader();
         QCOMPARE(rig.channel.written, QByteArray("\x13\x0D\x0A\x2A", 4));
         QVERIFY(rig.analyser.StateFlags & TVelantar::HeaderReadRunning);
-        QVERIFY(rig.cycle.headerReadRequested);
+        QVERIFY(rig.cycle.headerReadRequested());
 
         rig.channel.written.clear();
         rig.commands.writeHeader({"ABC", "DEF"});

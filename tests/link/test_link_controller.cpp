@@ -164,20 +164,20 @@ private slots:
         QCOMPARE(rig.view.pump.first().text, QStringLiteral(" УСТАНОВКА НУЛЯ"));
         QCOMPARE(rig.view.pump.first().color, (Rgb{255, 0, 0}));
         QCOMPARE(rig.view.fuel.last().text, QStringLiteral(" Топливо : БЕНЗИН"));
-        QCOMPARE(rig.link.pollCycle().PollMode, int(PollCycle::Normal));
+        QCOMPARE(rig.link.pollCycle().mode(), int(PollCycle::Normal));
 
         rig.receive(byteAnswer(54, 0x40));
         QCOMPARE(rig.view.pump.last().text, QStringLiteral(" НАСОС ВКЛЮЧЕН"));
         QCOMPARE(rig.view.pump.last().color, (Rgb{0, 128, 0}));
-        QCOMPARE(rig.link.pollCycle().PollMode, int(PollCycle::AfterZero));
+        QCOMPARE(rig.link.pollCycle().mode(), int(PollCycle::AfterZero));
 
         // The after-zero cycle runs once, then the normal cycle goes on.
-        rig.link.pollCycle().PollStep = 0;
+        rig.link.pollCycle().setStep(0);
         for (int tick = 0; tick < 4; ++tick)
             rig.link.Timer2Timer();
-        QCOMPARE(rig.link.pollCycle().PollMode, int(PollCycle::Normal));
+        QCOMPARE(rig.link.pollCycle().mode(), int(PollCycle::Normal));
         rig.receive(byteAnswer(54, 0x00));
-        QCOMPARE(rig.link.pollCycle().PollMode, int(PollCycle::Normal));
+        QCOMPARE(rig.link.pollCycle().mode(), int(PollCycle::Normal));
         QCOMPARE(rig.view.pump.last().text, QStringLiteral(" НАСОС ВЫКЛЮЧЕН"));
     }
 
@@ -230,15 +230,18 @@ private slots:
     void connectingAgainResetsTheLink() {
         Rig rig;
         rig.connect(FourComponentAnswer);
-        rig.link.pollCycle().PollStep = 12;
-        rig.link.pollCycle().ClockMode = PollCycle::ClockWritePending;
-        rig.link.pollCycle().PendingCommand.waiting = true;
+        rig.link.pollCycle().startClockWrite();
+        rig.link.pollCycle().setStep(12);
+        rig.link.pollCycle().queueCommand({true, 0x30, 56, 64});
+        rig.link.pollCycle().startHeaderRead();
         rig.link.startConnection();
         QVERIFY(!rig.link.Timer1.isActive() && !rig.link.Timer2.isActive());
         QCOMPARE(rig.link.Timer1.interval(), 1000);
-        QCOMPARE(rig.link.pollCycle().PollStep, 0);
-        QCOMPARE(rig.link.pollCycle().ClockMode, PollCycle::ClockRunning);
-        QVERIFY(!rig.link.pollCycle().PendingCommand.waiting);
+        QCOMPARE(rig.link.pollCycle().step(), 0);
+        QCOMPARE(rig.link.pollCycle().clockMode(), PollCycle::ClockRunning);
+        QVERIFY(!rig.link.pollCycle().pendingCommand().waiting);
+        // A header read asked for before stays asked for.
+        QVERIFY(rig.link.pollCycle().headerReadRequested());
         QVERIFY(!rig.analyser.detected);
         QCOMPARE(rig.view.starts, 2);
     }

@@ -16,6 +16,13 @@ public:
     Answer warningOkCancel(const QString &text) override { return next(text); }
     Answer askYesNoCancel(const QString &text) override { return next(text); }
     Answer askYesNo(const QString &text) override { return next(text); }
+    // The colour dialog: takes the next scripted colour, or cancels when none is left.
+    QList<QColor> colors;
+    std::optional<QColor> chooseColor(const QColor &) override {
+        if (colors.isEmpty())
+            return std::nullopt;
+        return colors.takeFirst();
+    }
 
 private:
     Answer next(const QString &text) {

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app_settings.h"
+#include "current_readings.h"
+
+#include <QString>
+
+// The shared state of one run of the program, owned by the main window and handed to every
+// controller that reads or changes it: the settings kept between runs, the flags consulted at
+// exit, the station line, the readings and their frozen copy, and whether the views follow
+// the readings.
+struct RunState {
+    AppSettings Settings;
+    ChangeFlags Flags;
+    QString StationName = defaultStationName();
+    CurrentReadings Readings;
+    // The sample taken when "Пуск/стоп" stopped the indication; the views and the report
+    // use it while IndicationRunning is false.
+    ReadingSample FrozenReadings;
+    bool IndicationRunning = true;
+    // TimerTab, TimerDia or neither, from the current view (ViewTimerMode).
+    int ViewTimerMode = 0;
+
+    // The readings the views and the report show: live, or frozen while the indication
+    // is stopped.
+    const ReadingSample &shownSample() const {
+        return IndicationRunning ? Readings.sample : FrozenReadings;
+    }
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+// A document the side panel's shared buttons act on: the graph in the graph view, the test
+// report in the other views. Each button asks whichever document the current view shows.
+class SideDocument {
+public:
+    virtual ~SideDocument() = default;
+
+    virtual void save() = 0;      // "Сохранить" (BitBtn1)
+    virtual void open() = 0;      // "Открыть" (BitBtn2)
+    virtual void clear() = 0;     // "Стереть" (BitBtn3)
+    virtual void print() = 0;     // "Печать" (BitBtn4)
+    virtual void configure() = 0; // "Настроить" (BitBtn5)
+    // Work that closing the program would lose.
+    virtual bool unsaved() const = 0;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringView>
+
+// The texts of the link status field (Edit16): what the program is connected to, or why the
+// readings on screen do not follow an analyser.
+namespace LinkStatus {
+
+inline constexpr QStringView NotConnected = u" Г/А НЕ ПОДКЛЮЧЕН";
+inline constexpr QStringView FourComponent = u" Велантар 4х комп";
+inline constexpr QStringView TwoComponent = u" Велантар 2х комп";
+inline constexpr QStringView UnknownAnalyser = u" Неизвестный";
+inline constexpr QStringView IndicationStopped = u" СТОП ИНДИКАЦИИ";
+inline constexpr QStringView Demonstration = u" ДЕМОНСТРАЦИЯ";
+
+} // namespace LinkStatus
