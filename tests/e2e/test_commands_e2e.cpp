@@ -50,8 +50,6 @@ class TestCommandsE2E : public QObject {
             link->startConnection();
             return QTest::qWaitFor([&] { return link->isPolling(); }, 8000);
         }
-        // Lets the poll cycle run for a while.
-        void run(int ms) { QTest::qWait(ms); }
         QString ask(const QString &line) { return emulator.query(line); }
     };
 
@@ -65,14 +63,18 @@ private slots:
         rig.emulator.takeTrace();
 
         rig.commands->setClock();
-        QVERIFY(QTest::qWaitFor(
-            [&] { return rig.link->pollCycle().clockMode() == PollCycle::ClockRunning; }, 5000));
-        rig.run(200);
-        rig.emulator.pump(100);
+        // Every clock frame reaches the analyser: the release byte arrives twice (the step
+        // after it builds nothing and repeats it).
         QStringList writes;
-        for (const QString &line : rig.emulator.takeTrace())
-            if (line.startsWith("rx 11 "))
-                writes << line.mid(3, 8);
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                rig.emulator.pump(10);
+                for (const QString &line : rig.emulator.takeTrace())
+                    if (line.startsWith("rx 11 "))
+                        writes << line.mid(3, 8);
+                return writes.count(QStringLiteral("11 79 C0")) >= 2;
+            },
+            5000));
         // 0x40 to the control byte (377), the seven clock bytes, then 0xC0 (repeated by
         // the next step, which builds no request of its own).
         QCOMPARE(writes.size(), 10);
@@ -97,7 +99,13 @@ private slots:
         rig.commands->writeHeader(header);
         QVERIFY(QTest::qWaitFor(
             [&] { return !(rig.analyser.StateFlags & TVelantar::HeaderWriteRunning); }, 15000));
-        rig.run(300);
+        // The whole second copy has reached the analyser.
+        const auto written = AnalyserCommands::headerBytes(header);
+        const QByteArray writtenBytes(reinterpret_cast<const char *>(written.data()),
+                                      qsizetype(written.size()));
+        const QString secondCopy = QStringLiteral("peek ") + writtenBytes.toHex(' ');
+        QVERIFY(QTest::qWaitFor(
+            [&] { return rig.ask("peek aux 320 64").toLower() == secondCopy; }, 5000));
 
         // Wipe the mirror's copy so the read-back can only come from the analyser.
         std::fill(rig.analyser.AuxImage.begin() + 256, rig.analyser.AuxImage.begin() + 386, 0xFF);

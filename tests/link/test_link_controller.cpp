@@ -1,3 +1,4 @@
+#include "answer_frames.h"
 #include "app_settings.h"
 #include "fake_channel.h"
 #include "link_controller.h"
@@ -9,21 +10,8 @@
 
 namespace {
 
-QByteArray wordAnswer(int address, int value) {
-    QByteArray out;
-    out.append(char(0x98 + (address >> 8)));
-    out.append(char(address & 0xFF));
-    out.append(char(value & 0xFF));
-    out.append(char(value >> 8));
-    return out;
-}
-
-QByteArray byteAnswer(int address, int data) {
-    const quint8 h = quint8(0x90 + (address >> 8)), l = quint8(address & 0xFF);
-    QByteArray out;
-    out.append(char(h)).append(char(l)).append(char(data)).append(char(quint8(h + l + data)));
-    return out;
-}
+using AnswerFrames::byteAnswer;
+using AnswerFrames::wordAnswer;
 
 const QByteArray FourComponentAnswer("\xD0\x80\x02\x52", 4);
 const QByteArray TwoComponentAnswer("\xD0\x80\x01\x51", 4);

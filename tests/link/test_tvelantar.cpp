@@ -1,3 +1,4 @@
+#include "answer_frames.h"
 #include "analyser_requests.h"
 #include "analyser_status_sink.h"
 #include "fake_channel.h"
@@ -32,15 +33,11 @@ struct RecordingSink : AnalyserStatusSink {
 
 // A byte answer frame for a main-space address.
 std::vector<quint8> byteAnswer(int address, int data) {
-    const quint8 h = quint8(0x90 + (address >> 8));
-    const quint8 l = quint8(address & 0xFF);
-    return {h, l, quint8(data), quint8(h + l + data)};
+    return AnswerFrames::toBytes(AnswerFrames::byteAnswer(address, data));
 }
 
-// A word answer frame: low byte, then high byte, no checksum.
 std::vector<quint8> wordAnswer(int address, int value) {
-    return {quint8(0x98 + (address >> 8)), quint8(address & 0xFF), quint8(value & 0xFF),
-            quint8(value >> 8)};
+    return AnswerFrames::toBytes(AnswerFrames::wordAnswer(address, value));
 }
 
 void setClock(TVelantar &v, int century, int year, int month, int day, int h, int m, int s) {
