@@ -15,10 +15,21 @@ constexpr quint8 ClockHold = 0x40;
 constexpr quint8 ClockRelease = 0xC0;
 
 // Words read by the settings-menu, after-zero and calibration gas cycles, in step order.
-constexpr std::array<int, 5> SettingsMenuWords = {327, 470, 451, 882, 1353};
-constexpr std::array<int, 4> ChannelStatusWords = {1581, 1645, 1709, 1773};
-constexpr std::array<int, 9> CalibrationGasWords = {1549, 1613, 1677, 1551, 1615,
-                                                    1679, 1553, 1617, 1681};
+constexpr std::array<int, 5> SettingsMenuWords = {
+    TVelantar::PressureAddress, TVelantar::TachoSensitivityAddress, TVelantar::CylindersAddress,
+    TVelantar::ModeFlagsAddress, TVelantar::MenuFlagsAddress};
+constexpr std::array<int, 4> ChannelStatusWords = TVelantar::ChannelStatusAddresses;
+// Cylinder by cylinder: CO, CH and CO2 of gas 1, then of gas 2, then of gas 3.
+constexpr std::array<int, TVelantar::CalibrationGasCount> calibrationGasWords() {
+    std::array<int, TVelantar::CalibrationGasCount> words{};
+    for (int cylinder = 0; cylinder < 3; ++cylinder)
+        for (int gas = 0; gas < 3; ++gas)
+            words[3 * cylinder + gas] = TVelantar::CalibrationGasBase + 64 * gas + 2 * cylinder;
+    return words;
+}
+constexpr std::array<int, TVelantar::CalibrationGasCount> CalibrationGasWords =
+    calibrationGasWords();
+static_assert(CalibrationGasWords[1] == 1613 && CalibrationGasWords[8] == 1681);
 
 } // namespace
 
