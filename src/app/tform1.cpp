@@ -216,7 +216,7 @@ void TForm1::FormCreate() {
     applyWindowBorder();
     state_.ViewTimerMode = ViewSwitch::timerModeFor(state_.Settings.CurrentView);
     loadNorms();
-    StationFile::read(folder_.filePath(DataFileNames::Station), state_.StationName);
+    StationFile::read(folder_.filePath(DataFileNames::Station), state_.Vehicle.StationName);
     loadCalibrationGasKits();
     applySettingsToControls();
     applyGraphScale();
@@ -228,7 +228,7 @@ void TForm1::FormCreate() {
 
 void TForm1::putDefaults() {
     state_.Settings = AppSettings();
-    state_.StationName = defaultStationName();
+    state_.Vehicle.StationName = defaultStationName();
     state_.Flags = ChangeFlags();
     state_.IndicationRunning = true;
 }
@@ -406,8 +406,8 @@ void TForm1::closeEvent(QCloseEvent *event) {
     Shutdown::WindowState window;
     window.maximised = isMaximized();
     window.frame = frameGeometry();
-    Shutdown::exitSave(state_.Settings, state_.Flags, window, folder_, state_.StationName, {},
-                       *services_.prompts);
+    Shutdown::exitSave(state_.Settings, state_.Flags, window, folder_, state_.Vehicle.StationName,
+                       {}, *services_.prompts);
     event->accept();
 }
 

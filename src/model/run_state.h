@@ -2,17 +2,19 @@
 
 #include "app_settings.h"
 #include "current_readings.h"
+#include "vehicle_data.h"
 
 #include <QString>
 
 // The shared state of one run of the program, owned by the main window and handed to every
 // controller that reads or changes it: the settings kept between runs, the flags consulted at
-// exit, the station line, the readings and their frozen copy, and whether the views follow
-// the readings.
+// exit, the station line and vehicle texts, the readings and their frozen copy, and whether
+// the views follow the readings.
 struct RunState {
     AppSettings Settings;
     ChangeFlags Flags;
-    QString StationName = defaultStationName();
+    // The station line and the vehicle texts of the documents and the graph.
+    VehicleData Vehicle{defaultStationName(), {}, {}, {}};
     CurrentReadings Readings;
     // The sample taken when "Пуск/стоп" stopped the indication; the views and the report
     // use it while IndicationRunning is false.

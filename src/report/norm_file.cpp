@@ -1,0 +1,67 @@
+#include "norm_file.h"
+
+#include "app_settings.h"
+#include "safe_file.h"
+
+#include <QFile>
+#include <QtEndian>
+
+namespace NormFile {
+
+namespace {
+
+constexpr int kStoredCategories[] = {2, 3};
+
+bool fitsItsChannel(int column, qint16 value) {
+    return value >= 0 && value <= ChannelMaxima[ChannelOfColumn(column)];
+}
+
+} // namespace
+
+QByteArray encode(const NormTable &table) {
+    QByteArray bytes(kFileSize, '\0');
+    char *out = bytes.data();
+    for (int category : kStoredCategories)
+        for (int variant = 0; variant < NormTable::kVariantCount; ++variant)
+            for (int column = 0; column < NormSet::kFieldCount; ++column, out += 2)
+                qToLittleEndian<qint16>(table.row(category, variant).field(column), out);
+    return bytes;
+}
+
+NormTable decode(QByteArrayView bytes) {
+    NormTable table;
+    const qsizetype records = qMin<qsizetype>(bytes.size() / kRecordSize, kRecordCount);
+    for (int record = 0; record < records; ++record) {
+        const int category = kStoredCategories[record / NormTable::kVariantCount];
+        const int variant = record % NormTable::kVariantCount;
+        NormSet limits = table.row(category, variant);
+        const char *in = bytes.data() + record * kRecordSize;
+        for (int column = 0; column < NormSet::kFieldCount; ++column) {
+            const qint16 value = qFromLittleEndian<qint16>(in + column * 2);
+            if (fitsItsChannel(column, value))
+                limits.setField(column, value);
+        }
+        table.setRow(category, variant, limits);
+    }
+    return table;
+}
+
+} // namespace NormFile
+
+NormTable LoadNormFile(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return NormTable{};
+    const QByteArray bytes = file.read(NormFile::kFileSize);
+    if (file.error() != QFileDevice::NoError)
+        return NormTable{};
+    return NormFile::decode(bytes);
+}
+
+NormSaveOutcome SaveNormFile(const QString &path, const NormTable &table,
+                             const ChangeFlags &flags) {
+    if (!flags.NormsModified)
+        return NormSaveOutcome::NotModified;
+    return SafeFile::write(path, NormFile::encode(table)).ok ? NormSaveOutcome::Saved
+                                                             : NormSaveOutcome::Failed;
+}

@@ -1,0 +1,31 @@
+#include "norm_grid.h"
+
+#include "norm_table.h"
+#include "number_text.h"
+
+QString NormValueText(int column, int value, const QLocale &locale) {
+    switch (ChannelOfColumn(column)) {
+    case CoChannel:
+        return NumberText::hundredths(value, locale);
+    case LambdaChannel:
+        return NumberText::thousandths(value, locale);
+    default:
+        return QString::number(value);
+    }
+}
+
+NormGridTexts RefreshNormGrid(const NormSet &limits, int vehicleCategory, const QLocale &locale) {
+    NormGridTexts texts;
+    texts.hint = QString::fromUtf16(NormTable::isHandSet(vehicleCategory) ? NormGrid::HandSetHint
+                                                                          : NormGrid::GostHint);
+    for (int column = 0; column < NormGrid::kColumnCount; ++column) {
+        const int value = limits.field(column);
+        const Channel channel = ChannelOfColumn(column);
+        const bool limitless =
+            channel != RpmChannel && (value <= 0 || value >= ChannelMaxima[channel]);
+        texts.cells[column] =
+            limitless ? QString::fromUtf16(NormGrid::NoLimitCell)
+                      : QStringLiteral("        ") + NormValueText(column, value, locale);
+    }
+    return texts;
+}

@@ -1,0 +1,121 @@
+#include "norm_limits.h"
+
+#include "norm_grid.h"
+
+#include <initializer_list>
+#include <utility>
+
+SpeedMode SpeedModeFrom(int speedModeSetting) {
+    switch (speedModeSetting) {
+    case int(SpeedMode::Elevated):
+        return SpeedMode::Elevated;
+    case int(SpeedMode::Auto):
+        return SpeedMode::Auto;
+    default:
+        return SpeedMode::Minimal;
+    }
+}
+
+bool ElevatedActiveFor(SpeedMode mode) {
+    return mode == SpeedMode::Elevated;
+}
+
+bool AutoSwitchSpeedMode(const NormSet &limits, int rpm, bool elevatedActive) {
+    const int d = (int(limits.ElevatedRpmMin) - int(limits.IdleRpmMax)) / 4;
+    if (rpm > limits.ElevatedRpmMin - d && !elevatedActive)
+        elevatedActive = true;
+    if (rpm < limits.IdleRpmMax + d && elevatedActive)
+        elevatedActive = false;
+    return elevatedActive;
+}
+
+SpeedIndicator ShowSpeedIndicator(bool elevatedActive) {
+    constexpr qint32 yellow = 0x00FFFF;
+    constexpr qint32 lime = 0x00FF00;
+    if (elevatedActive)
+        return {QStringLiteral(" ПОВ"), yellow};
+    return {QStringLiteral(" МИН"), lime};
+}
+
+bool LambdaWindowValid(const NormSet &limits) {
+    const auto valid = [](int bound) { return bound > 0 && bound < ChannelMaxima[LambdaChannel]; };
+    return valid(limits.LambdaMin) && valid(limits.LambdaMax) &&
+           limits.LambdaMax > limits.LambdaMin;
+}
+
+namespace {
+
+bool limitApplies(qint32 limit, Channel channel) {
+    return limit > 0 && limit < ChannelMaxima[channel];
+}
+
+// One chart's marks: the blank first label point, then one label point per column, and the
+// same limits on the bar series when the condition holds.
+ChartNormMarks chartMarks(const char16_t *labelSeries, int blanks,
+                          std::initializer_list<const char16_t *> barSeries, bool condition,
+                          std::initializer_list<std::pair<int, int>> columnValues,
+                          const QLocale &locale) {
+    ChartNormMarks marks;
+    marks.labelSeries = QString::fromUtf16(labelSeries);
+    marks.labelPoints.append({0, QString(blanks, u' ')});
+    for (const char16_t *name : barSeries)
+        marks.barSeries.append(QString::fromUtf16(name));
+    if (!condition)
+        return marks;
+    for (const auto &[column, value] : columnValues) {
+        const Channel channel = ChannelOfColumn(column);
+        const double scale = channel == CoChannel ? 100.0 : channel == LambdaChannel ? 1000.0 : 1.0;
+        marks.labelPoints.append({value / scale, NormValueText(column, value, locale)});
+        marks.barValues.append(value / scale);
+    }
+    return marks;
+}
+
+} // namespace
+
+PublishedLimits PublishLimits(const NormSet &limits, bool elevatedActive, const QLocale &locale) {
+    PublishedLimits published;
+    published.CoLimitInForce = elevatedActive ? limits.CoElevated : limits.CoIdle;
+    published.ChLimitInForce = elevatedActive ? limits.ChElevated : limits.ChIdle;
+    const int coColumn = elevatedActive ? CoElevatedColumn : CoIdleColumn;
+    const int chColumn = elevatedActive ? ChElevatedColumn : ChIdleColumn;
+
+    published.marks[CoNormChart] =
+        chartMarks(u"Series18", 6, {u"Series9"}, limitApplies(published.CoLimitInForce, CoChannel),
+                   {{coColumn, published.CoLimitInForce}}, locale);
+    published.marks[ChNormChart] =
+        chartMarks(u"Series16", 7, {u"Series12"}, limitApplies(published.ChLimitInForce, ChChannel),
+                   {{chColumn, published.ChLimitInForce}}, locale);
+    published.marks[LambdaNormChart] = chartMarks(
+        u"Series11", 7, {u"BarSeries3", u"BarSeries4"}, LambdaWindowValid(limits),
+        {{LambdaMaxColumn, limits.LambdaMax}, {LambdaMinColumn, limits.LambdaMin}}, locale);
+    published.marks[RpmNormChart] =
+        chartMarks(u"Series14", 7, {u"BarSeries6", u"BarSeries7", u"Series17"}, true,
+                   {{ElevatedRpmMaxColumn, limits.ElevatedRpmMax},
+                    {ElevatedRpmMinColumn, limits.ElevatedRpmMin},
+                    {IdleRpmMaxColumn, limits.IdleRpmMax}},
+                   locale);
+    return published;
+}
+
+bool CoBreaksNorm(qint32 coLimitInForce, int co) {
+    return limitApplies(coLimitInForce, CoChannel) && co > coLimitInForce;
+}
+
+bool ChBreaksNorm(qint32 chLimitInForce, int ch) {
+    return limitApplies(chLimitInForce, ChChannel) && ch > chLimitInForce;
+}
+
+bool LambdaBreaksNorm(const NormSet &limits, bool elevatedActive, int lambda) {
+    if (!elevatedActive || !LambdaWindowValid(limits))
+        return false;
+    if (lambda < 1 || lambda >= ChannelMaxima[LambdaChannel])
+        return false;
+    return lambda > limits.LambdaMax || lambda < limits.LambdaMin;
+}
+
+bool RpmBreaksNorm(const NormSet &limits, bool elevatedActive, int rpm) {
+    if (elevatedActive)
+        return rpm > limits.ElevatedRpmMax || rpm < limits.ElevatedRpmMin;
+    return rpm > limits.IdleRpmMax;
+}

@@ -1,0 +1,52 @@
+#include "report_file.h"
+
+#include "safe_file.h"
+#include "text_file_1251.h"
+
+#include <QFile>
+
+namespace ReportFile {
+
+namespace {
+
+bool forbiddenInFileName(QChar c) {
+    return c.category() == QChar::Other_Control || QStringView(u"\\/:*?\"<>|").contains(c);
+}
+
+bool namesSomething(const QString &field) {
+    return !field.isEmpty() && field != QString(15, u' ');
+}
+
+} // namespace
+
+QString SuggestedReportFileName(const VehicleData &vehicle, const QDate &today) {
+    QString name;
+    for (const QString &field : {vehicle.NumberText, vehicle.DetailText})
+        if (namesSomething(field))
+            name += field + u'_';
+    name += today.toString(QStringLiteral("MM-dd")) + QStringLiteral(".txt");
+    for (QChar &c : name)
+        if (forbiddenInFileName(c))
+            c = u'_';
+    return name;
+}
+
+ReportSaveResult saveReport(const QString &path, const QStringList &lines) {
+    QString text;
+    for (const QString &line : lines)
+        text += line + QStringLiteral("\r\n");
+    const SafeFile::WriteResult written = SafeFile::write(path, TextFile1251::encode(text));
+    return {written.ok, written.error};
+}
+
+ReportOpenResult openReport(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
+        return {};
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileBytes)
+        return {};
+    return {true, TextFile1251::splitLines(TextFile1251::decode(bytes))};
+}
+
+} // namespace ReportFile
