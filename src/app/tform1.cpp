@@ -251,6 +251,10 @@ void TForm1::applySettingsToControls() {
     TimerTab.setInterval(state_.Settings.ViewInterval[0]);
     TimerDia.setInterval(state_.Settings.ViewInterval[1]);
     TimerGRP.setInterval(state_.Settings.ViewInterval[2]);
+    applyAppearance();
+}
+
+void TForm1::applyAppearance() {
     applySettingsAppearance(state_.Settings, panels_);
 }
 
@@ -356,8 +360,12 @@ void TForm1::Layout() {
 void TForm1::openOptions() {
     static constexpr TPagesDlg::Page PageOfTimerMode[] = {TPagesDlg::General, TPagesDlg::Colour,
                                                           TPagesDlg::Graph};
-    const int mode = std::clamp(state_.ViewTimerMode, 0, 2);
-    options_->openAt(PageOfTimerMode[mode], true);
+    OpenOptionsAt(PageOfTimerMode[std::clamp(state_.ViewTimerMode, 0, 2)]);
+}
+
+void TForm1::OpenOptionsAt(int page) {
+    options_->openAt(TPagesDlg::Page(page), true);
+    refreshAfterOptions();
 }
 
 // ---- Window ----------------------------------------------------------------------------

@@ -58,6 +58,10 @@ public:
     void Layout();
     // Opens the options dialog on the page that suits the current view.
     void openOptions();
+    // Opens the options dialog modally on the given page (a TPagesDlg::Page); afterwards the
+    // graph captions and the report text are refreshed, since the dialog may have changed
+    // what they show.
+    void OpenOptionsAt(int page);
     // The program is ended from outside (a termination signal, a logout): an open question
     // is closed as if cancelled, no question is asked, and the window closes through the
     // exit save.
@@ -89,6 +93,11 @@ private:
     void putDefaults();
     void applyWindowBorder();
     void applySettingsToControls();
+    // Gives every control the colours and visibility the settings hold; run at start-up and
+    // whenever the options change a colour.
+    void applyAppearance();
+    // After every modal opening of the options dialog.
+    void refreshAfterOptions() {}
     void applyWindowAtStart();
     void onLinkStarting();
     void onAnalyserFound(AnalyserKind kind);
