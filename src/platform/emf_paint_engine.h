@@ -38,7 +38,7 @@ public:
                    Qt::ImageConversionFlags flags = Qt::AutoColor) override;
     Type type() const override { return User; }
 
-    // The parts of a device-pixel polyline inside clip (Liang-Barsky on each segment).
+    // The pieces of a device-pixel polyline inside clip (Liang-Barsky on each segment).
     static QList<QPolygonF> clipPolyline(const QPolygonF &polyline, const QRectF &clip);
 
 private:

@@ -69,9 +69,9 @@ struct EmfWriter::Gdi {
     HGDIOBJ pen = 0; // created by us; 0 while a stock object is selected
     HGDIOBJ brush = 0;
     HGDIOBJ font = 0;
-    Pen penSpec{QColor(Qt::black), 0, Qt::SolidLine};
+    Pen selectedPen{QColor(Qt::black), 0, Qt::SolidLine};
     QColor brushColour = QColor(Qt::white);
-    Font fontSpec;
+    Font selectedFont;
     bool fontSelected = false;
     QColor textColour = QColor(Qt::black);
     Qt::FillRule fillRule = Qt::OddEvenFill;
@@ -157,9 +157,9 @@ bool EmfWriter::begin(const QSize &logicalSize, const QSize &hundredthsOfMm,
 
 void EmfWriter::setPen(const Pen &pen) {
     Gdi &gdi = *gdi_;
-    if (pen == gdi.penSpec)
+    if (pen == gdi.selectedPen)
         return;
-    gdi.penSpec = pen;
+    gdi.selectedPen = pen;
     const bool visible = pen.colour.isValid() && pen.style != Qt::NoPen;
     gdi.replace(gdi.pen,
                 visible ? CreatePen(penStyle(pen.style), pen.width, colorRef(pen.colour)) : 0,
@@ -176,9 +176,9 @@ void EmfWriter::setBrush(const QColor &colour) {
 
 void EmfWriter::setFont(const Font &font) {
     Gdi &gdi = *gdi_;
-    if (gdi.fontSelected && font == gdi.fontSpec)
+    if (gdi.fontSelected && font == gdi.selectedFont)
         return;
-    gdi.fontSpec = font;
+    gdi.selectedFont = font;
     gdi.fontSelected = true;
     LOGFONTW logFont{};
     logFont.lfHeight = -font.height;
