@@ -12,5 +12,7 @@ inline constexpr QStringView TwoComponent = u" Велантар 2х комп";
 inline constexpr QStringView UnknownAnalyser = u" Неизвестный";
 inline constexpr QStringView IndicationStopped = u" СТОП ИНДИКАЦИИ";
 inline constexpr QStringView Demonstration = u" ДЕМОНСТРАЦИЯ";
+// The options dialog's port status field while the demonstration runs.
+inline constexpr QStringView DemonstrationPortStatus = u"Демонстрация работы программы.";
 
 } // namespace LinkStatus

@@ -1,0 +1,42 @@
+#include "picture_file.h"
+
+#include "jpeg_image.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace {
+
+// A larger file cannot hold a picture the decoders would accept.
+constexpr qint64 MaxPictureFileBytes = 64 * 1024 * 1024;
+
+QByteArray readPictureBytes(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxPictureFileBytes)
+        return {};
+    return file.read(MaxPictureFileBytes);
+}
+
+QImage decodeBitmap(const QByteArray &bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, "bmp");
+    // A picture the JPEG decoder would refuse for its size is refused here too.
+    reader.setAllocationLimit(int(JpegImage::Limits{}.maxImageBytes / (1024 * 1024)));
+    return reader.read();
+}
+
+} // namespace
+
+QImage loadPicture(const QString &path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const bool jpeg = suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg");
+    if (!jpeg && suffix != QLatin1String("bmp"))
+        return {};
+    const QByteArray bytes = readPictureBytes(path);
+    if (bytes.isEmpty())
+        return {};
+    return jpeg ? JpegImage::decode(bytes) : decodeBitmap(bytes);
+}

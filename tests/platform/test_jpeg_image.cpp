@@ -1,0 +1,202 @@
+#include "jpeg_image.h"
+#include "picture_file.h"
+
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "test_files.h"
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+extern "C" {
+#include <jpeglib.h>
+}
+
+namespace {
+
+using Pixel = std::function<std::array<JSAMPLE, 4>(int x, int y)>;
+
+// A JPEG made by libjpeg's own compressor, independent of the decoder under test.
+QByteArray encodeJpeg(int width, int height, int components, J_COLOR_SPACE space,
+                      const Pixel &pixel, bool progressive = false) {
+    jpeg_compress_struct encoder{};
+    jpeg_error_mgr errors{};
+    encoder.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&encoder);
+    unsigned char *out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&encoder, &out, &size);
+    encoder.image_width = JDIMENSION(width);
+    encoder.image_height = JDIMENSION(height);
+    encoder.input_components = components;
+    encoder.in_color_space = space;
+    jpeg_set_defaults(&encoder);
+    jpeg_set_quality(&encoder, 95, TRUE);
+    if (progressive)
+        jpeg_simple_progression(&encoder);
+    jpeg_start_compress(&encoder, TRUE);
+    std::vector<JSAMPLE> row(size_t(width * components));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            std::copy_n(pixel(x, y).begin(), components, row.begin() + x * components);
+        JSAMPROW rowPointer = row.data();
+        jpeg_write_scanlines(&encoder, &rowPointer, 1);
+    }
+    jpeg_finish_compress(&encoder);
+    const QByteArray bytes(reinterpret_cast<const char *>(out), qsizetype(size));
+    jpeg_destroy_compress(&encoder);
+    std::free(out);
+    return bytes;
+}
+
+// 32 x 16: red on the left half, blue on the right.
+QByteArray twoColourJpeg(bool progressive = false) {
+    return encodeJpeg(
+        32, 16, 3, JCS_RGB,
+        [](int x, int) {
+            return x < 16 ? std::array<JSAMPLE, 4>{255, 0, 0} : std::array<JSAMPLE, 4>{0, 0, 255};
+        },
+        progressive);
+}
+
+// 64 x 64 of busy detail, so that most of the file is picture data.
+QByteArray detailedJpeg() {
+    return encodeJpeg(64, 64, 3, JCS_RGB, [](int x, int y) {
+        return std::array<JSAMPLE, 4>{JSAMPLE(x * 37 + y * 91), JSAMPLE(x * y), JSAMPLE(x ^ y)};
+    });
+}
+
+// The start-of-frame record declares width x height whatever the data holds.
+QByteArray withDeclaredSize(QByteArray jpeg, int width, int height) {
+    const qsizetype frame = jpeg.indexOf(QByteArray::fromHex("ffc0"));
+    const char size[] = {char(height >> 8), char(height), char(width >> 8), char(width)};
+    return jpeg.replace(frame + 5, 4, size, 4);
+}
+
+QByteArray randomBytes(int count) {
+    QRandomGenerator generator(20261208);
+    QByteArray bytes(count, '\0');
+    for (char &b : bytes)
+        b = char(generator.bounded(256));
+    return bytes;
+}
+
+} // namespace
+
+class TestJpegImage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+    void decodes_data();
+    void decodes();
+    void refuses_data();
+    void refuses();
+    void loadPictureByExtension_data();
+    void loadPictureByExtension();
+};
+
+void TestJpegImage::decodes_data() {
+    QTest::addColumn<QByteArray>("jpeg");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPoint>("probe");
+    QTest::addColumn<QColor>("colour");
+
+    QTest::newRow("colour, left") << twoColourJpeg() << QSize(32, 16) << QPoint(4, 8)
+                                  << QColor(255, 0, 0);
+    QTest::newRow("colour, right")
+        << twoColourJpeg() << QSize(32, 16) << QPoint(28, 8) << QColor(0, 0, 255);
+    QTest::newRow("progressive") << twoColourJpeg(true) << QSize(32, 16) << QPoint(28, 8)
+                                 << QColor(0, 0, 255);
+    QTest::newRow("grey") << encodeJpeg(8, 24, 1, JCS_GRAYSCALE,
+                                        [](int, int) { return std::array<JSAMPLE, 4>{128}; })
+                          << QSize(8, 24) << QPoint(4, 12) << QColor(128, 128, 128);
+    // libjpeg marks CMYK files as Adobe's, whose inks are stored inverted.
+    QTest::newRow("cmyk") << encodeJpeg(16, 16, 4, JCS_CMYK,
+                                        [](int, int) {
+                                            return std::array<JSAMPLE, 4>{255, 0, 0, 255};
+                                        })
+                          << QSize(16, 16) << QPoint(8, 8) << QColor(255, 0, 0);
+}
+
+void TestJpegImage::decodes() {
+    QFETCH(QByteArray, jpeg);
+    QFETCH(QSize, size);
+    QFETCH(QPoint, probe);
+    QFETCH(QColor, colour);
+
+    const QImage image = JpegImage::decode(jpeg);
+    QCOMPARE(image.size(), size);
+    QCOMPARE(image.format(), QImage::Format_RGB32);
+    const QColor got = image.pixelColor(probe);
+    QVERIFY2(qAbs(got.red() - colour.red()) + qAbs(got.green() - colour.green()) +
+                     qAbs(got.blue() - colour.blue()) <=
+                 24,
+             qPrintable(got.name()));
+}
+
+void TestJpegImage::refuses_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("maxScans");
+
+    const QByteArray valid = twoColourJpeg();
+    const QByteArray detailed = detailedJpeg();
+    QTest::newRow("empty") << QByteArray() << 500;
+    QTest::newRow("random bytes") << randomBytes(4000) << 500;
+    QTest::newRow("random after the start marker") << "\xff\xd8" + randomBytes(4000) << 500;
+    QTest::newRow("cut in the headers") << valid.left(40) << 500;
+    QTest::newRow("cut in the picture data") << detailed.left(detailed.size() * 2 / 3) << 500;
+    QTest::newRow("side beyond the limit") << withDeclaredSize(valid, 60000, 16) << 500;
+    QTest::newRow("area beyond the memory limit") << withDeclaredSize(valid, 12000, 12000) << 500;
+    QTest::newRow("zero width") << withDeclaredSize(valid, 0, 16) << 500;
+    QTest::newRow("more scans than allowed") << twoColourJpeg(true) << 2;
+}
+
+void TestJpegImage::refuses() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, maxScans);
+    JpegImage::Limits limits;
+    limits.maxScans = maxScans;
+    QVERIFY(JpegImage::decode(bytes, limits).isNull());
+}
+
+void TestJpegImage::loadPictureByExtension_data() {
+    QTest::addColumn<QString>("name"); // empty: no file
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QSize>("size");
+
+    const QSize None(0, 0); // a null image
+    QByteArray bitmap;
+    QBuffer buffer(&bitmap);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(5, 7, QImage::Format_RGB32).save(&buffer, "BMP");
+    const QByteArray jpeg = twoColourJpeg();
+    QTest::newRow("jpg") << "Inf0.jpg" << jpeg << QSize(32, 16);
+    QTest::newRow("JPG in capitals") << "Inf0.JPG" << jpeg << QSize(32, 16);
+    QTest::newRow("bmp") << "Inf4.bmp" << bitmap << QSize(5, 7);
+    QTest::newRow("bitmap named jpg") << "Inf1.jpg" << bitmap << None;
+    QTest::newRow("random bytes named jpg") << "Inf2.jpg" << randomBytes(3000) << None;
+    QTest::newRow("cut bmp") << "Inf3.bmp" << bitmap.left(30) << None;
+    QTest::newRow("other extension") << "Inf5.png" << jpeg << None;
+    QTest::newRow("missing file") << "" << QByteArray() << None;
+}
+
+void TestJpegImage::loadPictureByExtension() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QSize, size);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name.isEmpty() ? QStringLiteral("absent.jpg") : name);
+    if (!name.isEmpty())
+        QVERIFY(TestFiles::putBytes(path, bytes));
+    QCOMPARE(loadPicture(path).size(), size);
+}
+
+QTEST_GUILESS_MAIN(TestJpegImage)
+#include "test_jpeg_image.moc"
