@@ -11,7 +11,7 @@ namespace PrinterHeaderFile {
 // The file read at start-up from the program folder and proposed by the dialogs.
 inline const QString DefaultFileName = QStringLiteral("nastr.set");
 inline const QString Extension = QStringLiteral(".set");
-inline const QString DialogFilter = QStringLiteral("Файлы настройки (*.set)");
+inline const QString DialogFilter = QStringLiteral("Файлы настройки(*.set)");
 
 // How much of a header file is read. NormalizeHeader keeps the first 63 characters and line
 // ends of the wrapped text and nothing after them, and each of those comes from at most two

@@ -175,7 +175,7 @@ private slots:
         QCOMPARE(p.tableViewShown, 1);
         QCOMPARE(p.dialogs.shownFolders, QStringList({p.folder.path()}));
         QCOMPARE(p.dialogs.proposedNames, QStringList({"nastr.set"}));
-        QCOMPARE(p.dialogs.filters, QStringList({QStringLiteral("Файлы настройки (*.set)")}));
+        QCOMPARE(p.dialogs.filters, QStringList({QStringLiteral("Файлы настройки(*.set)")}));
 
         // Typed without extension; three lines of 21 are cut to the limit.
         const QString line21 = QStringLiteral("АБВГДЕЖЗИЙКЛМНОПРСТУФ");
@@ -264,7 +264,7 @@ private slots:
         QCOMPARE(p.tableViewShown, 1);
         QCOMPARE(fileBytes(p.path("out.set")), Station1251);
         QCOMPARE(p.dialogs.proposedNames, QStringList({"nastr.set"}));
-        QCOMPARE(p.dialogs.filters, QStringList({QStringLiteral("Файлы настройки (*.set)")}));
+        QCOMPARE(p.dialogs.filters, QStringList({QStringLiteral("Файлы настройки(*.set)")}));
 
         // An existing file is replaced without a question.
         p.editor->setLines({"ABC"});
