@@ -290,6 +290,36 @@ private slots:
         QCOMPARE(p.editor->lines(), header);
     }
 
+    // As when the main window closes: the memo's window goes while the editor still lives.
+    // No event of the dying memo or its viewport may reach it as a half-destroyed memo
+    // (caught by -fsanitize=undefined), and the editor goes quietly afterwards.
+    void memoGoesBeforeTheEditor_data() {
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("hidden window") << false;
+        QTest::newRow("shown window") << true;
+    }
+
+    void memoGoesBeforeTheEditor() {
+        QFETCH(bool, shown);
+        auto window = std::make_unique<QWidget>();
+        auto *memo = new QPlainTextEdit(window.get());
+        auto *open = new QPushButton(window.get());
+        auto *save = new QPushButton(window.get());
+        auto *clear = new QPushButton(window.get());
+        ScriptedFileDialogs dialogs;
+        ScriptedPrompts prompts;
+        auto editor = std::make_unique<PrinterHeaderEditor>(memo, open, save, clear, dialogs,
+                                                            prompts, QDir::tempPath());
+        if (shown) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+            memo->setFocus();
+        }
+        window.reset();
+        editor.reset();
+        QVERIFY(prompts.shown.isEmpty());
+    }
+
     void clearEmptiesTheMemo() {
         Panel p;
         QTest::mouseClick(p.clear, Qt::LeftButton);
