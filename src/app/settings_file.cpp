@@ -1,6 +1,7 @@
 #include "settings_file.h"
 
 #include "safe_file.h"
+#include "settings_ranges.h"
 #include "user_prompts.h"
 
 #include <QFile>
@@ -75,13 +76,13 @@ AppSettings decode(const QByteArray &bytes) {
         return settings;
     for (int word = 1; word < wordsPresent; ++word)
         settings.field(kWordOrder[word]) = qFromLittleEndian<qint32>(bytes.constData() + word * 4);
+    SettingsRanges::resetOutOfRange(settings);
     return settings;
 }
 
 AppSettings read(const QString &path) {
     QFile file(path);
-    // Read and write access on purpose: a file that cannot be written is not used.
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+    if (!file.open(QIODevice::ReadOnly))
         return AppSettings{};
     const QByteArray bytes = file.read(kFileSize);
     if (file.error() != QFileDevice::NoError)

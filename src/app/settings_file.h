@@ -32,13 +32,13 @@ QByteArray encode(const AppSettings &settings);
 // The record a file's bytes give: the defaults when the bytes are shorter than one word or
 // the first word is not 23; otherwise each complete word present sets its field and the
 // fields of missing words keep their defaults. A trailing partial word and bytes after the
-// 89th word are ignored. No value is range-checked.
+// 89th word are ignored. A value outside its field's range (settings_ranges.h) gets the
+// field's default.
 AppSettings decode(const QByteArray &bytes);
 
-// Reads the file; never fails. The file is opened for reading and writing, as the data
-// files always have been, so a file that cannot be written (read-only, or on a
-// write-protected medium) counts as missing and gives the defaults, as does a missing or
-// unreadable file. Any read error gives the defaults.
+// Reads the file; never fails. The file is opened for reading only, so settings kept in a
+// read-only file or on a write-protected medium are still used. A missing or unreadable file
+// and any read error give the defaults. Reads no more than the 356 bytes the record uses.
 AppSettings read(const QString &path);
 
 // Replaces the file with the record. The old file stays whole until the new one is complete.

@@ -6,7 +6,9 @@
 namespace StationFile {
 
 bool read(const QString &path, QString &stationName) {
-    const TextFile1251::FirstLineResult first = TextFile1251::readFirstLine(path);
+    // One byte of the code page is one character: the line's first 64 bytes are all it keeps.
+    const TextFile1251::FirstLineResult first =
+        TextFile1251::readFirstLine(path, kStationNameMaxLength);
     if (!first.ok)
         return false;
     stationName = first.line.left(kStationNameMaxLength);

@@ -7,8 +7,8 @@
 namespace StationFile {
 
 // Reads the first line of the file into stationName, cut to kStationNameMaxLength
-// characters; an empty file gives an empty line. When the file is missing or unreadable,
-// stationName is left as it is and false is returned.
+// characters; an empty file gives an empty line. Reads no more than those characters. When the file
+// is missing or unreadable, stationName is left as it is and false is returned.
 bool read(const QString &path, QString &stationName);
 
 // Replaces the file with stationName as one line ended by CR LF. Returns false, silently,

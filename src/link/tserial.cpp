@@ -101,8 +101,8 @@ int TSerial::Write(const quint8 *buffer, quint16 count) {
     if (port_->bytesToWrite() > 0)
         port_->waitForBytesWritten(WriteWaitMs);
     if (port_->bytesToWrite() > 0) {
-        // Not gone within the wait: count it as nothing written and drop the rest, so
-        // a stale request never reaches the analyser late.
+        // Not gone within the driver's time-out: the line is stuck. Count it as nothing
+        // written and drop the rest, so a stale request never reaches the analyser late.
         port_->clear(QSerialPort::Output);
         clearErrors();
         return 0;

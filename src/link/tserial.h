@@ -9,11 +9,12 @@ class QSerialPort;
 // The program's only access to a serial port. It opens one COM port by number (see
 // PortNames for how numbers map to devices), sets the analyser's line (9600 baud,
 // 8 data bits, no parity, 2 stop bits) and offers reads that never block when nothing
-// is waiting and writes that wait at most a second.
+// is waiting and writes that wait until the bytes are sent, at most WriteWaitMs (the driver's
+// own write time-out), so a frame is not cut off by a busy line.
 class TSerial : public SerialChannel {
 public:
     static constexpr int QueueSize = 10000;
-    static constexpr int WriteWaitMs = 1000;
+    static constexpr int WriteWaitMs = 5000;
 
     TSerial();
     ~TSerial() override;

@@ -12,7 +12,7 @@
 // The members are declared in record order; field(i) reaches them by that index, which is
 // how the settings file walks them. Colours are 0x00BBGGRR (red in the low byte). Per-channel
 // arrays are indexed 0 CO, 1 CH, 2 CO2, 3 O2, 4 lambda, 5 engine speed. Booleans are 0 or 1.
-// Nothing is range-checked: values read from the file are taken as they are.
+// The valid range of every field is in settings_ranges.h; the settings file reader applies it.
 struct AppSettings {
     static constexpr int kFieldCount = 89;
     static constexpr qint32 kFormatVersion = 23;

@@ -6,12 +6,51 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+#include <optional>
+
 namespace TextFile1251 {
 
 namespace {
 
 constexpr const char *kCodePage = "windows-1251";
-constexpr qint64 kChunkSize = 4096;
+// A first line is looked for in small steps, so a short line costs a short read; whole
+// files go in larger ones.
+constexpr qint64 kLineChunkSize = 4096;
+constexpr qint64 kFileChunkSize = 64 * 1024;
+
+enum class Stop { AtLimit, AtFirstLineEnd };
+
+// The bytes of the device up to maxBytes (all when negative) or, when asked, up to the first
+// line end (not included). Only the bytes just read are searched for the line end, so the
+// time is linear in what is read. Nothing on a read error.
+std::optional<QByteArray> readBytes(QIODevice &device, qint64 maxBytes, Stop stop) {
+    const qint64 chunkSize = stop == Stop::AtFirstLineEnd ? kLineChunkSize : kFileChunkSize;
+    QByteArray bytes;
+    for (;;) {
+        const qint64 wanted =
+            maxBytes < 0 ? chunkSize : std::min(chunkSize, maxBytes - qint64(bytes.size()));
+        if (wanted <= 0)
+            break;
+        const qsizetype before = bytes.size();
+        bytes.resize(before + wanted);
+        const qint64 got = device.read(bytes.data() + before, wanted);
+        if (got < 0)
+            return std::nullopt;
+        bytes.resize(before + got);
+        if (got == 0)
+            break;
+        if (stop == Stop::AtFirstLineEnd) {
+            const auto end = std::find_if(bytes.cbegin() + before, bytes.cend(),
+                                          [](char c) { return c == '\r' || c == '\n'; });
+            if (end != bytes.cend()) {
+                bytes.truncate(end - bytes.cbegin());
+                break;
+            }
+        }
+    }
+    return bytes;
+}
 
 // Encodes a text one code point at a time, writing '?' for each one the code page cannot
 // hold. A code point is held when its byte decodes back to it; the converter's own
@@ -73,43 +112,38 @@ QStringList splitLines(QStringView text) {
     return lines;
 }
 
-ReadResult readLines(const QString &path) {
+ReadResult readLines(QIODevice &device, qint64 maxBytes) {
     ReadResult result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = readBytes(device, maxBytes, Stop::AtLimit);
+    if (!bytes)
         return result;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return result;
-    result.lines = splitLines(decode(bytes));
+    result.lines = splitLines(decode(*bytes));
     result.ok = true;
     return result;
 }
 
-FirstLineResult readFirstLine(const QString &path) {
+FirstLineResult readFirstLine(QIODevice &device, qint64 maxBytes) {
     FirstLineResult result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = readBytes(device, maxBytes, Stop::AtFirstLineEnd);
+    if (!bytes)
         return result;
-    QByteArray bytes;
-    for (;;) {
-        const QByteArray chunk = file.read(kChunkSize);
-        if (file.error() != QFileDevice::NoError)
-            return result;
-        if (chunk.isEmpty())
-            break;
-        bytes.append(chunk);
-        const qsizetype cr = bytes.indexOf('\r');
-        const qsizetype lf = bytes.indexOf('\n');
-        if (cr >= 0 || lf >= 0) {
-            const qsizetype end = (cr < 0) ? lf : (lf < 0 ? cr : qMin(cr, lf));
-            bytes.truncate(end);
-            break;
-        }
-    }
-    result.line = decode(bytes);
+    result.line = decode(*bytes);
     result.ok = true;
     return result;
+}
+
+ReadResult readLines(const QString &path, qint64 maxBytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return readLines(file, maxBytes);
+}
+
+FirstLineResult readFirstLine(const QString &path, qint64 maxBytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return readFirstLine(file, maxBytes);
 }
 
 bool writeLines(const QString &path, const QStringList &lines, LastLineEnd lastLineEnd) {

@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <QtGlobal>
+
+class QIODevice;
 
 // Text files in the Windows Cyrillic code page (windows-1251) with CR LF line ends: the
 // station line, the printer header, the test documents, the graph text export, the info
@@ -32,11 +35,21 @@ struct FirstLineResult {
 
 enum class LastLineEnd { Terminated, Unterminated };
 
-// All lines of the file.
-ReadResult readLines(const QString &path);
+// No limit on the bytes read.
+inline constexpr qint64 kWholeFile = -1;
 
-// Only the first line of the file; reads no further than its end.
-FirstLineResult readFirstLine(const QString &path);
+// The lines of the file, or of its first maxBytes bytes only (a line cut by the limit ends
+// there). Time and memory are linear in the bytes read.
+ReadResult readLines(const QString &path, qint64 maxBytes = kWholeFile);
+
+// Only the first line of the file: reads no further than its end, nor than maxBytes bytes
+// (the line is then the first maxBytes bytes). Each byte of the code page is one character,
+// so a caller that keeps at most n characters passes n. Linear in the bytes read.
+FirstLineResult readFirstLine(const QString &path, qint64 maxBytes = kWholeFile);
+
+// The same, from an open device's current position; ok is false on a read error.
+ReadResult readLines(QIODevice &device, qint64 maxBytes = kWholeFile);
+FirstLineResult readFirstLine(QIODevice &device, qint64 maxBytes = kWholeFile);
 
 // Replaces the file with the given lines. Returns false when the file could not be created
 // or completed; the old file then stays as it was.

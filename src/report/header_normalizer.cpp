@@ -7,41 +7,73 @@ namespace {
 // The most characters carried from a split line onto its new line.
 constexpr int MaxCarriedCharacters = 63;
 
-void wrapLines(QStringList &lines, HeaderPosition *position) {
-    bool splitSomething = true;
-    while (splitSomething) {
-        splitSomething = false;
-        // lines grows during the pass; the new line is visited next and split again when
-        // it is still too long.
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            if (lines[i].size() <= MaxHeaderLineLength)
-                continue;
-            const QString rest = lines[i].mid(MaxHeaderLineLength, MaxCarriedCharacters);
-            lines[i].truncate(MaxHeaderLineLength);
-            lines.insert(i + 1, rest);
-            splitSomething = true;
-
-            if (position == nullptr)
-                continue;
-            if (position->line > i) {
-                ++position->line;
-            } else if (position->line == i && position->column > MaxHeaderLineLength) {
-                position->line = int(i + 1);
-                position->column =
-                    std::min(position->column - MaxHeaderLineLength, int(rest.size()));
-            }
+// Appends the lines one line wraps into. A split keeps the first MaxHeaderLineLength
+// characters and carries at most MaxCarriedCharacters of the rest onto a new line directly
+// after it, which is split again in turn. When the line holds the position (*column is not
+// null), the position follows its character: past the split point it moves onto the new
+// line, at most to that line's end. Returns how many lines below the line's first one the
+// position ended on.
+int appendWrapped(QStringList &out, const QString &line, int *column) {
+    int linesDown = 0;
+    QString rest = line;
+    while (rest.size() > MaxHeaderLineLength) {
+        out << rest.left(MaxHeaderLineLength);
+        QString carried = rest.mid(MaxHeaderLineLength, MaxCarriedCharacters);
+        if (column != nullptr && *column > MaxHeaderLineLength) {
+            ++linesDown;
+            *column = std::min(*column - MaxHeaderLineLength, int(carried.size()));
+        } else {
+            column = nullptr; // the position stays on a line already placed
         }
+        rest = std::move(carried);
     }
+    out << rest;
+    return linesDown;
 }
 
+// Wraps every line in one pass from the first to the last. The size rule afterwards only
+// removes from the end, so once the wrapped lines reach the total the lines after them
+// cannot survive and are not wrapped at all: the work is bounded by the limits, not by the
+// input. A position on such a line (or past the last one) is placed past the end of the
+// result, where clampPosition finds it.
+QStringList wrapLines(const QStringList &lines, HeaderPosition *position) {
+    QStringList out;
+    qsizetype total = 0;
+    HeaderPosition placed = position != nullptr ? *position : HeaderPosition{};
+    bool positionPlaced = position == nullptr || position->line < 0;
+    for (qsizetype i = 0; i < lines.size() && total < MaxHeaderTotal; ++i) {
+        const qsizetype first = out.size();
+        const bool holdsPosition = !positionPlaced && position->line == i;
+        int column = placed.column;
+        const int linesDown = appendWrapped(out, lines[i], holdsPosition ? &column : nullptr);
+        if (holdsPosition) {
+            placed = {int(first) + linesDown, column};
+            positionPlaced = true;
+        }
+        for (qsizetype k = first; k < out.size(); ++k)
+            total += out[k].size() + 1;
+    }
+    if (!positionPlaced)
+        placed = {int(out.size()), 0}; // on a line that is dropped
+    if (position != nullptr)
+        *position = placed;
+    return out;
+}
+
+// While the total is above the limit: the last line goes when it is empty, otherwise it
+// loses its last character. Done in steps of whole runs of characters.
 void shrinkToTotal(QStringList &lines) {
-    qsizetype total = HeaderTotal(lines);
-    while (total > MaxHeaderTotal) {
-        if (lines.last().isEmpty())
+    qsizetype excess = HeaderTotal(lines) - MaxHeaderTotal;
+    while (excess > 0) {
+        QString &last = lines.last();
+        if (last.isEmpty()) {
             lines.removeLast();
-        else
-            lines.last().chop(1);
-        --total;
+            --excess;
+        } else {
+            const qsizetype cut = std::min(last.size(), excess);
+            last.chop(cut);
+            excess -= cut;
+        }
     }
 }
 
@@ -76,8 +108,7 @@ QStringList NormalizeHeader(const QStringList &lines) {
 }
 
 QStringList NormalizeHeader(const QStringList &lines, HeaderPosition *position) {
-    QStringList result = lines;
-    wrapLines(result, position);
+    QStringList result = wrapLines(lines, position);
     shrinkToTotal(result);
     if (position != nullptr)
         clampPosition(result, *position);

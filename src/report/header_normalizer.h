@@ -30,7 +30,9 @@ qsizetype HeaderTotal(const QStringList &lines);
 // Size: while the total is above MaxHeaderTotal, the last line is deleted when it is empty,
 // otherwise its last character is removed.
 //
-// Lengths count characters (UTF-16 units), not bytes of any encoding.
+// Lengths count characters (UTF-16 units), not bytes of any encoding. The work is bounded by
+// the limits: lines that cannot survive the size rule are not looked at, so a huge input
+// costs no more than a short one.
 QStringList NormalizeHeader(const QStringList &lines);
 
 // The same, and moves *position (when given) to where the character it stood before ends up:

@@ -32,8 +32,8 @@ PrinterHeaderEditor::PrinterHeaderEditor(QPlainTextEdit *memo, QPushButton *open
                                          QPushButton *clear, FileDialogs &dialogs,
                                          UserPrompts &prompts, QString programFolder,
                                          QObject *parent)
-    : QObject(parent), memo_(memo), dialogs_(dialogs), prompts_(prompts),
-      programFolder_(std::move(programFolder)) {
+    : QObject(parent), memo_(memo), viewport_(memo->viewport()), dialogs_(dialogs),
+      prompts_(prompts), programFolder_(std::move(programFolder)) {
     open->setToolTip(QStringLiteral("Заголовок из файла"));
     save->setToolTip(QStringLiteral("Заголовок в файле"));
     clear->setToolTip(QStringLiteral("Заголовок с экрана"));
@@ -57,6 +57,9 @@ PrinterHeaderEditor::PrinterHeaderEditor(QPlainTextEdit *memo, QPushButton *open
     // Key events reach the memo itself, mouse events its viewport.
     memo_->installEventFilter(this);
     memo_->viewport()->installEventFilter(this);
+    // The memo may go before the editor (the main window's panels before its controllers):
+    // from then on there is nothing to watch.
+    connect(memo_, &QObject::destroyed, this, [this] { memo_ = nullptr; });
 
     setLinesAsRead(defaultPrinterHeader());
 }
@@ -122,7 +125,7 @@ void PrinterHeaderEditor::clear() {
 bool PrinterHeaderEditor::eventFilter(QObject *watched, QEvent *event) {
     // The release comes after the press has changed the text (a typed character, a paste
     // with Ctrl+V or the middle button), so the text seen here is the edited one.
-    if ((watched == memo_ || watched == memo_->viewport()) &&
+    if (memo_ != nullptr && (watched == memo_ || watched == viewport_) &&
         (event->type() == QEvent::KeyRelease || event->type() == QEvent::MouseButtonRelease))
         normalizeMemo();
     return QObject::eventFilter(watched, event);

@@ -57,6 +57,9 @@ private:
     QString chosenPath(const QString &dialogAnswer) const;
 
     QPlainTextEdit *memo_;
+    // The memo's viewport, taken once: the event filter only compares against it, so no call
+    // reaches a memo that is being destroyed (its viewport goes in its base class destructor).
+    const QObject *viewport_;
     FileDialogs &dialogs_;
     UserPrompts &prompts_;
     QString programFolder_;

@@ -7,7 +7,7 @@
 namespace PrinterHeaderFile {
 
 std::optional<QStringList> load(const QString &path) {
-    TextFile1251::ReadResult read = TextFile1251::readLines(path);
+    TextFile1251::ReadResult read = TextFile1251::readLines(path, ReadLimit);
     if (!read.ok)
         return std::nullopt;
     return std::move(read.lines);

@@ -1,6 +1,8 @@
 #include "app_settings.h"
 #include "scripted_prompts.h"
 #include "settings_file.h"
+#include "settings_ranges.h"
+#include "unprivileged.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,9 +13,13 @@
 #include "test_files.h"
 
 #include <csignal>
+#include <functional>
+#include <limits>
 #include <sys/resource.h>
 
 using namespace TestFiles;
+
+Q_DECLARE_METATYPE(AppSettings)
 
 namespace {
 
@@ -33,12 +39,47 @@ qint32 wordAt(const QByteArray &bytes, int word) {
     return qFromLittleEndian<qint32>(bytes.constData() + word * 4);
 }
 
-// Every field different from its default and from every other field, some negative.
+bool storedAsItIs(const SettingsRanges::FieldRange &range) {
+    return range.min == std::numeric_limits<qint32>::min() &&
+           range.max == std::numeric_limits<qint32>::max();
+}
+
+// Every field different from its default and within its range; the fields stored as they are
+// hold large and negative values.
 AppSettings fullyChanged() {
     AppSettings s;
-    for (int i = 1; i < AppSettings::kFieldCount; ++i)
-        s.field(i) = (i % 2 ? 1 : -1) * (100000 + i * 7919);
+    for (int i = 1; i < AppSettings::kFieldCount; ++i) {
+        const SettingsRanges::FieldRange &range = SettingsRanges::of(i);
+        if (storedAsItIs(range))
+            s.field(i) = (i % 2 ? 1 : -1) * (100000 + i * 7919);
+        else
+            s.field(i) = range.max != range.defaultValue ? range.max : range.min;
+    }
     return s;
+}
+
+// A record with each field's value chosen from its range (the version word stays 23).
+AppSettings eachField(const std::function<qint32(const SettingsRanges::FieldRange &)> &value) {
+    AppSettings s;
+    for (int i = 1; i < AppSettings::kFieldCount; ++i)
+        s.field(i) = value(SettingsRanges::of(i));
+    return s;
+}
+
+// The defaults, with the fields stored as they are taken from the given record.
+AppSettings defaultsKeepingStoredFields(const AppSettings &from) {
+    AppSettings s;
+    for (int i = 1; i < AppSettings::kFieldCount; ++i)
+        if (storedAsItIs(SettingsRanges::of(i)))
+            s.field(i) = from.field(i);
+    return s;
+}
+
+// Makes a folder reachable by every user, as the unprivileged checks need.
+bool openToEverybody(const QString &folder) {
+    return QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                             QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup |
+                                             QFile::ExeGroup);
 }
 
 } // namespace
@@ -47,9 +88,13 @@ class TestSettingsFile : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+
     // The record
     void defaultsInRecordOrder();
     void fieldIndexReachesTheNamedMembers();
+    void rangesByMember_data();
+    void rangesByMember();
 
     // The word order and the bytes
     void wordOrderIsTheInterleavedOrder();
@@ -63,14 +108,17 @@ private slots:
     void otherVersionsAreIgnored_data();
     void otherVersionsAreIgnored();
     void unusableFilesGiveDefaults();
-    void readOnlyFileCountsAsMissing();
+    void readOnlyFileIsRead();
     void bytesAfterTheLastWordAreIgnored();
+    void outOfRangeValuesGetTheirDefaults_data();
+    void outOfRangeValuesGetTheirDefaults();
 
     // Writing
     void writeIntoMissingFolderShowsTheMessage();
     void commitOntoAFolderShowsTheMessage();
     void failedWriteLeavesTheOldFileWhole();
-    void writeIntoReadOnlyFolderLeavesTheOldFileWhole();
+    void writeIntoWriteProtectedFolder_data();
+    void writeIntoWriteProtectedFolder();
     void saveAtExitHonoursTheResetFlag();
 };
 
@@ -251,17 +299,18 @@ void TestSettingsFile::unusableFilesGiveDefaults() {
     }
 }
 
-void TestSettingsFile::readOnlyFileCountsAsMissing() {
+void TestSettingsFile::readOnlyFileIsRead() {
     QTemporaryDir dir;
+    QVERIFY(openToEverybody(dir.path()));
     const QString path = dir.filePath("Tolmera10.dat");
     QVERIFY(putBytes(path, SettingsFile::encode(fullyChanged())));
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
 
-    QFile probe(path);
-    if (probe.open(QIODevice::ReadWrite))
-        QSKIP("file permissions do not apply to this user (root)");
-
-    QVERIFY(SettingsFile::read(path) == AppSettings{});
+    const std::optional<bool> read =
+        Unprivileged::run([&] { return SettingsFile::read(path) == fullyChanged(); });
+    if (!read)
+        QSKIP("running as root and unable to check as an ordinary user");
+    QVERIFY(*read);
 }
 
 void TestSettingsFile::bytesAfterTheLastWordAreIgnored() {
@@ -269,6 +318,69 @@ void TestSettingsFile::bytesAfterTheLastWordAreIgnored() {
     const QString path = dir.filePath("Tolmera10.dat");
     QVERIFY(putBytes(path, SettingsFile::encode(fullyChanged()) + words({7, 8, 9}) + "xy"));
     QVERIFY(SettingsFile::read(path) == fullyChanged());
+}
+
+void TestSettingsFile::rangesByMember_data() {
+    QTest::addColumn<int>("byMember");
+    QTest::addColumn<int>("index");
+    QTest::newRow("LineWidth") << SettingsRanges::fieldIndex(&AppSettings::LineWidth) << 12;
+    QTest::newRow("ViewInterval[2]")
+        << SettingsRanges::fieldIndex(&AppSettings::ViewInterval, 2) << 29;
+    QTest::newRow("FullScale[5]") << SettingsRanges::fieldIndex(&AppSettings::FullScale, 5) << 88;
+    QTest::newRow("FixedPort") << SettingsRanges::fieldIndex(&AppSettings::FixedPort) << 67;
+}
+
+void TestSettingsFile::rangesByMember() {
+    QFETCH(int, byMember);
+    QFETCH(int, index);
+    QCOMPARE(byMember, index);
+    QCOMPARE(&SettingsRanges::of(index), &SettingsRanges::of(byMember));
+    // Every default lies within its own range, so the defaults pass the reader unchanged.
+    const AppSettings defaults;
+    for (int i = 0; i < AppSettings::kFieldCount; ++i)
+        QVERIFY2(SettingsRanges::of(i).contains(defaults.field(i)), qPrintable(QString::number(i)));
+}
+
+void TestSettingsFile::outOfRangeValuesGetTheirDefaults_data() {
+    using SettingsRanges::FieldRange;
+    constexpr qint32 kMin = std::numeric_limits<qint32>::min();
+    constexpr qint32 kMax = std::numeric_limits<qint32>::max();
+    QTest::addColumn<AppSettings>("stored");
+    QTest::addColumn<AppSettings>("expected");
+
+    const AppSettings atMinimum = eachField([](const FieldRange &r) { return r.min; });
+    const AppSettings atMaximum = eachField([](const FieldRange &r) { return r.max; });
+    QTest::newRow("every field at its minimum") << atMinimum << atMinimum;
+    QTest::newRow("every field at its maximum") << atMaximum << atMaximum;
+
+    const AppSettings below =
+        eachField([](const FieldRange &r) { return r.min == kMin ? kMin : r.min - 1; });
+    const AppSettings above =
+        eachField([](const FieldRange &r) { return r.max == kMax ? kMax : r.max + 1; });
+    const AppSettings lowest = eachField([](const FieldRange &) { return kMin; });
+    const AppSettings highest = eachField([](const FieldRange &) { return kMax; });
+    QTest::newRow("every field below its minimum") << below << defaultsKeepingStoredFields(below);
+    QTest::newRow("every field above its maximum") << above << defaultsKeepingStoredFields(above);
+    QTest::newRow("every field -2^31") << lowest << defaultsKeepingStoredFields(lowest);
+    QTest::newRow("every field 2^31-1") << highest << defaultsKeepingStoredFields(highest);
+
+    AppSettings viewThree = fullyChanged();
+    viewThree.CurrentView = 3;
+    AppSettings viewThreeRead = fullyChanged();
+    viewThreeRead.CurrentView = 6;
+    QTest::newRow("view number 3") << viewThree << viewThreeRead;
+}
+
+void TestSettingsFile::outOfRangeValuesGetTheirDefaults() {
+    QFETCH(AppSettings, stored);
+    QFETCH(AppSettings, expected);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Tolmera10.dat");
+    QVERIFY(putBytes(path, SettingsFile::encode(stored)));
+    const AppSettings read = SettingsFile::read(path);
+    for (int i = 0; i < AppSettings::kFieldCount; ++i)
+        QVERIFY2(read.field(i) == expected.field(i),
+                 qPrintable(QString("field %1: %2").arg(i).arg(read.field(i))));
 }
 
 void TestSettingsFile::writeIntoMissingFolderShowsTheMessage() {
@@ -311,29 +423,42 @@ void TestSettingsFile::failedWriteLeavesTheOldFileWhole() {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Tolmera10.dat"});
 }
 
-void TestSettingsFile::writeIntoReadOnlyFolderLeavesTheOldFileWhole() {
+void TestSettingsFile::writeIntoWriteProtectedFolder_data() {
+    QTest::addColumn<bool>("fileWritable");
+    // The folder refuses the temporary file, but the file itself can be written in place.
+    QTest::newRow("writable file is saved") << true;
+    // Nothing can be written: the message, and the old file stays whole.
+    QTest::newRow("read-only file is kept") << false;
+}
+
+void TestSettingsFile::writeIntoWriteProtectedFolder() {
+    QFETCH(bool, fileWritable);
     QTemporaryDir dir;
+    QVERIFY(openToEverybody(dir.path()));
     const QString folder = dir.filePath("ro");
     QVERIFY(QDir(dir.path()).mkdir("ro"));
     const QString path = folder + "/Tolmera10.dat";
-    const QByteArray old = SettingsFile::encode(fullyChanged());
+    const QByteArray old = SettingsFile::encode(AppSettings{});
     QVERIFY(putBytes(path, old));
-    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
-    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-    auto restore = qScopeGuard([&] {
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const auto readAll = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const auto writeAll = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    QVERIFY(QFile::setPermissions(path, fileWritable ? readAll | writeAll : readAll));
+    QVERIFY(QFile::setPermissions(folder,
+                                  readAll | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther));
+    auto restore = qScopeGuard([&] { openToEverybody(folder); });
+
+    const QByteArray wanted = SettingsFile::encode(fullyChanged());
+    const std::optional<bool> asExpected = Unprivileged::run([&] {
+        ScriptedPrompts prompts;
+        const bool written = SettingsFile::write(path, fullyChanged(), prompts);
+        const QStringList message = fileWritable ? QStringList() : QStringList{kWriteProtected};
+        return written == fileWritable && prompts.shown == message &&
+               fileBytes(path) == (fileWritable ? wanted : old) &&
+               QDir(folder).entryList(QDir::Files) == QStringList{"Tolmera10.dat"};
     });
-
-    QFile probe(folder + "/probe");
-    if (probe.open(QIODevice::WriteOnly)) {
-        probe.remove();
-        QSKIP("file permissions do not apply to this user (root)");
-    }
-
-    ScriptedPrompts prompts;
-    QVERIFY(!SettingsFile::write(path, AppSettings{}, prompts));
-    QCOMPARE(prompts.shown, QStringList{kWriteProtected});
-    QCOMPARE(fileBytes(path), old);
+    if (!asExpected)
+        QSKIP("running as root and unable to check as an ordinary user");
+    QVERIFY(*asExpected);
 }
 
 void TestSettingsFile::saveAtExitHonoursTheResetFlag() {

@@ -162,18 +162,25 @@ private slots:
         QVERIFY(window->findChild<QWidget *>("Panel1")->isVisible());
     }
 
-    void damagedViewNumberShowsNoView() {
+    // View number 3 is used by no view: read from a damaged file it gives the default view,
+    // the readings.
+    void damagedViewNumberShowsTheReadingsView() {
         AppSettings stored;
         stored.CurrentView = 3;
         stored.ConnectAtStart = 0;
         QVERIFY(SettingsFile::write(settingsPath(), stored, *prompts_));
         auto window = makeWindow();
         window->show();
-        for (const char *name : {"Panel4", "StringGrid1", "Chart3", "Panel7", "Memo10"})
+        QCOMPARE(window->state().Settings.CurrentView, 6);
+        QVERIFY(window->findChild<QWidget *>("Panel4")->isVisible());
+        for (const char *name : {"StringGrid1", "Chart3", "Panel7", "Memo10"})
             QVERIFY2(!window->findChild<QWidget *>(name)->isVisible(), name);
         QVERIFY(window->findChild<QWidget *>("Edit16")->isVisible());
-        // The refresh timer still follows the view timer mode (the text views' one).
-        QVERIFY(window->findChild<QTimer *>("TimerTab")->isActive());
+        // A view number no view has, reached at run time, still sets the refresh timers.
+        auto *timerTab = window->findChild<QTimer *>("TimerTab");
+        timerTab->stop();
+        window->selectView(3);
+        QVERIFY(timerTab->isActive());
     }
 
     void optionsPortPageEditsThePortSettings() {

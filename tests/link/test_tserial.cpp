@@ -3,6 +3,9 @@
 
 #include <QtTest>
 
+#include <chrono>
+#include <thread>
+
 // TSerial over a real pseudo-terminal: COM1 is the terminal, COM2 does not exist.
 class TestTSerial : public QObject {
     Q_OBJECT
@@ -10,6 +13,8 @@ class TestTSerial : public QObject {
     PseudoTerminal *line_ = nullptr;
 
 private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+
     void init() {
         line_ = new PseudoTerminal;
         QVERIFY(line_->isValid());
@@ -71,6 +76,23 @@ private slots:
         QCOMPARE(line_->receive(), QByteArray("\xD0\x80\x00\x50", 4));
         QVERIFY(serial.SendCommand(0x99, 0xFF, 0x80));
         QCOMPARE(line_->receive(), QByteArray("\x99\xFF\x80\x18", 4));
+    }
+
+    // A frame whose sending is held up for longer than a second still goes out whole, not
+    // cut off: the write waits as long as the driver would.
+    void aHeldUpWriteIsCompletedNotCut() {
+        TSerial serial;
+        QVERIFY(serial.Open(1, 9600));
+        line_->holdProgramOutput(true);
+        std::thread resume([this] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+            line_->holdProgramOutput(false);
+        });
+        const quint8 frame[4] = {0xD0, 0x80, 0x00, 0x50};
+        const int written = serial.Write(frame, 4);
+        resume.join();
+        QCOMPARE(written, 4);
+        QCOMPARE(line_->receive(), QByteArray("\xD0\x80\x00\x50", 4));
     }
 
     void callsOnAClosedChannelDoNothing() {

@@ -1,5 +1,6 @@
 #include "text_file_1251.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -16,6 +17,7 @@ class TestTextFile1251 : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
     void codePage();
     void charactersOutsideTheCodePageBecomeQuestionMarks();
     void lineSplitting_data();
@@ -24,6 +26,8 @@ private slots:
     void readFailures();
     void firstLine();
     void firstLineBeyondOneReadChunk();
+    void readsStopAtTheByteLimit_data();
+    void readsStopAtTheByteLimit();
     void writeEndsEveryLineWithCrLf();
     void writeWithoutLastLineEnd();
     void failedWriteLeavesOldFileWhole();
@@ -137,6 +141,53 @@ void TestTextFile1251::firstLineBeyondOneReadChunk() {
 
     QVERIFY(putBytes(path, longLine));
     QCOMPARE(TextFile1251::readFirstLine(path).line.size(), 10000);
+}
+
+void TestTextFile1251::readsStopAtTheByteLimit_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint64>("maxBytes");
+    QTest::addColumn<QString>("firstLine");
+    QTest::addColumn<QStringList>("lines");
+    const QByteArray huge(4 * 1024 * 1024, 'x');
+    QTest::newRow("no line end") << huge << qint64(64) << QString(64, u'x')
+                                 << QStringList{QString(64, u'x')};
+    QTest::newRow("limit beyond one read")
+        << huge << qint64(5000) << QString(5000, u'x') << QStringList{QString(5000, u'x')};
+    QTest::newRow("line end before the limit")
+        << QByteArray("\xc6\xc6\r\nsecond") << qint64(64) << QStringLiteral("ЖЖ")
+        << QStringList{QStringLiteral("ЖЖ"), "second"};
+    QTest::newRow("line end right after the limit")
+        << QByteArray(64, 'x') + "\r\nsecond" << qint64(64) << QString(64, u'x')
+        << QStringList{QString(64, u'x')};
+    QTest::newRow("limit between CR and LF")
+        << QByteArray("ab\r\ncd") << qint64(3) << "ab" << QStringList{"ab"};
+    QTest::newRow("limit inside the second line")
+        << QByteArray("ab\r\ncdef") << qint64(6) << "ab" << QStringList{"ab", "cd"};
+    QTest::newRow("zero") << QByteArray("abc") << qint64(0) << QString() << QStringList();
+    QTest::newRow("no limit") << QByteArray("ab\ncd") << TextFile1251::kWholeFile << "ab"
+                              << QStringList{"ab", "cd"};
+}
+
+// Over a buffer, so the test sees how far each read went.
+void TestTextFile1251::readsStopAtTheByteLimit() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(qint64, maxBytes);
+    QFETCH(QString, firstLine);
+    QFETCH(QStringList, lines);
+    const qint64 readable = maxBytes < 0 ? bytes.size() : maxBytes;
+
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    const TextFile1251::FirstLineResult first = TextFile1251::readFirstLine(buffer, maxBytes);
+    QVERIFY(first.ok);
+    QCOMPARE(first.line, firstLine);
+    QVERIFY(buffer.pos() <= readable);
+
+    QVERIFY(buffer.seek(0));
+    const TextFile1251::ReadResult all = TextFile1251::readLines(buffer, maxBytes);
+    QVERIFY(all.ok);
+    QCOMPARE(all.lines, lines);
+    QCOMPARE(buffer.pos(), qMin<qint64>(readable, bytes.size()));
 }
 
 void TestTextFile1251::writeEndsEveryLineWithCrLf() {

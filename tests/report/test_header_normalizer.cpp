@@ -22,6 +22,43 @@ bool withinLimits(const QStringList &lines) {
     return HeaderTotal(lines) <= MaxHeaderTotal;
 }
 
+// The rule as plainly stated: passes that split a line in place until a pass splits nothing,
+// then characters and empty lines removed one at a time from the end; the position is moved
+// as the lines move. Slow on big inputs, so the tests compare against it on small ones.
+QStringList referenceNormalize(QStringList lines, HeaderPosition &position) {
+    for (bool split = true; split;) {
+        split = false;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (lines[i].size() <= 21)
+                continue;
+            const QString rest = lines[i].mid(21, 63);
+            lines[i].truncate(21);
+            lines.insert(i + 1, rest);
+            split = true;
+            if (position.line > i) {
+                ++position.line;
+            } else if (position.line == i && position.column > 21) {
+                position = {int(i + 1), std::min(position.column - 21, int(rest.size()))};
+            }
+        }
+    }
+    while (HeaderTotal(lines) > 63) {
+        if (lines.last().isEmpty())
+            lines.removeLast();
+        else
+            lines.last().chop(1);
+    }
+    if (lines.isEmpty())
+        position = {};
+    else if (position.line < 0)
+        position = {0, 0};
+    else if (position.line >= lines.size())
+        position = {int(lines.size() - 1), int(lines.last().size())};
+    else
+        position.column = std::clamp(position.column, 0, int(lines[position.line].size()));
+    return lines;
+}
+
 } // namespace
 
 class TestHeaderNormalizer : public QObject {
@@ -96,6 +133,32 @@ private slots:
             QCOMPARE(NormalizeHeader(once), once);
             // Nothing is reordered: the result's text is a prefix of the wrapped input.
             QVERIFY(lines.join(QString()).startsWith(once.join(QString())));
+        }
+    }
+
+    void sameAsThePlainRule_data() {
+        QTest::addColumn<int>("maxLines");
+        QTest::addColumn<int>("maxLength");
+        QTest::newRow("few lines, any length") << 6 << 200;
+        QTest::newRow("many short lines") << 120 << 30;
+        QTest::newRow("many empty or tiny lines") << 100 << 2;
+    }
+
+    void sameAsThePlainRule() {
+        QFETCH(int, maxLines);
+        QFETCH(int, maxLength);
+        QRandomGenerator random(52033);
+        for (int round = 0; round < 400; ++round) {
+            QStringList lines;
+            const int count = random.bounded(0, maxLines + 1);
+            for (int i = 0; i < count; ++i)
+                lines << run(random.bounded(0, maxLength + 1));
+            const HeaderPosition start{random.bounded(-1, count + 2), random.bounded(-1, 120)};
+            HeaderPosition expectedPosition = start;
+            HeaderPosition position = start;
+            const QStringList expected = referenceNormalize(lines, expectedPosition);
+            QCOMPARE(NormalizeHeader(lines, &position), expected);
+            QCOMPARE(position, expectedPosition);
         }
     }
 

@@ -1,7 +1,9 @@
 #include "header_normalizer.h"
 #include "printer_header_editor.h"
+#include "printer_header_file.h"
 #include "scripted_file_dialogs.h"
 #include "scripted_prompts.h"
+#include "text_file_1251.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +11,7 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -172,6 +175,7 @@ private slots:
         QCOMPARE(p.tableViewShown, 1);
         QCOMPARE(p.dialogs.shownFolders, QStringList({p.folder.path()}));
         QCOMPARE(p.dialogs.proposedNames, QStringList({"nastr.set"}));
+        QCOMPARE(p.dialogs.filters, QStringList({QStringLiteral("Файлы настройки(*.set)")}));
 
         // Typed without extension; three lines of 21 are cut to the limit.
         const QString line21 = QStringLiteral("АБВГДЕЖЗИЙКЛМНОПРСТУФ");
@@ -189,6 +193,47 @@ private slots:
         p.editor->openFile();
         QCOMPARE(p.editor->lines(), QStringList());
         QVERIFY(p.prompts.shown.isEmpty());
+    }
+
+    void headerFromTheFileStartIsTheHeaderFromTheWholeFile_data() {
+        QTest::addColumn<int>("maxLineLength");
+        QTest::addColumn<int>("longLineEvery"); // one line in so many is up to 200 long
+        QTest::addColumn<int>("minBytes");
+        QTest::newRow("empty lines, a few long ones") << 0 << 60 << 4000;
+        QTest::newRow("short lines") << 4 << 0 << 4000;
+        QTest::newRow("lines up to 63 characters") << 63 << 0 << 4000;
+        QTest::newRow("lines around the wrap lengths") << 90 << 0 << 6000;
+        QTest::newRow("short lines, a few long ones") << 20 << 40 << 6000;
+    }
+
+    // Random header files of about 4 to 20 KB: what a limited read gives, once normalised, is
+    // what the whole file gives, and no more than the limit was read.
+    void headerFromTheFileStartIsTheHeaderFromTheWholeFile() {
+        QFETCH(int, maxLineLength);
+        QFETCH(int, longLineEvery);
+        QFETCH(int, minBytes);
+        QTemporaryDir folder;
+        const QString path = QDir(folder.path()).filePath("big.set");
+        const QByteArray lineEnds[] = {"\r\n", "\n", "\r"};
+        QRandomGenerator random(8192);
+        for (int round = 0; round < 60; ++round) {
+            QByteArray bytes;
+            const int size = random.bounded(minBytes, 20000);
+            while (bytes.size() < size) {
+                const bool longLine = longLineEvery > 0 && random.bounded(longLineEvery) == 0;
+                const int length = random.bounded(0, (longLine ? 200 : maxLineLength) + 1);
+                for (int i = 0; i < length; ++i)
+                    bytes.append(char(random.bounded('A', 'Z' + 1)));
+                bytes.append(lineEnds[random.bounded(8) == 0 ? random.bounded(3) : 0]);
+            }
+            QVERIFY(putBytes(path, bytes));
+
+            const auto limited = PrinterHeaderFile::load(path);
+            const auto whole = TextFile1251::readLines(path);
+            QVERIFY(limited && whole.ok);
+            QVERIFY(HeaderTotal(*limited) - 1 <= PrinterHeaderFile::ReadLimit);
+            QCOMPARE(NormalizeHeader(*limited), NormalizeHeader(whole.lines));
+        }
     }
 
     void openOfAMissingFileSaysSoAndLeavesTheMemoEmpty() {
@@ -219,6 +264,7 @@ private slots:
         QCOMPARE(p.tableViewShown, 1);
         QCOMPARE(fileBytes(p.path("out.set")), Station1251);
         QCOMPARE(p.dialogs.proposedNames, QStringList({"nastr.set"}));
+        QCOMPARE(p.dialogs.filters, QStringList({QStringLiteral("Файлы настройки(*.set)")}));
 
         // An existing file is replaced without a question.
         p.editor->setLines({"ABC"});
@@ -242,6 +288,36 @@ private slots:
         p.editor->clear();
         p.editor->openFile();
         QCOMPARE(p.editor->lines(), header);
+    }
+
+    // As when the main window closes: the memo's window goes while the editor still lives.
+    // No event of the dying memo or its viewport may reach it as a half-destroyed memo
+    // (caught by -fsanitize=undefined), and the editor goes quietly afterwards.
+    void memoGoesBeforeTheEditor_data() {
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("hidden window") << false;
+        QTest::newRow("shown window") << true;
+    }
+
+    void memoGoesBeforeTheEditor() {
+        QFETCH(bool, shown);
+        auto window = std::make_unique<QWidget>();
+        auto *memo = new QPlainTextEdit(window.get());
+        auto *open = new QPushButton(window.get());
+        auto *save = new QPushButton(window.get());
+        auto *clear = new QPushButton(window.get());
+        ScriptedFileDialogs dialogs;
+        ScriptedPrompts prompts;
+        auto editor = std::make_unique<PrinterHeaderEditor>(memo, open, save, clear, dialogs,
+                                                            prompts, QDir::tempPath());
+        if (shown) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+            memo->setFocus();
+        }
+        window.reset();
+        editor.reset();
+        QVERIFY(prompts.shown.isEmpty());
     }
 
     void clearEmptiesTheMemo() {

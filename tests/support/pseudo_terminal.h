@@ -46,6 +46,10 @@ public:
         return out;
     }
 
+    // Stops (true) or resumes the program's output on the line, as a driver that cannot send
+    // yet would: the program's writes wait meanwhile. Safe to call from another thread.
+    void holdProgramOutput(bool held) { tcflow(keeper_, held ? TCOOFF : TCOON); }
+
     // Hangs the line up, as an unplugged adapter would.
     void closeMaster() {
         if (keeper_ >= 0)

@@ -5,25 +5,27 @@
 #include <QStringList>
 
 // File dialogs for tests: each call takes the next scripted answer (an empty string is a
-// cancel) and records the folder and proposed name it was shown with.
+// cancel) and records the folder, filter and proposed name it was shown with.
 class ScriptedFileDialogs : public FileDialogs {
 public:
     QStringList answers;
     QStringList shownFolders;
+    QStringList filters;
     QStringList proposedNames;
 
-    QString openFileName(QWidget *, const QString &folder, const QString &,
+    QString openFileName(QWidget *, const QString &folder, const QString &filter,
                          const QString &proposedName) override {
-        return next(folder, proposedName);
+        return next(folder, filter, proposedName);
     }
-    QString saveFileName(QWidget *, const QString &folder, const QString &,
+    QString saveFileName(QWidget *, const QString &folder, const QString &filter,
                          const QString &proposedName) override {
-        return next(folder, proposedName);
+        return next(folder, filter, proposedName);
     }
 
 private:
-    QString next(const QString &folder, const QString &proposedName) {
+    QString next(const QString &folder, const QString &filter, const QString &proposedName) {
         shownFolders << folder;
+        filters << filter;
         proposedNames << proposedName;
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
