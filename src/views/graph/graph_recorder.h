@@ -63,7 +63,8 @@ struct GraphReadOut {
 
 // The graph recorder without its timer and widgets: the record, the time axis window, the
 // scrolling rules and the recording state. The view calls tick() from TimerGRP, applies the
-// controls that start() and stop() return, and draws buffer() in the axis window.
+// controls that start() and stop() return, and draws buffer() in the axis window. A new
+// recorder is stopped, empty, with the axis at [0, W] and no date: start-up calls clear(today).
 class GraphRecorder {
 public:
     explicit GraphRecorder(const RecorderSettings &settings = {},
