@@ -1,0 +1,110 @@
+#include "graph_buffer.h"
+
+#include <QtGlobal>
+
+#include <algorithm>
+
+namespace {
+constexpr qint32 kMsecsPerDay = 24 * 60 * 60 * 1000;
+constexpr std::size_t kFirstRingSize = 64;
+} // namespace
+
+GraphBuffer::GraphBuffer(const FullScales &fullScales)
+    : scaleSets_{ChannelScale::guarded(fullScales)} {}
+
+void GraphBuffer::clear() {
+    slots_ = {};
+    head_ = 0;
+    count_ = 0;
+    const FullScales inForce = fullScales();
+    scaleSets_ = {inForce};
+    currentScales_ = 0;
+}
+
+void GraphBuffer::setFullScales(const FullScales &fullScales) {
+    const FullScales wanted = ChannelScale::guarded(fullScales);
+    // Changing back to a set used before reuses it, so flipping a setting back and forth does
+    // not pile up sets.
+    const auto found = std::find(scaleSets_.begin(), scaleSets_.end(), wanted);
+    currentScales_ = quint32(found - scaleSets_.begin());
+    if (found == scaleSets_.end())
+        scaleSets_.push_back(wanted);
+}
+
+void GraphBuffer::append(const ReadingSample &reading, qint32 msecsOfDay) {
+    if (std::size_t(count_) == slots_.size())
+        resizeRing(std::max(kFirstRingSize, slots_.size() * 2));
+    const qint32 time = msecsOfDay >= 0 && msecsOfDay < kMsecsPerDay ? msecsOfDay : 0;
+    slots_[ringIndex(count_)] = {reading, ChannelScale::recorded(reading, fullScales()), time,
+                                 currentScales_};
+    ++count_;
+}
+
+void GraphBuffer::dropOldest(int n) {
+    if (n <= 0)
+        return;
+    if (n >= count_) {
+        head_ = 0;
+        count_ = 0;
+        return;
+    }
+    head_ = int(ringIndex(n));
+    count_ -= n;
+}
+
+const FullScales &GraphBuffer::recordedScales(int position) const {
+    return scaleSets_[slot(position).scales];
+}
+
+qint32 GraphBuffer::chartValue(int position, int channel) const {
+    return ChannelScale::perMille(channel, ChannelScale::reading(reading(position), channel),
+                                  fullScales()[channel]);
+}
+
+qint32 GraphBuffer::recordedPerMille(int position, int channel) const {
+    const Slot &s = slot(position);
+    return ChannelScale::perMille(channel, ChannelScale::reading(s.reading, channel),
+                                  scaleSets_[s.scales][channel]);
+}
+
+ChannelValues GraphBuffer::values(int position) const {
+    const ReadingSample &r = recorded(position);
+    return {r.co, r.ch, r.co2, r.o2, r.lambda, r.rpm};
+}
+
+QString GraphBuffer::timeLabel(int position) const {
+    return timeLabelText(msecsOfDay(position));
+}
+
+QString GraphBuffer::timeLabelText(qint32 msecsOfDay) {
+    return QTime::fromMSecsSinceStartOfDay(msecsOfDay).toString(QStringLiteral("HH:mm:ss")) + u' ';
+}
+
+const GraphBuffer::Slot &GraphBuffer::slot(int position) const {
+    Q_ASSERT(position >= 0 && position < count_);
+    return slots_[ringIndex(position)];
+}
+
+// The slot of a position: head_ and position are both below the ring's size, so one
+// subtraction replaces a division.
+std::size_t GraphBuffer::ringIndex(int position) const {
+    const std::size_t index = std::size_t(head_) + std::size_t(position);
+    return index < slots_.size() ? index : index - slots_.size();
+}
+
+void GraphBuffer::reserve(int n) {
+    if (n > 0 && std::size_t(n) > slots_.size())
+        resizeRing(std::size_t(n));
+}
+
+// Moves the record into a ring of the given size, position 0 first.
+void GraphBuffer::resizeRing(std::size_t ringSize) {
+    std::vector<Slot> resized(ringSize);
+    const std::size_t head = std::size_t(head_);
+    const std::size_t count = std::size_t(count_);
+    const std::size_t firstPart = std::min(count, slots_.size() - head);
+    std::copy_n(slots_.begin() + std::ptrdiff_t(head), firstPart, resized.begin());
+    std::copy_n(slots_.begin(), count - firstPart, resized.begin() + std::ptrdiff_t(firstPart));
+    slots_ = std::move(resized);
+    head_ = 0;
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "channel_scale.h"
+#include "current_readings.h"
+
+#include <QString>
+#include <QTime>
+
+#include <cstddef>
+#include <vector>
+
+// A reading with the time of day it was taken, as a graph file carries it.
+struct TimedReading {
+    ReadingSample reading;
+    qint32 msecsOfDay = 0; // milliseconds since midnight
+};
+
+// The recorded graph: samples at positions 0..count-1, oldest first.
+//
+// Each sample keeps its readings in their own units, its time of day, and which full scales
+// were in force when it was taken. So the chart can draw every sample against the full scales
+// in force now, while the read-out, the graph file and the text export give the values the
+// sample was recorded with (per mille of its own full scale, converted back), which a later
+// change of the full scales leaves alone.
+//
+// The samples sit in a ring with an offset: dropping the oldest samples and appending a new
+// one take constant time however long the record is. One sample takes 32 bytes: the recorded
+// values are worked out once, when it is taken, so saving and exporting only copy them.
+class GraphBuffer {
+public:
+    explicit GraphBuffer(const FullScales &fullScales = ChannelScale::defaultFullScales());
+
+    int count() const { return count_; }
+    bool isEmpty() const { return count_ == 0; }
+
+    // Empties the record; the full scales in force stay.
+    void clear();
+
+    // The full scales for samples appended from now on and for drawing (guarded: a full scale
+    // of 0 or below becomes the channel's default).
+    void setFullScales(const FullScales &fullScales);
+    const FullScales &fullScales() const { return scaleSets_[currentScales_]; }
+
+    // Makes room for n samples in all, so appending up to n does not move the record.
+    void reserve(int n);
+    // Appends a sample at position count(). A time outside one day is taken as midnight.
+    void append(const ReadingSample &reading, qint32 msecsOfDay);
+    // Removes the n oldest samples (all of them when n >= count); later samples move n down.
+    void dropOldest(int n);
+
+    // Positions run from 0 to count() - 1.
+    const ReadingSample &reading(int position) const { return slot(position).reading; }
+    const FullScales &recordedScales(int position) const;
+    // Per mille of the full scale in force now: what the chart draws.
+    qint32 chartValue(int position, int channel) const;
+    // Per mille of the full scale in force when the sample was taken.
+    qint32 recordedPerMille(int position, int channel) const;
+    // The recorded values back in the readings' units: read-out, graph file and export.
+    const ReadingSample &recorded(int position) const { return slot(position).recorded; }
+    ChannelValues values(int position) const;
+    qint32 msecsOfDay(int position) const { return slot(position).msecsOfDay; }
+    QTime time(int position) const { return QTime::fromMSecsSinceStartOfDay(msecsOfDay(position)); }
+    // "HH:mm:ss" and one space, e.g. "14:05:09 ".
+    QString timeLabel(int position) const;
+
+    // Bytes held for the samples (the ring grows by doubling).
+    std::size_t storageBytes() const { return slots_.capacity() * sizeof(Slot); }
+
+    static QString timeLabelText(qint32 msecsOfDay);
+
+private:
+    struct Slot {
+        ReadingSample reading;
+        ReadingSample recorded; // never further from zero than reading, so it fits
+        qint32 msecsOfDay;
+        quint32 scales; // index into scaleSets_
+    };
+    static_assert(sizeof(Slot) <= 32);
+
+    const Slot &slot(int position) const;
+    std::size_t ringIndex(int position) const;
+    void resizeRing(std::size_t ringSize);
+
+    std::vector<Slot> slots_;
+    int head_ = 0;  // slot of position 0
+    int count_ = 0; // samples held
+    // Every set of full scales in force since the record was last cleared.
+    std::vector<FullScales> scaleSets_;
+    quint32 currentScales_ = 0;
+};
