@@ -31,6 +31,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -41,6 +42,8 @@
 #include <QToolButton>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <QWindowStateChangeEvent>
 
 namespace {
 
@@ -66,6 +69,7 @@ TForm1::TForm1(const Environment &environment, QWidget *parent)
 
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("ВЕЛАНТАР-ГРАФИЧЕСКИЙ"));
+    // Made exact for the window manager's frame when the window is first shown.
     setMinimumSize(WindowPlacement::kMinimumWindowSize);
     buildWindow();
     FormCreate();
@@ -370,19 +374,51 @@ void TForm1::OpenOptionsAt(int page) {
 
 // ---- Window ----------------------------------------------------------------------------
 
+WindowPlacement::AvailableScreens TForm1::availableScreens() const {
+    WindowPlacement::AvailableScreens screens;
+    QScreen *own = screen();
+    if (own)
+        screens << own->availableGeometry();
+    for (QScreen *other : QGuiApplication::screens())
+        if (other != own)
+            screens << other->availableGeometry();
+    if (screens.isEmpty())
+        screens << QRect(0, 0, 1024, 768);
+    return screens;
+}
+
+QMargins TForm1::frameMargins() const {
+    return windowHandle() ? windowHandle()->frameMargins() : QMargins();
+}
+
 void TForm1::applyWindowAtStart() {
     const AppSettings &s = state_.Settings;
-    const QRect saved(s.WindowLeft, s.WindowTop, s.WindowWidth, s.WindowHeight);
-    const QSize workArea = screen() ? screen()->availableGeometry().size() : QSize(1024, 768);
-    const WindowPlacement::Decision decision =
-        WindowPlacement::atStart(s.WindowMode, s.WindowRestored, saved, workArea);
-    if (decision.maximised) {
+    const QMargins margins = frameMargins();
+    const WindowPlacement::StartPlacement placement = WindowPlacement::placeAtStart(
+        s.WindowMode, s.WindowRestored, WindowPlacement::SavedFrame::fromSettings(s),
+        availableScreens(), margins);
+    setMinimumSize(WindowPlacement::minimumClientSize(margins));
+    if (placement.maximised) {
         setWindowState(windowState() | Qt::WindowMaximized);
-    } else {
-        setWindowState(windowState() & ~Qt::WindowMaximized);
-        resize(decision.geometry.size());
-        move(decision.geometry.topLeft());
+        return;
     }
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+    // The saved values are the outer frame: the client geometry leaves room for the frame.
+    setGeometry(placement.client);
+    wantedFrame_ = placement.frameless ? QRect() : placement.frame;
+}
+
+void TForm1::settleStartGeometry() {
+    // The window manager may have framed the window after it was placed, or placed the
+    // client where the frame should be: once the frame is known, the saved frame is applied
+    // again, a few times at most.
+    if (wantedFrame_.isNull() || frameMargins().isNull() || isMaximized())
+        return;
+    if (frameGeometry() == wantedFrame_ || ++settleAttempts_ > 3) {
+        wantedFrame_ = QRect();
+        return;
+    }
+    setGeometry(WindowPlacement::clientGeometry(wantedFrame_, frameMargins()));
 }
 
 void TForm1::showEvent(QShowEvent *event) {
@@ -390,13 +426,48 @@ void TForm1::showEvent(QShowEvent *event) {
         shownOnce_ = true;
         applyWindowAtStart();
         ViewSwitch();
+        // The window manager's frame is known once the window is on screen.
+        if (!wantedFrame_.isNull() && windowHandle())
+            windowHandle()->installEventFilter(this);
     }
     QMainWindow::showEvent(event);
 }
 
+bool TForm1::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose) {
+        settleStartGeometry();
+        if (wantedFrame_.isNull())
+            watched->removeEventFilter(this);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void TForm1::resizeEvent(QResizeEvent *event) {
     QMainWindow::resizeEvent(event);
+    settleStartGeometry();
+    const AppSettings &s = state_.Settings;
+    if (const auto client = WindowPlacement::restoreClientOnResize(
+            s.WindowMode, s.WindowRestored, isMaximized(),
+            WindowPlacement::SavedFrame::fromSettings(s), availableScreens(), frameMargins()))
+        restoreClient_ = client;
     Layout();
+}
+
+void TForm1::moveEvent(QMoveEvent *event) {
+    QMainWindow::moveEvent(event);
+    settleStartGeometry();
+}
+
+void TForm1::changeEvent(QEvent *event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !restoreClient_)
+        return;
+    const auto *change = static_cast<QWindowStateChangeEvent *>(event);
+    if ((change->oldState() & Qt::WindowMaximized) && !isMaximized()) {
+        // Back from maximised: the saved geometry, as the settings hold it.
+        setGeometry(*restoreClient_);
+        restoreClient_.reset();
+    }
 }
 
 void TForm1::closeEvent(QCloseEvent *event) {

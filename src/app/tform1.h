@@ -5,12 +5,14 @@
 #include "run_state.h"
 #include "services.h"
 #include "view_panels.h"
+#include "window_placement.h"
 #include "working_folder.h"
 
 #include <QMainWindow>
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 class AnalyserCommands;
 class FileDialogs;
@@ -81,6 +83,9 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -99,6 +104,11 @@ private:
     // After every modal opening of the options dialog.
     void refreshAfterOptions() {}
     void applyWindowAtStart();
+    // The saved frame applied again once the window manager's frame is known: on some
+    // desktops it appears only after the first show.
+    void settleStartGeometry();
+    WindowPlacement::AvailableScreens availableScreens() const;
+    QMargins frameMargins() const;
     void onLinkStarting();
     void onAnalyserFound(AnalyserKind kind);
     void enableViewRefresh();
@@ -150,6 +160,12 @@ private:
     PrinterHeaderEditor *headerEditor_ = nullptr;
     ReadingsRefresh *readingsRefresh_ = nullptr;
     bool shownOnce_ = false;
+    // The outer frame the window is to have after start-up, until the window manager has
+    // framed it there.
+    QRect wantedFrame_;
+    int settleAttempts_ = 0;
+    // Where a maximised sizeable window goes when it leaves the maximised state.
+    std::optional<QRect> restoreClient_;
     bool closing_ = false;
     bool terminating_ = false;
 };
