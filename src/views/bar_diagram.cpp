@@ -80,7 +80,7 @@ QColor BarDiagram::footerBackground() const {
 }
 
 void BarDiagram::applyColours(const QColor &window, const QColor &bar, const QColor &norm) {
-    chart_->setBackground(window);
+    setChartBackground(window);
     title_->background = window;
     footer_->background = window;
     bar_->setBrush(bar);
@@ -155,12 +155,17 @@ void BarDiagram::show(const Frame &frame) {
         footer_->setText(frame.valueText);
         footer_->setTextColor(frame.textColor);
         footer_->background = frame.textBack;
-        chart_->setBackground(frame.chartBack);
+        setChartBackground(frame.chartBack);
         chart_->yAxis2->setTickLabelColor(frame.rightLabels);
         dirty_ = true;
     }
     if (dirty_ && chart_->isVisible())
         redraw();
+}
+
+void BarDiagram::setChartBackground(const QColor &colour) {
+    chartBackground_ = colour;
+    chart_->setBackground(colour);
 }
 
 void BarDiagram::redraw() {

@@ -75,6 +75,7 @@ public:
     QCPBars *bar() const { return bar_; }
     QCPTextElement *footer() const;
     QColor footerBackground() const;
+    QColor chartBackground() const { return chartBackground_; }
     // The mark line of a named series, or null while it has not been drawn.
     QCPGraph *markSeries(const QString &name) const;
 
@@ -83,6 +84,7 @@ protected:
 
 private:
     QCPGraph *markLine(const QString &name);
+    void setChartBackground(const QColor &colour);
     void redraw();
 
     QCustomPlot *chart_;
@@ -91,6 +93,7 @@ private:
     FilledTextElement *footer_ = nullptr;
     QList<QCPGraph *> marks_;
     QColor normColor_;
+    QColor chartBackground_;
     Frame shown_;
     bool dirty_ = true;
 };
