@@ -96,24 +96,15 @@ private slots:
         QTest::newRow("no CO limit at elevated speed before 1986")
             << reading(900, 1000, 2600) << 3 << 1 << 3 << "9,00" << 9.0 << false << QStringList{}
             << "1,000" << false << false;
-        QTest::newRow("lambda 0,950 at minimal speed")
-            << reading(10, 950, 800) << 2 << 0 << 3 << "0,10" << 0.1 << false << QStringList{"0,50"}
-            << "0,950" << false << false;
         QTest::newRow("lambda 0,950 at elevated speed")
             << reading(10, 950, 2600) << 2 << 1 << 3 << "0,10" << 0.1 << false
             << QStringList{"0,30"} << "0,950" << true << false;
-        QTest::newRow("lambda 2000 is no reading")
-            << reading(10, 2000, 2600) << 2 << 1 << 3 << "0,10" << 0.1 << false
-            << QStringList{"0,30"} << "- - - -" << false << false;
         QTest::newRow("engine speed 1200 over 1100, frame style")
             << reading(0, 1000, 1200) << 0 << 0 << 6 << "0,00" << 0.0 << false
             << QStringList{"3,50"} << "1,000" << false << true;
         QTest::newRow("automatic switch in the tick")
             << reading(300, 1000, 2600) << 0 << 2 << 3 << "3,00" << 3.0 << true
             << QStringList{"2,00"} << "1,000" << false << false;
-        QTest::newRow("style 0: nothing red")
-            << reading(1234, 1000, 4000) << 0 << 0 << 0 << "12,34" << 9.99 << false
-            << QStringList{"3,50"} << "1,000" << false << false;
     }
     void tickDrawsReadingsAgainstTheLimits() {
         QFETCH(ReadingSample, sample);
