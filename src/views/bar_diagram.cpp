@@ -34,7 +34,7 @@ void setPointSize(QFont &font, int points) {
 
 } // namespace
 
-BarDiagram::BarDiagram(QCustomPlot *chart, const Spec &spec, QObject *parent)
+BarDiagram::BarDiagram(QCustomPlot *chart, const Design &design, QObject *parent)
     : QObject(parent), chart_(chart) {
     QLocale locale;
     locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
@@ -46,19 +46,19 @@ BarDiagram::BarDiagram(QCustomPlot *chart, const Spec &spec, QObject *parent)
     chart_->xAxis->setTicks(false);
     chart_->xAxis->setTickLabels(false);
     chart_->xAxis->grid()->setVisible(false);
-    chart_->yAxis->setRange(0, spec.axisMaximum);
+    chart_->yAxis->setRange(0, design.axisMaximum);
     chart_->yAxis2->setVisible(true);
-    chart_->yAxis2->setRange(0, spec.axisMaximum);
+    chart_->yAxis2->setRange(0, design.axisMaximum);
     chart_->yAxis2->setTicker(QSharedPointer<QCPAxisTickerText>(new QCPAxisTickerText));
     chart_->yAxis2->setSubTicks(false);
 
     bar_ = new QCPBars(chart_->xAxis, chart_->yAxis);
-    bar_->setObjectName(spec.barSeries);
+    bar_->setObjectName(design.barSeries);
     bar_->setWidthType(QCPBars::wtPlotCoords);
     bar_->setWidth(kRightEdge - kLeftEdge);
     bar_->data()->set({QCPBarsData(kBarKey, 0)}, true);
 
-    title_ = new FilledTextElement(chart_, spec.title);
+    title_ = new FilledTextElement(chart_, design.title);
     chart_->plotLayout()->insertRow(0);
     chart_->plotLayout()->addElement(0, 0, title_);
     footer_ = new FilledTextElement(chart_, QString());

@@ -20,7 +20,7 @@ class BarDiagram : public QObject {
     Q_OBJECT
 
 public:
-    struct Spec {
+    struct Design {
         QString title;      // "CO,%", ..., "λ", "n,min-1"
         QString barSeries;  // objectName of the bar: "Series10", ..., "BarSeries8"
         double axisMaximum; // top of the vertical scale, in the units shown
@@ -55,7 +55,7 @@ public:
     };
 
     // Sets the chart up: no legend, no zoom or drag, manual axes, the bar and the footer.
-    BarDiagram(QCustomPlot *chart, const Spec &spec, QObject *parent = nullptr);
+    BarDiagram(QCustomPlot *chart, const Design &design, QObject *parent = nullptr);
 
     // The window's own colour for the chart, its title and its footer background, the bar's
     // colour and the colour of the norm marks. Run at start-up and when a colour option changes.
