@@ -2,12 +2,14 @@
 
 #include "analyser_commands.h"
 #include "clock.h"
+#include "diagram_refresh.h"
 #include "file_dialogs.h"
 #include "header_transfer_display.h"
 #include "indication_switch.h"
 #include "link_controller.h"
 #include "main_window_link_view.h"
 #include "message_box_prompts.h"
+#include "norms_panel.h"
 #include "print_service.h"
 #include "printer_header_editor.h"
 #include "readings_refresh.h"
@@ -93,6 +95,7 @@ void TForm1::buildWindow() {
     buildTimers();
     buildLink();
     buildCommands();
+    buildNormsAndDiagrams();
     connectCommands();
 }
 
@@ -106,7 +109,6 @@ void TForm1::buildTimers() {
         timer->setObjectName(name);
     }
     TimerDemo.setInterval(300);
-    connect(&TimerDia, &QTimer::timeout, this, &TForm1::TimerDiaTimer);
 }
 
 void TForm1::buildLink() {
@@ -153,6 +155,14 @@ void TForm1::buildCommands() {
     readingsRefresh_ =
         new ReadingsRefresh(TimerTab, state_.Readings, state_.Settings, state_.IndicationRunning,
                             client_, *services_.clock, this);
+}
+
+void TForm1::buildNormsAndDiagrams() {
+    norms_ = new NormsPanel(panels_.categoryPanel, panels_.normsGrid, state_.Settings, state_.Flags,
+                            *services_.prompts, this, this);
+    diagrams_ = new DiagramRefresh(TimerDia, state_, *norms_, panels_.diagramCharts,
+                                   panels_.diagramPanel, this);
+    diagrams_->openOptionsAt = [this](int page) { OpenOptionsAt(page); };
 }
 
 void TForm1::connectCommands() {
@@ -224,6 +234,7 @@ void TForm1::FormCreate() {
     loadCalibrationGasKits();
     applySettingsToControls();
     applyGraphScale();
+    showNormsInForce();
     prepareReportAndCaptions();
     buildInfoPages();
     if (state_.Settings.ConnectAtStart == 1)
@@ -251,6 +262,14 @@ void TForm1::applyWindowBorder() {
     }
 }
 
+void TForm1::loadNorms() {
+    norms_->LoadNormFile(folder_.filePath(DataFileNames::Norms));
+}
+
+void TForm1::showNormsInForce() {
+    norms_->startUp();
+}
+
 void TForm1::applySettingsToControls() {
     TimerTab.setInterval(state_.Settings.ViewInterval[0]);
     TimerDia.setInterval(state_.Settings.ViewInterval[1]);
@@ -260,6 +279,7 @@ void TForm1::applySettingsToControls() {
 
 void TForm1::applyAppearance() {
     applySettingsAppearance(state_.Settings, panels_);
+    diagrams_->applyColours(palette().color(QPalette::Window));
 }
 
 // ---- Link ------------------------------------------------------------------------------
@@ -279,14 +299,6 @@ void TForm1::enableViewRefresh() {
         TimerTab.start();
     else if (state_.ViewTimerMode == ViewSwitch::DiagramView)
         TimerDia.start();
-}
-
-void TForm1::TimerDiaTimer() {
-    TimerDia.stop();
-    if (state_.IndicationRunning)
-        TimerDia.start();
-    else
-        TimerDia.setInterval(state_.Settings.ViewInterval[1]);
 }
 
 void TForm1::onAnalyserFound(AnalyserKind kind) {
@@ -344,6 +356,8 @@ void TForm1::Layout() {
     input.clientHeight = client_->height() + input.toolbarHeight;
     input.currentView = state_.Settings.CurrentView;
     const WindowLayout::Layout layout = WindowLayout::compute(input);
+    if (diagrams_)
+        diagrams_->applyMetrics(layout.charts);
     for (const WindowLayout::ControlPlacement &placement : layout.placements) {
         QWidget *control = client_->findChild<QWidget *>(placement.name);
         if (!control)
@@ -485,8 +499,10 @@ void TForm1::closeEvent(QCloseEvent *event) {
     Shutdown::WindowState window;
     window.maximised = isMaximized();
     window.frame = frameGeometry();
+    Shutdown::OtherFiles otherFiles;
+    otherFiles.saveNorms = [this] { norms_->SaveNormFile(folder_.filePath(DataFileNames::Norms)); };
     Shutdown::exitSave(state_.Settings, state_.Flags, window, folder_, state_.Vehicle.StationName,
-                       {}, *services_.prompts);
+                       otherFiles, *services_.prompts);
     event->accept();
 }
 

@@ -15,11 +15,13 @@
 #include <optional>
 
 class AnalyserCommands;
+class DiagramRefresh;
 class FileDialogs;
 class HeaderTransferDisplay;
 class IndicationSwitch;
 class LinkController;
 class MainWindowLinkView;
+class NormsPanel;
 class PrintService;
 class PrinterHeaderEditor;
 class ReadingsRefresh;
@@ -77,6 +79,8 @@ public:
     PrinterHeaderEditor &headerEditor() const { return *headerEditor_; }
     TPagesDlg &options() const { return *options_; }
     SideDocumentRouter &documents() const { return *documents_; }
+    NormsPanel &norms() const { return *norms_; }
+    DiagramRefresh &diagrams() const { return *diagrams_; }
     const ViewPanels &panels() const { return panels_; }
     const WorkingFolder &workingFolder() const { return folder_; }
 
@@ -94,6 +98,7 @@ private:
     void buildTimers();
     void buildLink();
     void buildCommands();
+    void buildNormsAndDiagrams();
     void connectCommands();
     void putDefaults();
     void applyWindowBorder();
@@ -112,15 +117,15 @@ private:
     void onLinkStarting();
     void onAnalyserFound(AnalyserKind kind);
     void enableViewRefresh();
-    // The diagram refresh tick: runs once more after "Пуск/стоп", then stays off.
-    void TimerDiaTimer();
     // Asks about unsaved work; false when the window is to stay open.
     bool allowClose();
 
     // Start-up steps whose content arrives with the graph, the norms, the report, the
     // calibration gas kits and the info pages.
     void clearRecordedState() {}
-    void loadNorms() {}
+    void loadNorms();
+    // The limits of the speed mode in force, the mode indicator and the norms grid.
+    void showNormsInForce();
     void loadCalibrationGasKits() {}
     void applyGraphScale() {}
     void prepareReportAndCaptions() {}
@@ -159,6 +164,8 @@ private:
     std::unique_ptr<HeaderTransferDisplay> headerTransfer_;
     PrinterHeaderEditor *headerEditor_ = nullptr;
     ReadingsRefresh *readingsRefresh_ = nullptr;
+    NormsPanel *norms_ = nullptr;
+    DiagramRefresh *diagrams_ = nullptr;
     bool shownOnce_ = false;
     // The outer frame the window is to have after start-up, until the window manager has
     // framed it there.

@@ -1,5 +1,7 @@
 #include "app_settings.h"
 #include "link_controller.h"
+#include "norm_file.h"
+#include "norms_panel.h"
 #include "scripted_prompts.h"
 #include "settings_file.h"
 #include "side_document.h"
@@ -9,8 +11,10 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -241,6 +245,29 @@ private slots:
         QTRY_VERIFY(!window->isVisible());
         QVERIFY(prompts_->shown.isEmpty());
         QCOMPARE(QFileInfo(settingsPath()).size(), 356);
+    }
+
+    void normsAreSavedAtExitOnlyAfterAnEdit_data() {
+        QTest::addColumn<bool>("edited");
+        QTest::newRow("edited") << true;
+        QTest::newRow("not edited") << false;
+    }
+    void normsAreSavedAtExitOnlyAfterAnEdit() {
+        QFETCH(bool, edited);
+        auto window = makeWindow();
+        window->findChild<QListWidget *>("ListBox1")->setCurrentRow(2); // "Настройка1"
+        if (edited) {
+            window->norms().BitBtn8Click(); // the CO column, marked at start
+            window->findChild<QSpinBox *>("SpinEdit2")->setValue(4);
+            auto *fraction = window->findChild<QSpinBox *>("SpinEdit3");
+            fraction->setValue(5);
+            QTest::keyClick(fraction, Qt::Key_Return);
+        }
+        QVERIFY(window->close());
+        const QString norms = dir_->filePath("Tolmera10.nor");
+        QCOMPARE(QFile::exists(norms), edited);
+        QCOMPARE(LoadNormFile(norms).row(2, 0).CoIdle, edited ? 405 : 350);
+        QCOMPARE(SettingsFile::read(settingsPath()).VehicleCategory, 2);
     }
 };
 

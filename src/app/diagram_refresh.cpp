@@ -1,0 +1,141 @@
+#include "diagram_refresh.h"
+
+#include "bar_diagram.h"
+#include "bgr_color.h"
+#include "diagram_tick.h"
+#include "norms_panel.h"
+#include "run_state.h"
+#include "tpagesdlg.h"
+
+#include "qcustomplot.h"
+
+#include <QMenu>
+#include <QTimer>
+
+namespace {
+
+// The six diagrams in channel order, and the norm marks each one carries.
+struct DiagramRow {
+    const char16_t *title;
+    const char *barSeries;
+    int normChart; // NormChart, or -1: no limits
+};
+constexpr DiagramRow kDiagrams[6] = {
+    {u"CO,%", "Series10", CoNormChart},
+    {u"CH,ppm", "Series13", ChNormChart},
+    {u"CO2,%", "Series15", -1},
+    {u"O2,%", "BarSeries1", -1},
+    {u"λ", "BarSeries5", LambdaNormChart},
+    {u"n,min-1", "BarSeries8", RpmNormChart},
+};
+
+BarDiagram::Frame frameOf(const DiagramTick::ChannelLook &look) {
+    return {look.valueText,
+            look.barValue,
+            colorFromBgr(look.barColor),
+            colorFromBgr(look.valueTextColor),
+            colorFromBgr(look.valueBackColor),
+            colorFromBgr(look.chartBackColor),
+            colorFromBgr(look.rightLabelColor)};
+}
+
+} // namespace
+
+DiagramRefresh::DiagramRefresh(QTimer &timerDia, RunState &state, NormsPanel &norms,
+                               const QList<QCustomPlot *> &charts, QWidget *diagramPanel,
+                               QObject *parent)
+    : QObject(parent), timer_(timerDia), state_(state), norms_(norms),
+      popupMenu_(new QMenu(diagramPanel)) {
+    for (int channel = 0; channel < 6; ++channel) {
+        const DiagramRow &row = kDiagrams[channel];
+        diagrams_[channel] =
+            new BarDiagram(charts[channel],
+                           {QString::fromUtf16(row.title), QString::fromLatin1(row.barSeries),
+                            DiagramTick::AxisMaximum(channel)},
+                           this);
+    }
+    connect(&timer_, &QTimer::timeout, this, &DiagramRefresh::TimerDiaTimer);
+    connect(&norms_, &NormsPanel::limitsPublished, this, &DiagramRefresh::showNormMarks);
+
+    popupMenu_->setObjectName("PopupMenu7");
+    const std::pair<const char16_t *, TPagesDlg::Page> items[] = {
+        {u"Цвета диаграмм", TPagesDlg::Colour},
+        {u"Интервал", TPagesDlg::General},
+        {u"Порт", TPagesDlg::Port}};
+    for (const auto &[text, page] : items)
+        popupMenu_->addAction(QString::fromUtf16(text), this, [this, page = page] {
+            if (openOptionsAt)
+                openOptionsAt(page);
+        });
+    diagramPanel->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(diagramPanel, &QWidget::customContextMenuRequested, this,
+            [this, diagramPanel](const QPoint &pos) {
+                popupMenu_->popup(diagramPanel->mapToGlobal(pos));
+            });
+}
+
+DiagramRefresh::~DiagramRefresh() = default;
+
+void DiagramRefresh::TimerDiaTimer() {
+    timer_.stop();
+    try {
+        drawTick();
+    } catch (...) {
+        // The drawing of this tick ends here; the timer is re-armed all the same.
+    }
+    if (state_.IndicationRunning)
+        timer_.start();
+    else
+        timer_.setInterval(qMax(1, state_.Settings.ViewInterval[1]));
+}
+
+void DiagramRefresh::drawTick() {
+    if (norms_.autoSwitching())
+        norms_.AutoSwitchSpeedMode(state_.shownSample().rpm);
+    showReadings();
+}
+
+void DiagramRefresh::showReadings() {
+    const AppSettings &s = state_.Settings;
+    DiagramTick::Input input;
+    input.limits = norms_.selectedLimits();
+    input.elevatedActive = norms_.elevatedActive();
+    input.coLimitInForce = norms_.limits().CoLimitInForce;
+    input.chLimitInForce = norms_.limits().ChLimitInForce;
+    input.alarmStyle = s.AlarmStyle;
+    std::copy(std::begin(s.ChannelColor), std::end(s.ChannelColor), input.channelColors.begin());
+    input.windowColor = bgrFromColor(windowColor_);
+    const DiagramTick::Looks looks = DiagramTick::Compose(state_.shownSample(), input);
+    for (int channel = 0; channel < 6; ++channel)
+        diagrams_[channel]->show(frameOf(looks[channel]));
+}
+
+void DiagramRefresh::applyColours(const QColor &windowColor) {
+    windowColor_ = windowColor;
+    const AppSettings &s = state_.Settings;
+    for (int channel = 0; channel < 6; ++channel)
+        diagrams_[channel]->applyColours(windowColor, colorFromBgr(s.ChannelColor[channel]),
+                                         colorFromBgr(s.NormColor));
+    showReadings();
+}
+
+void DiagramRefresh::applyMetrics(const QList<WindowLayout::ChartMetrics> &charts) {
+    for (const WindowLayout::ChartMetrics &m : charts)
+        for (BarDiagram *diagram : diagrams_)
+            if (diagram->chart()->objectName() == m.name)
+                diagram->applyMetrics({m.leftAxisFont, m.rightAxisFont, m.titleFont, m.footFont,
+                                       m.leftTick, m.rightTick});
+}
+
+void DiagramRefresh::showNormMarks(const PublishedLimits &limits) {
+    for (int channel = 0; channel < 6; ++channel) {
+        const int chart = kDiagrams[channel].normChart;
+        if (chart < 0)
+            continue;
+        const ChartNormMarks &marks = limits.marks[chart];
+        QList<BarDiagram::MarkLabel> labels;
+        for (const NormMarkPoint &point : marks.labelPoints)
+            labels.append({point.value, point.label});
+        diagrams_[channel]->setNormMarks(labels, marks.barSeries, marks.barValues);
+    }
+}
