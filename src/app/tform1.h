@@ -21,6 +21,7 @@ class MainWindowLinkView;
 class PrintService;
 class PrinterHeaderEditor;
 class ReadingsRefresh;
+class ReportWiring;
 class SideDocumentRouter;
 class StatusLine;
 class TPagesDlg;
@@ -75,6 +76,7 @@ public:
     PrinterHeaderEditor &headerEditor() const { return *headerEditor_; }
     TPagesDlg &options() const { return *options_; }
     SideDocumentRouter &documents() const { return *documents_; }
+    ReportWiring &report() const { return *report_; }
     const ViewPanels &panels() const { return panels_; }
     const WorkingFolder &workingFolder() const { return folder_; }
 
@@ -97,7 +99,7 @@ private:
     // whenever the options change a colour.
     void applyAppearance();
     // After every modal opening of the options dialog.
-    void refreshAfterOptions() {}
+    void refreshAfterOptions();
     void applyWindowAtStart();
     void onLinkStarting();
     void onAnalyserFound(AnalyserKind kind);
@@ -111,9 +113,9 @@ private:
     // calibration gas kits and the info pages.
     void clearRecordedState() {}
     void loadNorms() {}
-    void loadCalibrationGasKits() {}
+    void loadCalibrationGasKits();
     void applyGraphScale() {}
-    void prepareReportAndCaptions() {}
+    void prepareReportAndCaptions();
     void buildInfoPages() {}
     // The info page shown after detection: the first for a four-component analyser,
     // otherwise the last.
@@ -149,6 +151,7 @@ private:
     std::unique_ptr<HeaderTransferDisplay> headerTransfer_;
     PrinterHeaderEditor *headerEditor_ = nullptr;
     ReadingsRefresh *readingsRefresh_ = nullptr;
+    ReportWiring *report_ = nullptr;
     bool shownOnce_ = false;
     bool closing_ = false;
     bool terminating_ = false;

@@ -16,6 +16,12 @@ public:
                                  const QString &proposedName) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &folder, const QString &filter,
                                  const QString &proposedName) = 0;
+    // As saveFileName, but the dialog asks before an existing file is replaced.
+    virtual QString saveFileNameConfirmingOverwrite(QWidget *parent, const QString &folder,
+                                                    const QString &filter,
+                                                    const QString &proposedName) {
+        return saveFileName(parent, folder, filter, proposedName);
+    }
 };
 
 // The real dialogs of the desktop.
@@ -25,4 +31,7 @@ public:
                          const QString &proposedName) override;
     QString saveFileName(QWidget *parent, const QString &folder, const QString &filter,
                          const QString &proposedName) override;
+    QString saveFileNameConfirmingOverwrite(QWidget *parent, const QString &folder,
+                                            const QString &filter,
+                                            const QString &proposedName) override;
 };
