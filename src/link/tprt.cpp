@@ -53,7 +53,12 @@ TPRT::TPRT(PollCycle &cycle, const TVelantar &analyser, QWidget *parent)
             }
             grid_->setItem(row, column, cell);
         }
+    // Title columns as wide as their titles, value columns as wide as the widest value.
+    grid_->setTextElideMode(Qt::ElideNone);
     grid_->resizeColumnsToContents();
+    const int valueWidth = grid_->fontMetrics().horizontalAdvance(QStringLiteral("-32768")) + 16;
+    for (int kit = 0; kit < kKitCount; ++kit)
+        grid_->setColumnWidth(columnOf(kit), valueWidth);
     grid_->setFixedSize(grid_->horizontalHeader()->length() + 2 * grid_->frameWidth(),
                         grid_->verticalHeader()->length() + 2 * grid_->frameWidth());
 
@@ -101,6 +106,7 @@ TPRT::TPRT(PollCycle &cycle, const TVelantar &analyser, QWidget *parent)
 
 bool TPRT::execute(CalibrationGasKits &kits, ChangeFlags &flags) {
     setTable(tableFromKits(kits));
+    grid_->setCurrentCell(rowOfValue(0), columnOf(0));
     kits_->setCurrentRow(0);
     editedKits_ = &kits;
     flags_ = &flags;

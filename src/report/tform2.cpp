@@ -147,12 +147,12 @@ void TForm2::closeKeyboard() {
     adjustSize();
 }
 
-void TForm2::reject() {
-    if (!keyboard_->isHidden()) {
+void TForm2::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_Escape && !keyboard_->isHidden()) {
         closeKeyboard();
         return;
     }
-    QDialog::reject();
+    QDialog::keyPressEvent(event);
 }
 
 bool TForm2::eventFilter(QObject *watched, QEvent *event) {

@@ -35,12 +35,11 @@ public:
 
     ScreenKeyboard *keyboard() const { return keyboard_; }
 
-public slots:
-    // Esc or the window's close button: while the keyboard is shown only the keyboard
-    // closes, as with its "Отмена"; otherwise as "Отмена".
-    void reject() override;
-
 protected:
+    // Esc while the keyboard is shown closes only the keyboard, as its "Отмена" does;
+    // otherwise it closes the dialog as "Отмена". (reject() itself always closes the dialog,
+    // so the program can end it from outside.)
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

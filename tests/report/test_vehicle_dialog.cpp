@@ -179,6 +179,9 @@ private slots:
             QTest::keyClick(&rig.dialog, Qt::Key_Escape);
             QVERIFY(!rig.keyboardShown());
             QVERIFY(rig.dialog.isVisible());
+            rig.click(qPrintable(keyButton)); // ending the dialog from outside always closes it
+            rig.dialog.reject();
+            QVERIFY(!rig.dialog.isVisible());
         });
     }
 
@@ -222,17 +225,12 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("key");
-        QTest::newRow("digit 9") << true << 0 << 9 << "9";
         QTest::newRow("blank after the digits") << true << 0 << 10 << " ";
-        QTest::newRow("Z") << true << 3 << 3 << "Z";
         QTest::newRow("punctuation after Z") << true << 3 << 4 << ".";
         QTest::newRow("last punctuation") << true << 3 << 10 << ")";
         QTest::newRow("Cyrillic А") << true << 4 << 0 << "А";
-        QTest::newRow("Я") << true << 6 << 9 << "Я";
         QTest::newRow("blank after Я") << true << 6 << 10 << " ";
-        QTest::newRow("small v") << false << 2 << 10 << "v";
         QTest::newRow("small х") << false << 5 << 10 << "х";
-        QTest::newRow("punctuation stays") << false << 3 << 7 << "+";
     }
     void keyTableFollowsTheCodePage() {
         QFETCH(bool, capitals);
