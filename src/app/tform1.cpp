@@ -13,6 +13,8 @@
 #include "print_service.h"
 #include "printer_header_editor.h"
 #include "readings_refresh.h"
+#include "report_document.h"
+#include "report_wiring.h"
 #include "settings_appearance.h"
 #include "settings_file.h"
 #include "shutdown.h"
@@ -97,6 +99,10 @@ void TForm1::buildWindow() {
     buildCommands();
     buildNormsAndDiagrams();
     connectCommands();
+    report_ = new ReportWiring(
+        state_, services_, panels_, *menu_, link_->pollCycle(), *analyser_, this,
+        {[this](int view) { selectView(view); }, [this] { OpenOptionsAt(TPagesDlg::Graph); }});
+    documents_->setReport(&report_->document());
 }
 
 void TForm1::buildTimers() {
@@ -239,6 +245,15 @@ void TForm1::FormCreate() {
     buildInfoPages();
     if (state_.Settings.ConnectAtStart == 1)
         ToolButton14Click();
+}
+
+void TForm1::loadCalibrationGasKits() {
+    report_->loadKits(folder_.filePath(DataFileNames::CalibrationGas));
+}
+
+void TForm1::prepareReportAndCaptions() {
+    // The graph captions (UpdateGraphCaptions) come first here.
+    report_->startUp();
 }
 
 void TForm1::putDefaults() {
@@ -386,6 +401,10 @@ void TForm1::OpenOptionsAt(int page) {
     refreshAfterOptions();
 }
 
+void TForm1::refreshAfterOptions() {
+    report_->afterOptions();
+}
+
 // ---- Window ----------------------------------------------------------------------------
 
 WindowPlacement::AvailableScreens TForm1::availableScreens() const {
@@ -501,6 +520,9 @@ void TForm1::closeEvent(QCloseEvent *event) {
     window.frame = frameGeometry();
     Shutdown::OtherFiles otherFiles;
     otherFiles.saveNorms = [this] { norms_->SaveNormFile(folder_.filePath(DataFileNames::Norms)); };
+    otherFiles.saveCalibrationGas = [this] {
+        report_->saveKits(folder_.filePath(DataFileNames::CalibrationGas));
+    };
     Shutdown::exitSave(state_.Settings, state_.Flags, window, folder_, state_.Vehicle.StationName,
                        otherFiles, *services_.prompts);
     event->accept();

@@ -25,6 +25,7 @@ class NormsPanel;
 class PrintService;
 class PrinterHeaderEditor;
 class ReadingsRefresh;
+class ReportWiring;
 class SideDocumentRouter;
 class StatusLine;
 class TPagesDlg;
@@ -81,6 +82,7 @@ public:
     SideDocumentRouter &documents() const { return *documents_; }
     NormsPanel &norms() const { return *norms_; }
     DiagramRefresh &diagrams() const { return *diagrams_; }
+    ReportWiring &report() const { return *report_; }
     const ViewPanels &panels() const { return panels_; }
     const WorkingFolder &workingFolder() const { return folder_; }
 
@@ -107,7 +109,7 @@ private:
     // whenever the options change a colour.
     void applyAppearance();
     // After every modal opening of the options dialog.
-    void refreshAfterOptions() {}
+    void refreshAfterOptions();
     void applyWindowAtStart();
     // The saved frame applied again once the window manager's frame is known: on some
     // desktops it appears only after the first show.
@@ -126,9 +128,9 @@ private:
     void loadNorms();
     // The limits of the speed mode in force, the mode indicator and the norms grid.
     void showNormsInForce();
-    void loadCalibrationGasKits() {}
+    void loadCalibrationGasKits();
     void applyGraphScale() {}
-    void prepareReportAndCaptions() {}
+    void prepareReportAndCaptions();
     void buildInfoPages() {}
     // The info page shown after detection: the first for a four-component analyser,
     // otherwise the last.
@@ -166,6 +168,7 @@ private:
     ReadingsRefresh *readingsRefresh_ = nullptr;
     NormsPanel *norms_ = nullptr;
     DiagramRefresh *diagrams_ = nullptr;
+    ReportWiring *report_ = nullptr;
     bool shownOnce_ = false;
     // The outer frame the window is to have after start-up, until the window manager has
     // framed it there.

@@ -29,3 +29,10 @@ QString SystemFileDialogs::saveFileName(QWidget *parent, const QString &folder,
     return QFileDialog::getSaveFileName(parent, QString(), QDir(folder).filePath(proposedName),
                                         filter, nullptr, QFileDialog::DontConfirmOverwrite);
 }
+
+QString SystemFileDialogs::saveFileNameConfirmingOverwrite(QWidget *parent, const QString &folder,
+                                                           const QString &filter,
+                                                           const QString &proposedName) {
+    return QFileDialog::getSaveFileName(parent, QString(), QDir(folder).filePath(proposedName),
+                                        filter);
+}

@@ -19,6 +19,12 @@ public:
                                  const QString &proposedName) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &folder, const QString &filter,
                                  const QString &proposedName) = 0;
+    // As saveFileName, but the dialog asks before an existing file is replaced.
+    virtual QString saveFileNameConfirmingOverwrite(QWidget *parent, const QString &folder,
+                                                    const QString &filter,
+                                                    const QString &proposedName) {
+        return saveFileName(parent, folder, filter, proposedName);
+    }
 };
 
 // The real dialogs of the desktop.
@@ -34,4 +40,7 @@ public:
     // dialog may refuse a name that does not exist before the program sees it.
     static void setUpOpenDialog(QFileDialog &dialog, const QString &folder, const QString &filter,
                                 const QString &proposedName);
+    QString saveFileNameConfirmingOverwrite(QWidget *parent, const QString &folder,
+                                            const QString &filter,
+                                            const QString &proposedName) override;
 };

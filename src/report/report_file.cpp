@@ -4,6 +4,7 @@
 #include "text_file_1251.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace ReportFile {
 
@@ -29,6 +30,10 @@ QString SuggestedReportFileName(const VehicleData &vehicle, const QDate &today) 
         if (forbiddenInFileName(c))
             c = u'_';
     return name;
+}
+
+QString withTextExtension(const QString &path) {
+    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".txt") : path;
 }
 
 ReportSaveResult saveReport(const QString &path, const QStringList &lines) {

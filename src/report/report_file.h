@@ -20,6 +20,9 @@ inline constexpr qint64 kMaxFileBytes = 1 << 20;
 // may hold (\ / : * ? " < > | and control characters) become "_".
 QString SuggestedReportFileName(const VehicleData &vehicle, const QDate &today);
 
+// A name typed without an extension gets ".txt"; any other name is returned as it is.
+QString withTextExtension(const QString &path);
+
 struct ReportSaveResult {
     bool ok = false;
     QString reason; // the system's reason when ok is false

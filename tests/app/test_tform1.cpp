@@ -1,19 +1,29 @@
 #include "app_settings.h"
+#include "calibration_gas_kits.h"
+#include "fixed_clock.h"
 #include "link_controller.h"
 #include "norm_file.h"
 #include "norms_panel.h"
+#include "report_document.h"
+#include "report_wiring.h"
+#include "scripted_file_dialogs.h"
 #include "scripted_prompts.h"
 #include "settings_file.h"
 #include "side_document.h"
 #include "side_document_router.h"
+#include "test_files.h"
 #include "tform1.h"
+#include "tform2.h"
 #include "tpagesdlg.h"
+#include "tprt.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -268,6 +278,76 @@ private slots:
         QCOMPARE(QFile::exists(norms), edited);
         QCOMPARE(LoadNormFile(norms).row(2, 0).CoIdle, edited ? 405 : 350);
         QCOMPARE(SettingsFile::read(settingsPath()).VehicleCategory, 2);
+    }
+
+    void reportSideIsWiredIntoTheWindow() {
+        // A kits file whose working kit differs from the defaults.
+        CalibrationGasKits kits = DefaultCalibrationGasKits();
+        kits[0].cylinders[0].gas[0] = 100;
+        const QString kitsPath = dir_->filePath("Tolmera10.pgs");
+        QVERIFY(TestFiles::putBytes(kitsPath, CalibrationGasFile::encode(kits)));
+        ScriptedFileDialogs dialogs;
+        FixedClock clock(QDateTime(QDate(2026, 5, 14), QTime(9, 0)));
+        TForm1::Environment environment;
+        environment.workingDirectory = dir_->path();
+        environment.prompts = prompts_;
+        environment.fileDialogs = &dialogs;
+        environment.clock = &clock;
+        TForm1 window(environment);
+        window.show();
+        ReportWiring &report = window.report();
+        auto *memo = window.findChild<QPlainTextEdit *>("Memo10");
+        QCOMPARE(window.documents().report(), &report.document());
+        QCOMPARE(report.kits()[0], kits[0]);
+        QCOMPARE(report.document().report().CellText(0, 0, ReferenceColumn),
+                 QStringLiteral("1,00  "));
+        QVERIFY(memo->toPlainText().contains(QStringLiteral("Владелец:")));
+
+        // "Запись   Nмин." works in the readings view; the saving menu item shows the report.
+        window.state().Readings.sample = {150, 0, 0, 0, 1000, 800};
+        window.findChild<QAction *>("N31")->trigger();
+        QVERIFY(window.state().Flags.ReportUnsaved);
+        QCOMPARE(window.state().Settings.CurrentView, 6);
+        dialogs.answers = {dir_->filePath("Text/saved.txt")};
+        window.findChild<QAction *>("N7")->trigger();
+        QCOMPARE(window.state().Settings.CurrentView, 2);
+        QCOMPARE(dialogs.proposedNames, QStringList{"05-14.txt"});
+        QVERIFY(!window.state().Flags.ReportUnsaved);
+        QVERIFY(memo->isVisible());
+
+        // "Оформить" runs the vehicle dialog; after any modal opening of the options the
+        // document is rebuilt.
+        int vehicleDialogs = 0;
+        report.vehicleDialog().runModal = [&](QDialog &) {
+            ++vehicleDialogs;
+            return int(QDialog::Rejected);
+        };
+        window.findChild<QPushButton *>("BitBtn9")->click();
+        QCOMPARE(vehicleDialogs, 1);
+        memo->setPlainText(QStringLiteral("открытый файл"));
+        QTimer::singleShot(0, &window.options(), [&] { window.options().reject(); });
+        window.OpenOptionsAt(TPagesDlg::General);
+        QVERIFY(memo->toPlainText().contains(QStringLiteral("Подпись:")));
+
+        // The pop-up menu of the record panels.
+        auto *popup = window.findChild<QMenu *>("PopupMenu3");
+        for (QAction *action : popup->actions())
+            action->trigger(); // "EDIT", "SWITCH"
+        QVERIFY(!memo->isReadOnly());
+        QCOMPARE(window.state().Settings.ReportFormUnlocked, 1);
+
+        // "Настроить" in the extended protocol opens the calibration gas editor; its "OK"
+        // marks the kits for the exit save.
+        window.state().Settings.ReportKind = ExtendedProtocol;
+        report.gasEditor().runModal = [](QDialog &dialog) {
+            dialog.findChild<QPushButton *>("BitBtn22")->click();
+            return dialog.result();
+        };
+        window.findChild<QPushButton *>("BitBtn5")->click();
+        QVERIFY(window.state().Flags.CalibrationGasChanged);
+        QVERIFY(TestFiles::putBytes(kitsPath, QByteArray(7, 'x')));
+        QVERIFY(window.close());
+        QCOMPARE(CalibrationGasFile::decode(TestFiles::fileBytes(kitsPath)), kits);
     }
 };
 

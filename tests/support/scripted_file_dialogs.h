@@ -21,6 +21,14 @@ public:
                          const QString &proposedName) override {
         return next(folder, filter, proposedName);
     }
+    // Saves whose dialog would ask before replacing a file.
+    int overwriteQuestions = 0;
+    QString saveFileNameConfirmingOverwrite(QWidget *parent, const QString &folder,
+                                            const QString &filter,
+                                            const QString &proposedName) override {
+        ++overwriteQuestions;
+        return saveFileName(parent, folder, filter, proposedName);
+    }
 
 private:
     QString next(const QString &folder, const QString &filter, const QString &proposedName) {

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "side_document.h"
+#include "test_report.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+
+class QPlainTextEdit;
+struct RunState;
+struct Services;
+
+// The test document of the report view: the recorded values (TestReport) and the text in the
+// memo Memo10 built from them, saved to and opened from the "Text" folder and printed. It is
+// the report's side of the side panel's shared buttons.
+//
+// The memo holds the last built document, the last opened file or the user's edits; saving
+// and printing take whatever it shows. A rebuild replaces it.
+class ReportDocument : public QObject, public SideDocument {
+    Q_OBJECT
+
+public:
+    // Sets up the memo: bold monospace, read-only, both scroll bars.
+    ReportDocument(RunState &state, const Services &services, QPlainTextEdit *memo,
+                   QObject *parent = nullptr);
+
+    // "Оформить": the vehicle data dialog, run modally.
+    std::function<void()> editVehicleData;
+    // "Настроить" in the extended protocol: the calibration gas editor, run modally; the
+    // caller then hands the working kit to applyWorkingKit.
+    std::function<void()> editCalibrationGas;
+    // "Настроить" otherwise: the options dialog at its graph page.
+    std::function<void()> openGraphOptions;
+
+    // Start-up: the caption of DetailText from the settings, the references of the working
+    // kit, then the document.
+    void startUp(const CalibrationGasKit &workingKit);
+    // Builds the document of the current kind into the memo, dated now.
+    void rebuild();
+    // A record command ("Nмин.", "Nпов.", "ПГС 1".."ПГС 3"): the shown readings (frozen while
+    // the indication is stopped) into slot 0..2; the document is then unsaved and rebuilt.
+    void record(int slot);
+    // "Оформить": trims the number and detail lines, runs the vehicle data dialog, rebuilds.
+    void arrange();
+    // After the calibration gas editor: new references, the deviations of every recorded slot
+    // against them, the document rebuilt.
+    void applyWorkingKit(const CalibrationGasKit &workingKit);
+    // "EDIT": the memo can be edited by hand for the rest of the run.
+    void allowHandEditing();
+
+    // The memo's lines, as saved and printed.
+    QStringList lines() const;
+    const TestReport &report() const { return report_; }
+
+    // SideDocument
+    void save() override;      // SaveReport
+    void open() override;      // OpenReport
+    void clear() override;     // ClearReport, no question
+    void print() override;     // PrintReport
+    void configure() override; // the calibration gas editor or the options
+    bool unsaved() const override;
+
+protected:
+    // Esc released in the memo rebuilds the document, dropping edits and opened files.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QString textFolder() const;
+    void show(const QStringList &lines);
+
+    RunState &state_;
+    const Services &services_;
+    QPlainTextEdit *memo_;
+    TestReport report_;
+};

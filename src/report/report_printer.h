@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QFont>
+#include <QStringList>
+
+class QPrinter;
+
+// Prints the lines of a test document as they stand in the memo: "Lucida Console" (a
+// monospace face where that is missing), black, 12 points; every line at x = 200 printer
+// pixels, lines 1.5 x the font height apart from y = 20 down, a document longer than a page
+// continued on the next (ReportPrintLayout).
+namespace ReportPrinter {
+
+QFont printerFont();
+
+// False when the printer could not start the job (nothing was printed).
+bool print(QPrinter &printer, const QStringList &lines);
+
+} // namespace ReportPrinter
