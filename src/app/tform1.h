@@ -13,9 +13,11 @@
 #include <memory>
 
 class AnalyserCommands;
+class DemonstrationController;
 class FileDialogs;
 class HeaderTransferDisplay;
 class IndicationSwitch;
+class InfoView;
 class LinkController;
 class MainWindowLinkView;
 class PrintService;
@@ -23,8 +25,10 @@ class PrinterHeaderEditor;
 class ReadingsRefresh;
 class SideDocumentRouter;
 class StatusLine;
+class TAboutBox;
 class TPagesDlg;
 class TSerial;
+class TUpr;
 class TVelantar;
 class UserPrompts;
 
@@ -50,6 +54,12 @@ public:
 
     // "Связь".
     void ToolButton14Click();
+    // "Демонстрация".
+    void ToolButton5Click();
+    // "Помощь.": the help text in the report view.
+    void ToolButton11Click();
+    // "О программе.": the about box, modal.
+    void ToolButton12Click();
     // The view buttons and their menu items.
     void selectView(int view);
     // Shows the current view's controls, lays them out and sets the refresh timers.
@@ -75,6 +85,8 @@ public:
     PrinterHeaderEditor &headerEditor() const { return *headerEditor_; }
     TPagesDlg &options() const { return *options_; }
     SideDocumentRouter &documents() const { return *documents_; }
+    DemonstrationController &demonstration() const { return *demonstration_; }
+    InfoView &infoView() const { return *infoView_; }
     const ViewPanels &panels() const { return panels_; }
     const WorkingFolder &workingFolder() const { return folder_; }
 
@@ -114,10 +126,10 @@ private:
     void loadCalibrationGasKits() {}
     void applyGraphScale() {}
     void prepareReportAndCaptions() {}
-    void buildInfoPages() {}
+    void buildInfoPages();
     // The info page shown after detection: the first for a four-component analyser,
     // otherwise the last.
-    void showInfoPageFor(AnalyserKind) {}
+    void showInfoPageFor(AnalyserKind kind);
 
     RunState state_;
     QWidget *client_;
@@ -149,6 +161,10 @@ private:
     std::unique_ptr<HeaderTransferDisplay> headerTransfer_;
     PrinterHeaderEditor *headerEditor_ = nullptr;
     ReadingsRefresh *readingsRefresh_ = nullptr;
+    TUpr *tupr_ = nullptr;
+    std::unique_ptr<DemonstrationController> demonstration_;
+    InfoView *infoView_ = nullptr;
+    TAboutBox *aboutBox_ = nullptr;
     bool shownOnce_ = false;
     bool closing_ = false;
     bool terminating_ = false;

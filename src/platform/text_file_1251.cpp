@@ -73,12 +73,12 @@ QStringList splitLines(QStringView text) {
     return lines;
 }
 
-ReadResult readLines(const QString &path) {
+ReadResult readLines(const QString &path, qint64 maxBytes) {
     ReadResult result;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return result;
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = maxBytes < 0 ? file.readAll() : file.read(maxBytes);
     if (file.error() != QFileDevice::NoError)
         return result;
     result.lines = splitLines(decode(bytes));

@@ -32,8 +32,9 @@ struct FirstLineResult {
 
 enum class LastLineEnd { Terminated, Unterminated };
 
-// All lines of the file.
-ReadResult readLines(const QString &path);
+// All lines of the file; with maxBytes 0 or more, of its first maxBytes bytes only (a text
+// shown on screen needs no more, and a huge file then costs no more than that).
+ReadResult readLines(const QString &path, qint64 maxBytes = -1);
 
 // Only the first line of the file; reads no further than its end.
 FirstLineResult readFirstLine(const QString &path);
