@@ -2,14 +2,18 @@
 
 #include "analyser_commands.h"
 #include "clock.h"
+#include "demonstration_controller.h"
 #include "diagram_refresh.h"
 #include "file_dialogs.h"
 #include "header_transfer_display.h"
+#include "help_command.h"
 #include "indication_switch.h"
+#include "info_view.h"
 #include "link_controller.h"
 #include "main_window_link_view.h"
 #include "message_box_prompts.h"
 #include "norms_panel.h"
+#include "options_popup_menus.h"
 #include "print_service.h"
 #include "printer_header_editor.h"
 #include "readings_refresh.h"
@@ -22,8 +26,10 @@
 #include "side_document_router.h"
 #include "station_file.h"
 #include "status_line.h"
+#include "taboutbox.h"
 #include "tpagesdlg.h"
 #include "tserial.h"
+#include "tupr.h"
 #include "tvelantar.h"
 #include "view_ids.h"
 #include "view_switch.h"
@@ -129,6 +135,15 @@ void TForm1::buildLink() {
     linkView_->onAnalyserLost = [this] { close(); };
     link_ = std::make_unique<LinkController>(*serial_, *analyser_, state_.Settings, state_.Readings,
                                              *linkView_, *services_.prompts, this);
+
+    tupr_ =
+        new TUpr(link_->pollCycle(), state_.Settings, state_.Readings, *services_.prompts, this);
+    linkView_->onSettingsMenu = [this](int menu) { tupr_->showSettingsMenu(menu); };
+    tupr_->indicationSwitchedOff = [this](const SettingsMenuDisplay::IndicationOff &off) {
+        statusLine_->pumpField()->setText(off.pumpText);
+        statusLine_->fuelField()->setText(off.fuelText);
+        readingsRefresh_->resetModeTitles();
+    };
 }
 
 void TForm1::buildCommands() {
@@ -161,6 +176,14 @@ void TForm1::buildCommands() {
     readingsRefresh_ =
         new ReadingsRefresh(TimerTab, state_.Readings, state_.Settings, state_.IndicationRunning,
                             client_, *services_.clock, this);
+
+    demonstration_ = std::make_unique<DemonstrationController>(
+        TimerDemo, *link_, *linkView_, state_.IndicationRunning, state_.Readings);
+    demonstration_->enableViewRefresh = [this] { enableViewRefresh(); };
+    infoView_ = new InfoView(*panels_.infoSelector, *panels_.infoImage, *panels_.infoMemo, this);
+    aboutBox_ = new TAboutBox(this);
+    OptionsPopupMenus::attachViewMenus(
+        panels_, [this](int page) { OpenOptionsAt(page); }, client_);
 }
 
 void TForm1::buildNormsAndDiagrams() {
@@ -213,9 +236,16 @@ void TForm1::connectCommands() {
         connect(panels_.headerPanel->findChild<QPushButton *>(name), &QPushButton::clicked, this,
                 handler);
     connect(options_, &TPagesDlg::connectRequested, this, &TForm1::ToolButton14Click);
-    // Commands whose behaviour arrives later stay visible and disabled.
-    for (const char *name : {"ToolButton10", "ToolButton11", "ToolButton13"})
-        toolbar_->button(name)->setEnabled(false);
+
+    // The demonstration, help and the about box: a toolbar button and a menu item each.
+    const std::tuple<const char *, const char *, void (TForm1::*)()> toolCommands[] = {
+        {"ToolButton5", "N44", &TForm1::ToolButton5Click},
+        {"ToolButton11", "N15", &TForm1::ToolButton11Click},
+        {"ToolButton12", "N16", &TForm1::ToolButton12Click}};
+    for (const auto &[button, item, handler] : toolCommands) {
+        connect(toolbar_->button(button), &QToolButton::clicked, this, handler);
+        bind(menu_->action(item), handler);
+    }
 }
 
 // ---- Start-up --------------------------------------------------------------------------
@@ -263,6 +293,10 @@ void TForm1::putDefaults() {
     state_.IndicationRunning = true;
 }
 
+void TForm1::buildInfoPages() {
+    infoView_->build(folder_.text());
+}
+
 void TForm1::applyWindowBorder() {
     switch (state_.Settings.WindowMode) {
     case FramelessMode0:
@@ -307,6 +341,11 @@ void TForm1::onLinkStarting() {
     state_.IndicationRunning = true;
     enableViewRefresh();
     TimerDemo.stop();
+    tupr_->showSettingsMenu(SettingsMenuDisplay::NoMenu); // a new search: no menu known yet
+}
+
+void TForm1::ToolButton5Click() {
+    demonstration_->toggle();
 }
 
 void TForm1::enableViewRefresh() {
@@ -314,6 +353,10 @@ void TForm1::enableViewRefresh() {
         TimerTab.start();
     else if (state_.ViewTimerMode == ViewSwitch::DiagramView)
         TimerDia.start();
+}
+
+void TForm1::showInfoPageFor(AnalyserKind kind) {
+    infoView_->showPageFor(kind);
 }
 
 void TForm1::onAnalyserFound(AnalyserKind kind) {
@@ -403,6 +446,17 @@ void TForm1::OpenOptionsAt(int page) {
 
 void TForm1::refreshAfterOptions() {
     report_->afterOptions();
+}
+
+// ---- Help and about ----------------------------------------------------------------------
+
+void TForm1::ToolButton11Click() {
+    HelpCommand::show(folder_, *services_.prompts, *panels_.reportMemo,
+                      [this] { toolbar_->button("ToolButton3")->click(); });
+}
+
+void TForm1::ToolButton12Click() {
+    aboutBox_->exec();
 }
 
 // ---- Window ----------------------------------------------------------------------------

@@ -16,9 +16,11 @@
 
 class AnalyserCommands;
 class DiagramRefresh;
+class DemonstrationController;
 class FileDialogs;
 class HeaderTransferDisplay;
 class IndicationSwitch;
+class InfoView;
 class LinkController;
 class MainWindowLinkView;
 class NormsPanel;
@@ -28,8 +30,10 @@ class ReadingsRefresh;
 class ReportWiring;
 class SideDocumentRouter;
 class StatusLine;
+class TAboutBox;
 class TPagesDlg;
 class TSerial;
+class TUpr;
 class TVelantar;
 class UserPrompts;
 
@@ -55,6 +59,12 @@ public:
 
     // "Связь".
     void ToolButton14Click();
+    // "Демонстрация".
+    void ToolButton5Click();
+    // "Помощь.": the help text in the report view.
+    void ToolButton11Click();
+    // "О программе.": the about box, modal.
+    void ToolButton12Click();
     // The view buttons and their menu items.
     void selectView(int view);
     // Shows the current view's controls, lays them out and sets the refresh timers.
@@ -83,6 +93,8 @@ public:
     NormsPanel &norms() const { return *norms_; }
     DiagramRefresh &diagrams() const { return *diagrams_; }
     ReportWiring &report() const { return *report_; }
+    DemonstrationController &demonstration() const { return *demonstration_; }
+    InfoView &infoView() const { return *infoView_; }
     const ViewPanels &panels() const { return panels_; }
     const WorkingFolder &workingFolder() const { return folder_; }
 
@@ -131,10 +143,10 @@ private:
     void loadCalibrationGasKits();
     void applyGraphScale() {}
     void prepareReportAndCaptions();
-    void buildInfoPages() {}
+    void buildInfoPages();
     // The info page shown after detection: the first for a four-component analyser,
     // otherwise the last.
-    void showInfoPageFor(AnalyserKind) {}
+    void showInfoPageFor(AnalyserKind kind);
 
     RunState state_;
     QWidget *client_;
@@ -169,6 +181,10 @@ private:
     NormsPanel *norms_ = nullptr;
     DiagramRefresh *diagrams_ = nullptr;
     ReportWiring *report_ = nullptr;
+    TUpr *tupr_ = nullptr;
+    std::unique_ptr<DemonstrationController> demonstration_;
+    InfoView *infoView_ = nullptr;
+    TAboutBox *aboutBox_ = nullptr;
     bool shownOnce_ = false;
     // The outer frame the window is to have after start-up, until the window manager has
     // framed it there.

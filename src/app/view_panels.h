@@ -4,12 +4,14 @@
 
 class QCustomPlot;
 class QFrame;
+class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
 class QWidget;
+class TUpDown;
 
 // The controls of the six views, created once inside the main window's client area with
 // their control names, fixed titles and static captions. The layout places them by name
@@ -23,6 +25,8 @@ struct ViewPanels {
     QTableWidget *clockGrid = nullptr;    // StringGrid2
     // Information view.
     QFrame *infoPanel = nullptr;        // Panel3
+    TUpDown *infoSelector = nullptr;    // UpDown1
+    QLabel *infoImage = nullptr;        // Image1
     QPlainTextEdit *infoMemo = nullptr; // Memo2
     // Report view and the side panel it shares with the graph view.
     QPlainTextEdit *reportMemo = nullptr; // Memo10

@@ -84,6 +84,8 @@ void TestTextFile1251::readLinesFromFile() {
     const auto read = TextFile1251::readLines(path);
     QVERIFY(read.ok);
     QCOMPARE(read.lines, (QStringList{"Привет", "", "OK", "last"}));
+    // Only the first bytes asked for: the lines they hold, the last one cut.
+    QCOMPARE(TextFile1251::readLines(path, 11).lines, (QStringList{"Привет", "", "O"}));
 
     QVERIFY(putBytes(path, QByteArray()));
     const auto empty = TextFile1251::readLines(path);

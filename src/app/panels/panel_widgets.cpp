@@ -3,7 +3,6 @@
 #include "qcustomplot.h"
 
 #include <QFrame>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QToolButton>
 
 namespace PanelWidgets {
 
@@ -105,24 +103,6 @@ QCustomPlot *chart(QWidget *parent, const QString &name) {
     auto *c = named(new QCustomPlot(parent), name);
     c->show();
     return c;
-}
-
-// The information view's page buttons: a pair of arrows, as one control.
-QWidget *upDown(QWidget *parent, const QString &name) {
-    auto *box = named(new QWidget(parent), name);
-    auto *row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(0);
-    for (const auto &[arrow, suffix] : {std::pair{Qt::LeftArrow, QStringLiteral("Back")},
-                                        {Qt::RightArrow, QStringLiteral("Next")}}) {
-        auto *b = new QToolButton(box);
-        b->setObjectName(name + suffix);
-        b->setArrowType(arrow);
-        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        row->addWidget(b);
-    }
-    box->show();
-    return box;
 }
 
 } // namespace PanelWidgets

@@ -41,7 +41,5 @@ void setColumn(QTableWidget *g, int column, const QStringList &texts);
 void setRow(QTableWidget *g, int row, const QStringList &texts);
 QListWidget *list(QWidget *parent, const QString &name, const QStringList &items);
 QCustomPlot *chart(QWidget *parent, const QString &name);
-// The information view's page buttons: a pair of arrows, as one control.
-QWidget *upDown(QWidget *parent, const QString &name);
 
 } // namespace PanelWidgets
