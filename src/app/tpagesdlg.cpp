@@ -28,6 +28,7 @@ TPagesDlg::TPagesDlg(RunState &state, UserPrompts &prompts, QWidget *parent)
     setObjectName("PagesDlg");
     setWindowTitle(QStringLiteral("Опции"));
     pages_->setObjectName("PageControl1");
+    pages_->setUsesScrollButtons(false); // the dialog is as wide as its eight page tabs
 
     AppSettings &settings = state_.Settings;
     general_ = new GeneralPage(settings, prompts, [this] { return state_.Readings.analyserKind; });

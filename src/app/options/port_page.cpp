@@ -45,9 +45,18 @@ PortPage::PortPage(AppSettings &settings, UserPrompts &prompts, QWidget *parent)
         checkBox("CheckBox5", QStringLiteral("Связь со старта программы"),
                  fieldIndex(&AppSettings::ConnectAtStart), false, Applied::OnOk);
 
-    devices_ = new QLabel(this);
-    devices_->setObjectName("PortDevices");
-    devices_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Which device each port name stands for, in the columns of RadioGroup7.
+    auto *devices = new QWidget(this);
+    devices->setObjectName("PortDevices");
+    auto *deviceGrid = new QGridLayout(devices);
+    deviceGrid->setContentsMargins(0, 0, 0, 0);
+    for (int port = 1; port <= kPortCount; ++port) {
+        auto *label = new QLabel(devices);
+        label->setObjectName(QStringLiteral("PortDevice%1").arg(port));
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        deviceGrid->addWidget(label, (port - 1) % 4, (port - 1) / 4);
+        devices_[port - 1] = label;
+    }
 
     auto *connectButton = new QPushButton(QStringLiteral("Связь"), this);
     connectButton->setObjectName("BitBtn1");
@@ -65,7 +74,7 @@ PortPage::PortPage(AppSettings &settings, UserPrompts &prompts, QWidget *parent)
     grid->addWidget(portMode, 0, 0);
     grid->addWidget(scanRange_, 1, 0);
     grid->addWidget(fixedPort_, 0, 1, 2, 1);
-    grid->addWidget(devices_, 2, 0, 1, 2);
+    grid->addWidget(devices, 2, 0, 1, 2);
     grid->addWidget(connectAtStart, 3, 0, 1, 2);
     grid->addWidget(connectButton, 4, 0);
     grid->addWidget(progress_, 4, 1);
@@ -89,20 +98,13 @@ void PortPage::followPortMode() {
 }
 
 void PortPage::showDevices() {
-    // Which device stands behind each port name on this computer, looked up at every show
-    // since adapters come and go.
-    QStringList lines;
+    // Looked up at every show: adapters come and go.
     for (int port = 1; port <= kPortCount; ++port) {
         const QString device = deviceOf(port);
         fixedPort_->findChild<QRadioButton *>(QStringLiteral("RadioGroup7_%1").arg(port - 1))
             ->setToolTip(device);
-        const QString entry = PortNames::displayName(port) + QStringLiteral(": ") + device;
-        if (port % 2 == 1)
-            lines << entry;
-        else
-            lines.last() += QStringLiteral("    ") + entry;
+        devices_[port - 1]->setText(PortNames::displayName(port) + QStringLiteral(": ") + device);
     }
-    devices_->setText(lines.join('\n'));
 }
 
 void PortPage::setPortStatus(const QString &text) {

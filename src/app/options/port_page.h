@@ -2,6 +2,8 @@
 
 #include "options_page.h"
 
+#include <array>
+
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -31,9 +33,9 @@ private:
     void followPortMode();
     void showDevices();
 
-    RadioGroup *scanRange_; // RadioGroup4
-    RadioGroup *fixedPort_; // RadioGroup7
-    QLabel *devices_;
-    QLineEdit *portStatus_;  // Edit17
-    QProgressBar *progress_; // ProgressBar1
+    RadioGroup *scanRange_;             // RadioGroup4
+    RadioGroup *fixedPort_;             // RadioGroup7
+    std::array<QLabel *, 8> devices_{}; // the devices of COM1..COM8
+    QLineEdit *portStatus_;             // Edit17
+    QProgressBar *progress_;            // ProgressBar1
 };
