@@ -39,20 +39,25 @@ CloseOutcome askToClose(bool graphUnsaved, bool reportUnsaved, UserPrompts &prom
     return CloseOutcome::Close;
 }
 
+void rememberWindow(AppSettings &settings, const WindowState &window) {
+    if (settings.WindowMode != SizeableWindow)
+        return;
+    if (window.maximised) {
+        settings.WindowRestored = 0;
+        return;
+    }
+    settings.WindowRestored = 1;
+    settings.WindowWidth = window.frame.width();
+    settings.WindowHeight = window.frame.height();
+    settings.WindowTop = window.frame.top();
+    settings.WindowLeft = window.frame.left();
+}
+
 void exitSave(AppSettings &settings, const ChangeFlags &flags, const WindowState &window,
               const WorkingFolder &folder, const QString &stationName, const OtherFiles &other,
               UserPrompts &prompts) {
-    if (!flags.ResetSettings && settings.WindowMode == SizeableWindow) {
-        if (window.maximised) {
-            settings.WindowRestored = 0;
-        } else {
-            settings.WindowRestored = 1;
-            settings.WindowWidth = window.frame.width();
-            settings.WindowHeight = window.frame.height();
-            settings.WindowTop = window.frame.top();
-            settings.WindowLeft = window.frame.left();
-        }
-    }
+    if (!flags.ResetSettings)
+        rememberWindow(settings, window);
     SettingsFile::saveAtExit(folder.filePath(DataFileNames::Settings), settings, flags, prompts);
     if (flags.NormsModified && other.saveNorms)
         other.saveNorms();

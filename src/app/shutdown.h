@@ -33,6 +33,10 @@ struct WindowState {
     QRect frame;
 };
 
+// A sizeable window (WindowMode 1) is remembered: maximised gives WindowRestored 0,
+// otherwise WindowRestored 1 and its outer frame. In the other modes nothing changes.
+void rememberWindow(AppSettings &settings, const WindowState &window);
+
 // Writers of the data files that belong to other parts of the program; an empty one is
 // skipped.
 struct OtherFiles {

@@ -98,7 +98,7 @@ void TForm1::buildWindow() {
     addToolBar(Qt::BottomToolBarArea, toolbar_->bar());
     panels_ = ViewPanels::create(client_);
     statusLine_ = new StatusLine(client_);
-    options_ = new TPagesDlg(state_.Settings, this);
+    options_ = new TPagesDlg(state_, *services_.prompts, this);
     documents_ = new SideDocumentRouter(state_, panels_.sidePanel, this);
     buildTimers();
     buildLink();
@@ -109,6 +109,7 @@ void TForm1::buildWindow() {
         state_, services_, panels_, *menu_, link_->pollCycle(), *analyser_, this,
         {[this](int view) { selectView(view); }, [this] { OpenOptionsAt(TPagesDlg::Graph); }});
     documents_->setReport(&report_->document());
+    connectOptions();
 }
 
 void TForm1::buildTimers() {
@@ -248,6 +249,22 @@ void TForm1::connectCommands() {
     }
 }
 
+void TForm1::connectOptions() {
+    connect(options_, &TPagesDlg::appearanceChanged, this, &TForm1::applyAppearance);
+    connect(options_, &TPagesDlg::intervalsChanged, this, &TForm1::applyIntervals);
+    connect(options_, &TPagesDlg::graphSettingsChanged, this, &TForm1::applyGraphSettings);
+    connect(options_, &TPagesDlg::modeIndicationSwitchedOff, this, &TForm1::showModeIndicationOff);
+    connect(options_, &TPagesDlg::normalPollingRequested, this,
+            [this] { link_->pollCycle().resumeNormalCycle(); });
+    connect(options_, &TPagesDlg::reportKindChanged, this, [this] {
+        if (state_.Settings.CurrentView == ViewId::Report)
+            ViewSwitch();
+    });
+    connect(options_, &TPagesDlg::windowModeChanged, this, &TForm1::applyWindowMode);
+    // After the dialog's own modal loop has ended.
+    connect(options_, &TPagesDlg::resetRequested, this, &QWidget::close, Qt::QueuedConnection);
+}
+
 // ---- Start-up --------------------------------------------------------------------------
 
 void TForm1::FormCreate() {
@@ -320,10 +337,29 @@ void TForm1::showNormsInForce() {
 }
 
 void TForm1::applySettingsToControls() {
+    applyIntervals();
+    applyAppearance();
+}
+
+void TForm1::applyIntervals() {
     TimerTab.setInterval(state_.Settings.ViewInterval[0]);
     TimerDia.setInterval(state_.Settings.ViewInterval[1]);
     TimerGRP.setInterval(state_.Settings.ViewInterval[2]);
-    applyAppearance();
+}
+
+void TForm1::applyGraphSettings() {
+    // The graph view takes the graph settings here (points on screen, shift, total points,
+    // one-point scrolling, line width, legend, full scales and the channel colours of its
+    // lines); it arrives with the graph view.
+}
+
+void TForm1::showModeIndicationOff() {
+    // A settings menu the analyser had open is no longer followed once the modes are not
+    // read: its dialog closes and polling leaves the settings-menu cycle.
+    tupr_->showSettingsMenu(SettingsMenuDisplay::NoMenu);
+    statusLine_->fuelField()->setText(QString());
+    statusLine_->setText(statusLine_->pumpField(), QStringLiteral(" Насос"), Qt::black);
+    readingsRefresh_->resetModeTitles();
 }
 
 void TForm1::applyAppearance() {
@@ -476,6 +512,20 @@ WindowPlacement::AvailableScreens TForm1::availableScreens() const {
 
 QMargins TForm1::frameMargins() const {
     return windowHandle() ? windowHandle()->frameMargins() : QMargins();
+}
+
+void TForm1::applyWindowMode(int mode) {
+    // A sizeable window is remembered before it leaves that mode, as at exit.
+    Shutdown::WindowState window;
+    window.maximised = isMaximized();
+    window.frame = frameGeometry();
+    Shutdown::rememberWindow(state_.Settings, window);
+    state_.Settings.WindowMode = mode;
+    const bool visible = isVisible();
+    applyWindowBorder(); // hides a shown window
+    applyWindowAtStart();
+    if (visible)
+        show();
 }
 
 void TForm1::applyWindowAtStart() {

@@ -114,9 +114,19 @@ private:
     void buildCommands();
     void buildNormsAndDiagrams();
     void connectCommands();
+    void connectOptions();
     void putDefaults();
     void applyWindowBorder();
     void applySettingsToControls();
+    // TimerTab, TimerDia and TimerGRP take their intervals from the settings.
+    void applyIntervals();
+    // The graph view takes the graph settings the options changed.
+    void applyGraphSettings();
+    // The options switched the analyser's mode indication off.
+    void showModeIndicationOff();
+    // The options chose another window mode: 0 frameless 640 x 480 at 0,0; 1 sizeable,
+    // placed as at start; 2 maximised without border.
+    void applyWindowMode(int mode);
     // Gives every control the colours and visibility the settings hold; run at start-up and
     // whenever the options change a colour.
     void applyAppearance();

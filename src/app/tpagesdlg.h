@@ -4,26 +4,35 @@
 
 #include <QDialog>
 
-struct AppSettings;
-class QCheckBox;
-class QLineEdit;
-class QProgressBar;
-class QTabWidget;
-class RadioGroup;
+#include <array>
+#include <functional>
 
-// The options dialog "Опции": eight pages of settings. Its "Порт" page also shows the
-// link's state: the analyser type and port, or that no analyser was found, and the
-// search progress.
+class GeneralPage;
+class OptionsPage;
+class PortPage;
+class QTabWidget;
+class UserPrompts;
+struct RunState;
+
+// The options dialog "Опции": eight pages of settings, each its own class that loads its
+// controls from the settings and applies them back. Some controls act the moment they are
+// used; the others are applied by "OK" in a fixed order of steps; "Отмена" only closes the
+// dialog, and what was applied at once stays applied. The dialog changes the settings and
+// the change flags only: what the rest of the window must do follows through its signals.
+// Its "Порт" page also shows the link's state: the analyser type and port, or that no
+// analyser was found, and the search progress.
 class TPagesDlg : public QDialog, public AnalyserStatusSink {
     Q_OBJECT
 
 public:
     enum Page { General, Colour, Graph, Control, Norms, Port, Other, Readings, PageCount };
 
-    TPagesDlg(AppSettings &settings, QWidget *parent = nullptr);
+    TPagesDlg(RunState &state, UserPrompts &prompts, QWidget *parent = nullptr);
 
     // Shows the dialog on the given page: modal (returns when it closes) or not.
     void openAt(Page page, bool modal);
+    // Runs a modal opening; tests replace it so that nothing waits on a real modal loop.
+    std::function<int(QDialog &)> runModal = [](QDialog &dialog) { return dialog.exec(); };
 
     void setPortStatus(const QString &text);
     // The analyser type the link recognised while polling, in the port page's status field.
@@ -31,26 +40,42 @@ public:
     void setSearchProgress(int percent);
 
     QTabWidget *pages() const { return pages_; }
+    OptionsPage *page(Page page) const { return pageWidgets_[page]; }
 
 signals:
     // The "Связь" button of the port page.
     void connectRequested();
+    // A colour changed, or "OK": the window's controls take the colours of the settings.
+    void appearanceChanged();
+    // "OK": TimerTab, TimerDia and TimerGRP take ViewInterval[0..2].
+    void intervalsChanged();
+    // A setting of the graph changed (W, P, K, one-point scrolling, line width, legend, full
+    // scales, channel colours): the graph view applies them.
+    void graphSettingsChanged();
+    // The mode indication was switched off (OldAnalyser 1): the fuel field is emptied, the
+    // mode titles return to their plain texts and the pump field reads " Насос" in black.
+    void modeIndicationSwitchedOff();
+    // The mode indication was switched on (OldAnalyser 0): the poll cycle returns to its
+    // normal cycle.
+    void normalPollingRequested();
+    // "OK": ReportKind may have changed; the report view's panels follow it.
+    void reportKindChanged();
+    // "OK" after a click on the window group: the window takes this WindowMode.
+    void windowModeChanged(int mode);
+    // "Настройки по умолчанию." was confirmed: the reset flag is set and the dialog closed;
+    // the program is to end, writing the defaults.
+    void resetRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QWidget *buildPortPage();
-    void loadFromSettings();
-    void applyOk();
-    void followPortMode();
+    void OKBtnClick();
+    void defaultsConfirmed();
 
-    AppSettings &settings_;
+    RunState &state_;
     QTabWidget *pages_;
-    RadioGroup *scanRange_ = nullptr; // RadioGroup4
-    RadioGroup *fixedPort_ = nullptr; // RadioGroup7
-    RadioGroup *portMode_ = nullptr;  // RadioGroup8
-    QCheckBox *connectAtStart_ = nullptr;
-    QLineEdit *portStatus_ = nullptr;  // Edit17
-    QProgressBar *progress_ = nullptr; // ProgressBar1
+    std::array<OptionsPage *, PageCount> pageWidgets_{};
+    GeneralPage *general_;
+    PortPage *port_;
 };
