@@ -78,6 +78,9 @@ GraphChart::GraphChart(QCustomPlot *chart, GraphRecorder &recorder, QObject *par
     for (int channel = 0; channel < kGraphChannels; ++channel) {
         series_[channel] = chart_->addGraph();
         series_[channel]->setObjectName(QStringLiteral("Series%1").arg(channel + 1));
+        // Wide antialiased lines cost several times as much to draw; these are redrawn on
+        // every sample.
+        series_[channel]->setAntialiased(false);
     }
     marker_ = chart_->addGraph();
     marker_->setObjectName(QStringLiteral("Series8"));
