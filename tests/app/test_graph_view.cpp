@@ -236,6 +236,10 @@ private slots:
         w.graph().applySettings();
         w.drawChart();
         QCOMPARE(w.chart()->xAxis->tickVectorLabels().value(0), QStringLiteral("00:00:00 "));
+        // Every text of the chart takes the size the layout gives the chart.
+        const int points = w.chart()->font().pointSize();
+        QCOMPARE(w.graph().chart().footer()->font().pointSize(), points);
+        QCOMPARE(w.chart()->xAxis->tickLabelFont().pointSize(), points);
 
         QList<ReadingSample> readings(2100, ReadingSample{150, 123, 1452, 47, 998, 785});
         w.record(readings);
@@ -331,7 +335,6 @@ private slots:
         QVERIFY(!w.window->state().Flags.GraphUnsaved);
         QCOMPARE(QFileInfo(path).size(), 16 * 6);
 
-        w.control("BitBtn3")->click(); // cleared (after the question)
         w.prompts.answers = {UserPrompts::Answer::Yes};
         w.control("BitBtn3")->click();
         QCOMPARE(w.graph().recorder().count(), 0);
@@ -349,7 +352,16 @@ private slots:
         QVERIFY(w.graph().chart().footer()->text().startsWith(QStringLiteral("№ авт.:   123")));
         QVERIFY(w.graph().chart().footer()->text().endsWith(QStringLiteral("14.05.2026")));
         QVERIFY(w.control<QPlainTextEdit>("Memo10")->toPlainText().contains("123"));
-        QVERIFY(w.prompts.shown.filter(QStringLiteral("Файл")).isEmpty());
+        QCOMPARE(w.prompts.shown.size(), 1); // the erase question only
+
+        // A damaged file keeps what came before the damage and names the file.
+        QByteArray bytes = TestFiles::fileBytes(path);
+        bytes[16 * 3 + 12] = char(25); // the third sample's hour
+        QVERIFY(TestFiles::putBytes(path, bytes));
+        w.dialogs.answers = {path};
+        w.control("BitBtn2")->click();
+        QCOMPARE(w.graph().recorder().count(), 2);
+        QCOMPARE(w.prompts.shown.filter(QDir::toNativeSeparators(path)).size(), 1);
     }
 
     // Before a file replaces an unsaved graph: Yes saves instead, No opens, Cancel does
@@ -375,24 +387,8 @@ private slots:
         QCOMPARE(w.graph().recorder().count(), 1);
     }
 
-    // A damaged file keeps what came before the damage and names the file.
-    void damagedFileIsToldAndKept() {
-        GraphWindow w(dir_->path());
-        const QString path = dir_->filePath("Graph/cut.dan");
-        w.record(kThreeReadings);
-        w.dialogs.answers = {path};
-        w.control("BitBtn1")->click();
-        QByteArray bytes = TestFiles::fileBytes(path);
-        bytes[16 * 3 + 12] = char(25); // the third sample's hour
-        QVERIFY(TestFiles::putBytes(path, bytes));
-        w.dialogs.answers = {path};
-        w.control("BitBtn2")->click();
-        QCOMPARE(w.graph().recorder().count(), 2);
-        QCOMPARE(w.prompts.shown.filter(QDir::toNativeSeparators(path)).size(), 1);
-    }
-
     // The four types by the chosen file: the picture exports are the chart (the bitmap on
-    // white), the text file the table.
+    // white, the metafile as shown, read by an independent viewer), the text file the table.
     void exportsByType_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("starts");
@@ -420,28 +416,19 @@ private slots:
             QVERIFY(countPixels(picture, isBlue) > 50);
         } else if (name.endsWith("emf")) {
             QCOMPARE(TestFiles::fileBytes(path).mid(40, 4), QByteArray(" EMF"));
+            // An independent viewer shows the lines in their colours.
+            const QString office = QStandardPaths::findExecutable("libreoffice");
+            if (office.isEmpty())
+                QSKIP("libreoffice is not installed (package libreoffice-draw-nogui)");
+            QProcess convert;
+            convert.start(office,
+                          {"--headless", "-env:UserInstallation=file://" + dir_->filePath("lo"),
+                           "--convert-to", "png", "--outdir", dir_->path(), path});
+            QVERIFY(convert.waitForFinished(180000));
+            const QImage png(dir_->filePath("graph.png"));
+            QVERIFY2(!png.isNull(), convert.readAllStandardError().constData());
+            QVERIFY(countPixels(png, isBlue) > 20);
         }
-    }
-
-    // An independent viewer shows the exported metafile: the lines in their colours.
-    void metafileOpensInAViewer() {
-        const QString office = QStandardPaths::findExecutable(QStringLiteral("libreoffice"));
-        if (office.isEmpty())
-            QSKIP("libreoffice is not installed (package libreoffice-draw-nogui)");
-        GraphWindow w(dir_->path());
-        w.window->state().Settings.GraphBackColor = 0xFFFFFF;
-        w.graph().applyLook();
-        w.record(kThreeReadings);
-        w.dialogs.answers = {dir_->filePath("Graph/graph.emf")};
-        w.control("BitBtn1")->click();
-        QProcess convert;
-        convert.start(office, {"--headless", "-env:UserInstallation=file://" + dir_->filePath("lo"),
-                               "--convert-to", "png", "--outdir", dir_->path(),
-                               dir_->filePath("Graph/graph.emf")});
-        QVERIFY(convert.waitForFinished(180000));
-        const QImage png(dir_->filePath("graph.png"));
-        QVERIFY2(!png.isNull(), convert.readAllStandardError().constData());
-        QVERIFY(countPixels(png, isBlue) > 20);
     }
 
     // A save that cannot be written names the file and the reason, and the graph stays
