@@ -4,8 +4,6 @@
 #include "bgr_color.h"
 #include "view_panels.h"
 
-#include "qcustomplot.h"
-
 #include <QCheckBox>
 #include <QFrame>
 #include <QLineEdit>
@@ -46,7 +44,6 @@ void applySettingsAppearance(const AppSettings &s, const ViewPanels &panels) {
     for (int i = 0; i < 5; ++i)
         setColors(textControls[i], s.TextColor[i], s.BackColor[i]);
 
-    panels.graphChart->setBackground(colorFromBgr(s.GraphBackColor));
     for (int channel = 0; channel < 6; ++channel) {
         setColors(panels.graphValueBoxes[channel], s.ChannelColor[channel], s.GraphBackColor);
         const bool channelColors = s.ReadingsUseChannelColors != 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "side_document.h"
+
 #include <QRect>
 #include <QString>
 
@@ -21,8 +23,8 @@ enum class CloseOutcome {
     Stay,       // the user cancelled
 };
 
-// The question about an unsaved graph, asked on closing and before a graph file replaces it.
-inline constexpr char16_t kGraphUnsavedQuestion[] = u"Текущий график не сохранен.  Сохранить ?";
+// The question about an unsaved graph (side_document.h).
+using ::kGraphUnsavedQuestion;
 
 // Asks about an unsaved graph, then an unsaved report.
 CloseOutcome askToClose(bool graphUnsaved, bool reportUnsaved, UserPrompts &prompts);

@@ -5,6 +5,7 @@
 #include "demonstration_controller.h"
 #include "diagram_refresh.h"
 #include "file_dialogs.h"
+#include "graph_view.h"
 #include "header_transfer_display.h"
 #include "help_command.h"
 #include "indication_switch.h"
@@ -27,6 +28,7 @@
 #include "station_file.h"
 #include "status_line.h"
 #include "taboutbox.h"
+#include "tform2.h"
 #include "tpagesdlg.h"
 #include "tserial.h"
 #include "tupr.h"
@@ -109,6 +111,17 @@ void TForm1::buildWindow() {
         state_, services_, panels_, *menu_, link_->pollCycle(), *analyser_, this,
         {[this](int view) { selectView(view); }, [this] { OpenOptionsAt(TPagesDlg::Graph); }});
     documents_->setReport(&report_->document());
+    graph_ = new GraphView(
+        state_, services_, TimerGRP, {panels_.graphChart, panels_.sidePanel, this},
+        {[this] { selectView(ViewId::Graph); }, [this] { OpenOptionsAt(TPagesDlg::Graph); },
+         [this] { OpenOptionsAt(TPagesDlg::Control); }, [this] { report_->document().rebuild(); },
+         [this] { readingsRefresh_->UpdateGraphPanelValues(); }},
+        this);
+    graph_->bindMenu(menu_->action("N9"), menu_->action("N10"), menu_->action("N11"));
+    documents_->setGraph(graph_);
+    report_->vehicleDialog().vehicleDataClosed = [this](bool okPressed) {
+        graph_->vehicleDataClosed(okPressed);
+    };
     connectOptions();
 }
 
@@ -294,12 +307,23 @@ void TForm1::FormCreate() {
         ToolButton14Click();
 }
 
+void TForm1::clearRecordedState() {
+    state_.Vehicle.NumberText.clear();
+    state_.Vehicle.DetailText.clear();
+    graph_->ClearGraph();
+}
+
+void TForm1::applyGraphScale() {
+    graph_->applyScaleAtStart();
+    state_.Vehicle.DetailLabel = DetailLabelFor(state_.Settings.VehicleFieldIndex);
+}
+
 void TForm1::loadCalibrationGasKits() {
     report_->loadKits(folder_.filePath(DataFileNames::CalibrationGas));
 }
 
 void TForm1::prepareReportAndCaptions() {
-    // The graph captions (UpdateGraphCaptions) come first here.
+    graph_->UpdateGraphCaptions();
     report_->startUp();
 }
 
@@ -348,9 +372,9 @@ void TForm1::applyIntervals() {
 }
 
 void TForm1::applyGraphSettings() {
-    // The graph view takes the graph settings here (points on screen, shift, total points,
-    // one-point scrolling, line width, legend, full scales and the channel colours of its
-    // lines); it arrives with the graph view.
+    // Points on screen, shift, total points, one-point scrolling, the sampling interval, line
+    // width, legend, full scales and the channel colours of the lines.
+    graph_->applySettings();
 }
 
 void TForm1::showModeIndicationOff() {
@@ -364,6 +388,7 @@ void TForm1::showModeIndicationOff() {
 
 void TForm1::applyAppearance() {
     applySettingsAppearance(state_.Settings, panels_);
+    graph_->applyLook();
     diagrams_->applyColours(palette().color(QPalette::Window));
 }
 
@@ -397,8 +422,9 @@ void TForm1::showInfoPageFor(AnalyserKind kind) {
 
 void TForm1::onAnalyserFound(AnalyserKind kind) {
     showInfoPageFor(kind);
-    // Recording starts with the link when so configured: as if "Запись" were pressed.
-    if (state_.Settings.GraphStartMode == 0 && panels_.recordButton->isVisible())
+    // Recording starts with the link when so configured, in whichever view is shown: as if
+    // "Запись" were pressed.
+    if (state_.Settings.GraphStartMode == 0 && !graph_->isRecording())
         panels_.recordButton->click();
 }
 
@@ -482,6 +508,8 @@ void TForm1::OpenOptionsAt(int page) {
 
 void TForm1::refreshAfterOptions() {
     report_->afterOptions();
+    // After the report: it takes the detail caption from the settings first.
+    graph_->UpdateGraphCaptions();
 }
 
 // ---- Help and about ----------------------------------------------------------------------

@@ -18,6 +18,7 @@ class AnalyserCommands;
 class DiagramRefresh;
 class DemonstrationController;
 class FileDialogs;
+class GraphView;
 class HeaderTransferDisplay;
 class IndicationSwitch;
 class InfoView;
@@ -93,6 +94,7 @@ public:
     NormsPanel &norms() const { return *norms_; }
     DiagramRefresh &diagrams() const { return *diagrams_; }
     ReportWiring &report() const { return *report_; }
+    GraphView &graph() const { return *graph_; }
     DemonstrationController &demonstration() const { return *demonstration_; }
     InfoView &infoView() const { return *infoView_; }
     const ViewPanels &panels() const { return panels_; }
@@ -146,12 +148,12 @@ private:
 
     // Start-up steps whose content arrives with the graph, the norms, the report, the
     // calibration gas kits and the info pages.
-    void clearRecordedState() {}
+    void clearRecordedState();
     void loadNorms();
     // The limits of the speed mode in force, the mode indicator and the norms grid.
     void showNormsInForce();
     void loadCalibrationGasKits();
-    void applyGraphScale() {}
+    void applyGraphScale();
     void prepareReportAndCaptions();
     void buildInfoPages();
     // The info page shown after detection: the first for a four-component analyser,
@@ -191,6 +193,7 @@ private:
     NormsPanel *norms_ = nullptr;
     DiagramRefresh *diagrams_ = nullptr;
     ReportWiring *report_ = nullptr;
+    GraphView *graph_ = nullptr;
     TUpr *tupr_ = nullptr;
     std::unique_ptr<DemonstrationController> demonstration_;
     InfoView *infoView_ = nullptr;

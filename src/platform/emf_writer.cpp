@@ -91,7 +91,12 @@ struct EmfWriter::Gdi {
             replace(brush, 0, WHITE_BRUSH);
             if (fontSelected)
                 replace(font, 0, SYSTEM_FONT);
-            DeleteEnhMetaFile(CloseEnhMetaFileWithFILE(dc));
+            // libEMF throws when a write of the records fails (a full disk); the file is then
+            // short, which finish() reports.
+            try {
+                DeleteEnhMetaFile(CloseEnhMetaFileWithFILE(dc));
+            } catch (...) {
+            }
             dc = 0;
         }
         if (stream) {

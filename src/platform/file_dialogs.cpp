@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 void SystemFileDialogs::setUpOpenDialog(QFileDialog &dialog, const QString &folder,
                                         const QString &filter, const QString &proposedName) {
@@ -35,4 +37,63 @@ QString SystemFileDialogs::saveFileNameConfirmingOverwrite(QWidget *parent, cons
                                                            const QString &proposedName) {
     return QFileDialog::getSaveFileName(parent, QString(), QDir(folder).filePath(proposedName),
                                         filter);
+}
+
+QString FileDialogs::filterSuffix(const QString &filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([^\\s;)*]+)"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+QString FileDialogs::filterOfPath(const QStringList &filters, const QString &path) {
+    const QString suffix = QFileInfo(path).suffix();
+    for (const QString &filter : filters)
+        if (!suffix.isEmpty() && filterSuffix(filter).compare(suffix, Qt::CaseInsensitive) == 0)
+            return filter;
+    return QString();
+}
+
+FileDialogs::TypedSaveChoice FileDialogs::saveFileNameOfType(QWidget *parent, const QString &folder,
+                                                             const QStringList &filters,
+                                                             const QString &selectedFilter,
+                                                             const QString &proposedName) {
+    TypedSaveChoice choice;
+    choice.path = saveFileNameConfirmingOverwrite(parent, folder,
+                                                  filters.join(QStringLiteral(";;")), proposedName);
+    const QString byName = filterOfPath(filters, choice.path);
+    choice.filter = byName.isEmpty() ? selectedFilter : byName;
+    return choice;
+}
+
+void SystemFileDialogs::setUpTypedSaveDialog(QFileDialog &dialog, const QString &folder,
+                                             const QStringList &filters,
+                                             const QString &selectedFilter,
+                                             const QString &proposedName) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    dialog.setDirectory(folder);
+    const QString chosen = filters.contains(selectedFilter) ? selectedFilter
+                           : filters.isEmpty()              ? QString()
+                                                            : filters.first();
+    dialog.selectNameFilter(chosen);
+    dialog.setDefaultSuffix(filterSuffix(chosen));
+    // The extension of a name typed without one follows the type the user switches to.
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString &filter) { dialog.setDefaultSuffix(filterSuffix(filter)); });
+    dialog.selectFile(proposedName);
+}
+
+FileDialogs::TypedSaveChoice SystemFileDialogs::saveFileNameOfType(QWidget *parent,
+                                                                   const QString &folder,
+                                                                   const QStringList &filters,
+                                                                   const QString &selectedFilter,
+                                                                   const QString &proposedName) {
+    QFileDialog dialog(parent);
+    setUpTypedSaveDialog(dialog, folder, filters, selectedFilter, proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().first(), dialog.selectedNameFilter()};
 }

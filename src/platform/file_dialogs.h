@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QFileDialog;
 class QWidget;
@@ -25,6 +26,29 @@ public:
                                                     const QString &proposedName) {
         return saveFileName(parent, folder, filter, proposedName);
     }
+
+    // What a save dialog offering several file types returned: the file, and the type the
+    // user had chosen (one of the filters). An empty path when the user cancelled.
+    struct TypedSaveChoice {
+        QString path;
+        QString filter;
+    };
+    // A save dialog that asks before an existing file is replaced, offering `filters` (each
+    // in Qt's form, "Метафайлы (*.emf)") with `selectedFilter` chosen at first. A name typed
+    // without an extension gets the extension of the type chosen when the dialog closes.
+    // The default goes through saveFileNameConfirmingOverwrite and reports the filter whose
+    // extension the chosen name has (else `selectedFilter`).
+    virtual TypedSaveChoice saveFileNameOfType(QWidget *parent, const QString &folder,
+                                               const QStringList &filters,
+                                               const QString &selectedFilter,
+                                               const QString &proposedName);
+
+    // The extension a filter names, without its dot: "emf" for "Метафайлы (*.emf)"; empty
+    // when it names none.
+    static QString filterSuffix(const QString &filter);
+    // The filter among `filters` whose extension `path` has (case-insensitive), else an
+    // empty string.
+    static QString filterOfPath(const QStringList &filters, const QString &path);
 };
 
 // The real dialogs of the desktop.
@@ -43,4 +67,13 @@ public:
     QString saveFileNameConfirmingOverwrite(QWidget *parent, const QString &folder,
                                             const QString &filter,
                                             const QString &proposedName) override;
+    // The toolkit's own dialog, whose default extension follows the chosen type as the user
+    // switches types (a desktop's native dialog may not tell the program of the switch).
+    TypedSaveChoice saveFileNameOfType(QWidget *parent, const QString &folder,
+                                       const QStringList &filters, const QString &selectedFilter,
+                                       const QString &proposedName) override;
+    // Sets up that dialog, for tests of the extension rule without showing it.
+    static void setUpTypedSaveDialog(QFileDialog &dialog, const QString &folder,
+                                     const QStringList &filters, const QString &selectedFilter,
+                                     const QString &proposedName);
 };

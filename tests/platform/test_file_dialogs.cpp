@@ -43,6 +43,54 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.selectedFiles(), QStringList{path});
     }
+
+    // The save dialog with several types: a name typed without an extension gets the
+    // extension of the type chosen last, whichever was chosen when the dialog opened.
+    void typedSaveDialogExtensionFollowsTheType_data() {
+        QTest::addColumn<QString>("initial");  // the type chosen when the dialog opens
+        QTest::addColumn<QString>("switchTo"); // the type the user picks; empty: none
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("first type kept") << ""
+                                         << ""
+                                         << "graph"
+                                         << "graph.dan";
+        QTest::newRow("remembered type") << "Метафайлы (*.emf)"
+                                         << ""
+                                         << "graph"
+                                         << "graph.emf";
+        QTest::newRow("switched type") << "Файлы данных (*.dan)"
+                                       << "Текстовые файлы (*.txt)"
+                                       << "graph"
+                                       << "graph.txt";
+        QTest::newRow("typed extension stays") << "Файлы данных (*.dan)"
+                                               << "Точечные рисунки (*.bmp)"
+                                               << "graph.dan"
+                                               << "graph.dan";
+    }
+
+    void typedSaveDialogExtensionFollowsTheType() {
+        QFETCH(QString, initial);
+        QFETCH(QString, switchTo);
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        const QStringList filters = {"Файлы данных (*.dan)", "Метафайлы (*.emf)",
+                                     "Точечные рисунки (*.bmp)", "Текстовые файлы (*.txt)"};
+        QTemporaryDir folder;
+        QFileDialog dialog;
+        SystemFileDialogs::setUpTypedSaveDialog(dialog, folder.path(), filters, initial, "x");
+        QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
+        QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
+        if (!switchTo.isEmpty()) {
+            dialog.selectNameFilter(switchTo);
+            emit dialog.filterSelected(switchTo); // as the type box does when the user picks
+        }
+        dialog.selectFile(typed);
+        QCOMPARE(dialog.selectedFiles(), QStringList{QDir(folder.path()).filePath(saved)});
+        // The type of a chosen name is told by its extension.
+        QCOMPARE(FileDialogs::filterSuffix(FileDialogs::filterOfPath(filters, saved)),
+                 QFileInfo(saved).suffix());
+    }
 };
 
 QTEST_MAIN(TestFileDialogs)

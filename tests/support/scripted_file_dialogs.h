@@ -29,6 +29,24 @@ public:
         ++overwriteQuestions;
         return saveFileName(parent, folder, filter, proposedName);
     }
+    // Saves offering several types: each records the type it opened with; the type chosen is
+    // the next of chosenFilters, else the one the answer's extension names, else the one it
+    // opened with. The filters shown are recorded joined by ";;".
+    QStringList openedWithFilters;
+    QStringList chosenFilters;
+    TypedSaveChoice saveFileNameOfType(QWidget *parent, const QString &folder,
+                                       const QStringList &filters, const QString &selectedFilter,
+                                       const QString &proposedName) override {
+        openedWithFilters << selectedFilter;
+        TypedSaveChoice choice;
+        choice.path = saveFileNameConfirmingOverwrite(
+            parent, folder, filters.join(QStringLiteral(";;")), proposedName);
+        const QString byName = filterOfPath(filters, choice.path);
+        choice.filter = !chosenFilters.isEmpty() ? chosenFilters.takeFirst()
+                        : !byName.isEmpty()      ? byName
+                                                 : selectedFilter;
+        return choice;
+    }
 
 private:
     QString next(const QString &folder, const QString &filter, const QString &proposedName) {

@@ -93,6 +93,9 @@ public:
     // SinceShift and GraphUnsaved stay as they are.
     void clear(QDate today);
 
+    // GraphDate set apart from a clear: the vehicle data dialog dates the record today.
+    void setGraphDate(QDate date) { graphDate_ = date; }
+
     // A graph file's contents replace the record: clear(today), then the file's date (when it
     // has one) and its samples, taken with the full scales in force now.
     void load(const std::vector<TimedReading> &samples, QDate fileDate, QDate today);

@@ -1,6 +1,7 @@
 #include "channel_scale.h"
 #include "graph_buffer.h"
 #include "test_rows.h"
+#include "time_label_step.h"
 
 #include <QtTest>
 
@@ -99,6 +100,24 @@ private slots:
             QCOMPARE(buffer.time(p), QTime(0, 0).addSecs((oldest + p) % 86400).addMSecs(999));
         }
         QVERIFY(buffer.storageBytes() < 5 * 1024 * 1024);
+    }
+
+    // Labelled positions of the time axis: the smallest 1-2-5 step that gives each upright
+    // label its room.
+    void timeLabelStep_data() {
+        QTest::addColumn<double>("pixelsPerPosition");
+        QTest::addColumn<double>("labelPitch");
+        QTest::addColumn<int>("step");
+        QTest::newRow("every position fits") << 20.0 << 15.0 << 1;
+        QTest::newRow("W 250 on 500 pixels") << 2.0 << 15.0 << 10;
+        QTest::newRow("W 2000 on 500 pixels") << 0.25 << 15.0 << 100;
+        QTest::newRow("no width") << 0.0 << 15.0 << 1000000000;
+        QTest::newRow("no label size") << 1.0 << 0.0 << 1;
+    }
+    void timeLabelStep() {
+        QFETCH(double, pixelsPerPosition);
+        QFETCH(double, labelPitch);
+        QCOMPARE(::timeLabelStep(pixelsPerPosition, labelPitch), fetch<int>("step"));
     }
 };
 

@@ -1,0 +1,306 @@
+#include "graph_chart.h"
+
+#include "graph_recorder.h"
+#include "time_label_step.h"
+
+#include "qcustomplot.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kAxisTop = 1000; // per mille of the full scale
+constexpr int kMarkerWidth = 2;
+// A press and release further apart than this pans the chart rather than clicking it.
+constexpr int kClickSlack = 3;
+// An upright time label takes its text height and half as much again as a gap.
+constexpr double kLabelPitch = 1.5;
+// The picture size of a chart that has never been laid out.
+constexpr QSize kFallbackPictureSize(800, 600);
+
+// The bottom axis: ticks at every step-th position, the step chosen from the pixels one
+// position takes, so that upright labels never overlap; each label is the time label the
+// record has at that position (none beyond the newest sample).
+class TimeAxisTicker : public QCPAxisTicker {
+public:
+    TimeAxisTicker(const GraphRecorder &recorder, QCPAxis *axis)
+        : recorder_(recorder), axis_(axis) {}
+
+protected:
+    double getTickStep(const QCPRange &range) override {
+        // The viewport and the margins of the last layout: the axis rectangle itself is laid
+        // out only after the ticks, so this also holds on the first drawing and after a resize.
+        const QMargins margins = axis_->axisRect()->margins();
+        const double width =
+            axis_->parentPlot()->viewport().width() - margins.left() - margins.right();
+        const double pitch = QFontMetricsF(axis_->tickLabelFont()).height() * kLabelPitch;
+        return timeLabelStep(range.size() > 0 ? width / range.size() : 0, pitch);
+    }
+    int getSubTickCount(double) override { return 0; }
+    QVector<double> createTickVector(double step, const QCPRange &range) override {
+        QVector<double> ticks;
+        const double first = std::max(0.0, std::ceil(range.lower / step) * step);
+        for (double tick = first; tick <= range.upper; tick += step)
+            ticks << tick;
+        return ticks;
+    }
+    QString getTickLabel(double tick, const QLocale &, QChar, int) override {
+        return recorder_.axisLabel(int(std::lround(tick)));
+    }
+
+private:
+    const GraphRecorder &recorder_;
+    QCPAxis *axis_;
+};
+
+// A chart value as far from zero as a position can sensibly be.
+int clampedPosition(double x) {
+    return int(std::clamp(x, -1e9, 1e9));
+}
+
+} // namespace
+
+GraphChart::GraphChart(QCustomPlot *chart, GraphRecorder &recorder, QObject *parent)
+    : QObject(parent), chart_(chart), recorder_(recorder) {
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    chart_->setLocale(locale);
+    chart_->setInteractions(QCP::iRangeDrag);
+    chart_->axisRect()->setRangeDrag(Qt::Horizontal);
+    chart_->axisRect()->setRangeZoom(Qt::Orientations());
+
+    chart_->yAxis->setRange(0, kAxisTop);
+    chart_->xAxis->setTicker(QSharedPointer<TimeAxisTicker>::create(recorder_, chart_->xAxis));
+    chart_->xAxis->setTickLabelRotation(-90);
+    chart_->xAxis->setSubTicks(false);
+
+    for (int channel = 0; channel < kGraphChannels; ++channel) {
+        series_[channel] = chart_->addGraph();
+        series_[channel]->setObjectName(QStringLiteral("Series%1").arg(channel + 1));
+        // Wide antialiased lines cost several times as much to draw; these are redrawn on
+        // every sample.
+        series_[channel]->setAntialiased(false);
+    }
+    marker_ = chart_->addGraph();
+    marker_->setObjectName(QStringLiteral("Series8"));
+    marker_->setPen(QPen(Qt::red, kMarkerWidth));
+    marker_->removeFromLegend();
+
+    title_ = new QCPTextElement(chart_, QString());
+    chart_->plotLayout()->insertRow(0);
+    chart_->plotLayout()->addElement(0, 0, title_);
+    footer_ = new QCPTextElement(chart_, QString());
+    chart_->plotLayout()->insertRow(2);
+    chart_->plotLayout()->addElement(2, 0, footer_);
+    // The legend is one line between the title and the plot, so it never hides a line.
+    chart_->axisRect()->insetLayout()->take(chart_->legend);
+    chart_->plotLayout()->insertRow(1);
+    chart_->plotLayout()->addElement(1, 0, chart_->legend);
+    chart_->plotLayout()->setRowStretchFactor(1, 0.001);
+    chart_->legend->setFillOrder(QCPLayoutGrid::foColumnsFirst);
+    chart_->legend->setIconSize(20, 10);
+    chart_->legend->setVisible(true);
+    fontPoints_ = std::max(1, chart_->font().pointSize());
+    applyFonts();
+
+    connect(chart_->xAxis, qOverload<const QCPRange &>(&QCPAxis::rangeChanged), this,
+            &GraphChart::onRangeChanged);
+    connect(chart_, &QCustomPlot::mousePress, this, &GraphChart::onPress);
+    connect(chart_, &QCustomPlot::mouseRelease, this, &GraphChart::onRelease);
+    chart_->installEventFilter(this);
+    setLook(look_);
+}
+
+void GraphChart::setLook(const Look &look) {
+    look_ = look;
+    for (int channel = 0; channel < kGraphChannels; ++channel) {
+        QCPGraph *line = series_[channel];
+        line->setPen(QPen(look.channelColours[channel], std::max(1, look.lineWidth)));
+        line->setName(look.titles[channel]);
+        line->setVisible(!look.hidden[channel]);
+    }
+    chart_->legend->setVisible(look.legendVisible);
+    rebuildLegend();
+    setPaper(look.paper);
+}
+
+void GraphChart::setChannelVisible(int channel, bool visible) {
+    if (channel < 0 || channel >= kGraphChannels)
+        return;
+    look_.hidden[channel] = !visible;
+    series_[channel]->setVisible(visible);
+    rebuildLegend();
+    refresh();
+}
+
+// The legend lists the shown channels in channel order.
+void GraphChart::rebuildLegend() {
+    chart_->legend->clearItems();
+    for (int channel = 0; channel < kGraphChannels; ++channel)
+        if (!look_.hidden[channel])
+            series_[channel]->addToLegend();
+}
+
+void GraphChart::setCaptions(const GraphCaptions &captions) {
+    title_->setText(captions.title);
+    footer_->setText(captions.footer);
+    refresh();
+}
+
+void GraphChart::setPaper(const QColor &paper) {
+    paper_ = paper;
+    const bool dark = paper.lightness() < 128;
+    const QColor ink = dark ? Qt::white : Qt::black;
+    const QPen gridPen(dark ? QColor(96, 96, 96) : QColor(176, 176, 176), 0, Qt::DotLine);
+    chart_->setBackground(paper);
+    chart_->axisRect()->setBackground(paper);
+    for (QCPAxis *axis : {chart_->xAxis, chart_->yAxis}) {
+        axis->setBasePen(QPen(ink));
+        axis->setTickPen(QPen(ink));
+        axis->setSubTickPen(QPen(ink));
+        axis->setTickLabelColor(ink);
+        axis->setLabelColor(ink);
+        axis->grid()->setPen(gridPen);
+    }
+    title_->setTextColor(ink);
+    footer_->setTextColor(ink);
+    chart_->legend->setBrush(paper);
+    chart_->legend->setBorderPen(Qt::NoPen);
+    chart_->legend->setTextColor(ink);
+    refresh();
+}
+
+void GraphChart::refresh() {
+    dirty_ = true;
+    if (chart_->isVisible())
+        redraw();
+}
+
+// The legend's titles in as few lines as the width allows: six, three or two to a line.
+void GraphChart::fitLegend(int width) {
+    for (int wrap : {kGraphChannels, kGraphChannels / 2, 2}) {
+        chart_->legend->setWrap(wrap);
+        if (chart_->legend->minimumOuterSizeHint().width() <= width)
+            return;
+    }
+}
+
+void GraphChart::redraw() {
+    fitLegend(chart_->width());
+    loadVisiblePoints();
+    chart_->replot(QCustomPlot::rpQueuedReplot);
+    dirty_ = false;
+}
+
+// The axis window from the recorder, and the points from one position left of it to one
+// right of it: all the chart needs to draw the window.
+void GraphChart::loadVisiblePoints() {
+    const AxisWindow window = recorder_.axis();
+    settingRange_ = true;
+    chart_->xAxis->setRange(window.min, window.max);
+    settingRange_ = false;
+
+    const GraphBuffer &buffer = recorder_.buffer();
+    const int first = std::max(0, clampedPosition(std::floor(window.min)) - 1);
+    const int last = std::min(buffer.count() - 1, clampedPosition(std::ceil(window.max)) + 1);
+    for (int channel = 0; channel < kGraphChannels; ++channel) {
+        QVector<QCPGraphData> points;
+        points.reserve(std::max(0, last - first + 1));
+        for (int p = first; p <= last; ++p)
+            points.append(QCPGraphData(p, buffer.chartValue(p, channel)));
+        series_[channel]->data()->set(points, true);
+    }
+}
+
+void GraphChart::showMarker(int position) {
+    marker_->setData({double(position), double(position)}, {0.0, double(kMarkerTop)}, true);
+    refresh();
+}
+
+void GraphChart::clearMarker() {
+    if (marker_->data()->isEmpty())
+        return;
+    marker_->data()->clear();
+    refresh();
+}
+
+QSize GraphChart::pictureSize() const {
+    const QSize shown = chart_->size();
+    return shown.width() >= 200 && shown.height() >= 150 ? shown : kFallbackPictureSize;
+}
+
+void GraphChart::render(QCPPainter &painter, QSize size) {
+    loadVisiblePoints();
+    const QSize picture = size.isEmpty() ? pictureSize() : size;
+    fitLegend(picture.width());
+    chart_->toPainter(&painter, picture.width(), picture.height());
+    // The screen is laid out for its own size again at the next drawing.
+    refresh();
+}
+
+void GraphChart::setFontsInChartPixels(bool inPixels) {
+    pixelFonts_ = inPixels;
+    applyFonts();
+}
+
+// Every text of the chart at one size: title, footer, axis labels and legend.
+void GraphChart::applyFonts() {
+    const int pixels = std::max(1, int(std::lround(fontPoints_ * chart_->logicalDpiY() / 72.0)));
+    const auto sized = [this, pixels](QFont font) {
+        if (pixelFonts_)
+            font.setPixelSize(pixels);
+        else
+            font.setPointSize(fontPoints_);
+        return font;
+    };
+    title_->setFont(sized(title_->font()));
+    footer_->setFont(sized(footer_->font()));
+    chart_->xAxis->setTickLabelFont(sized(chart_->xAxis->tickLabelFont()));
+    chart_->yAxis->setTickLabelFont(sized(chart_->yAxis->tickLabelFont()));
+    chart_->legend->setFont(sized(chart_->legend->font()));
+    refresh();
+}
+
+bool GraphChart::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == chart_) {
+        if (event->type() == QEvent::FontChange && chart_->font().pointSize() > 0) {
+            // The layout sets the chart's font: every text of the chart follows it.
+            fontPoints_ = chart_->font().pointSize();
+            applyFonts();
+        } else if (event->type() == QEvent::Show && dirty_)
+            redraw();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void GraphChart::onPress(QMouseEvent *event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    pressedAt_ = event->position().toPoint();
+}
+
+void GraphChart::onRelease(QMouseEvent *event) {
+    if (!pressed_ || event->button() != Qt::LeftButton)
+        return;
+    pressed_ = false;
+    const QPoint at = event->position().toPoint();
+    if ((at - pressedAt_).manhattanLength() > kClickSlack)
+        return; // the chart was panned
+    if (chart_->legend->visible() && chart_->legend->outerRect().contains(at)) {
+        // The options dialog it opens is modal: it runs once the chart has finished with
+        // this mouse event.
+        QMetaObject::invokeMethod(this, &GraphChart::legendClicked, Qt::QueuedConnection);
+        return;
+    }
+    emit clicked(chart_->xAxis->pixelToCoord(at.x()));
+}
+
+// The user panned the chart: the recorder keeps the new window, and the points of the new
+// window are handed to the chart before it draws.
+void GraphChart::onRangeChanged() {
+    if (settingRange_)
+        return;
+    const QCPRange range = chart_->xAxis->range();
+    recorder_.setAxis({range.lower, range.upper});
+    loadVisiblePoints();
+}
