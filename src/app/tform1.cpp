@@ -36,6 +36,7 @@
 #include "view_ids.h"
 #include "view_switch.h"
 #include "view_table.h"
+#include "window_geometry.h"
 #include "window_layout.h"
 #include "window_placement.h"
 
@@ -43,27 +44,15 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
 #include <QVBoxLayout>
-#include <QWindow>
-#include <QWindowStateChangeEvent>
-
-namespace {
-
-constexpr int FramelessMode0 = 0;
-constexpr int SizeableMode = 1;
-constexpr int FullScreenMode = 2;
-
-} // namespace
 
 TForm1::TForm1(const Environment &environment, QWidget *parent)
     : QMainWindow(parent), client_(new QWidget(this)),
@@ -95,6 +84,7 @@ TForm1::~TForm1() {
 void TForm1::buildWindow() {
     client_->setObjectName("ClientArea");
     setCentralWidget(client_);
+    geometry_ = new WindowGeometry(*this, state_.Settings, this);
     menu_ = std::make_unique<MainMenu>(menuBar());
     toolbar_ = std::make_unique<MainToolbar>(this);
     addToolBar(Qt::BottomToolBarArea, toolbar_->bar());
@@ -273,7 +263,7 @@ void TForm1::connectOptions() {
         if (state_.Settings.CurrentView == ViewId::Report)
             ViewSwitch();
     });
-    connect(options_, &TPagesDlg::windowModeChanged, this, &TForm1::applyWindowMode);
+    connect(options_, &TPagesDlg::windowModeChanged, geometry_, &WindowGeometry::applyMode);
     // After the dialog's own modal loop has ended.
     connect(options_, &TPagesDlg::resetRequested, this, &QWidget::close, Qt::QueuedConnection);
 }
@@ -293,7 +283,7 @@ void TForm1::FormCreate() {
 
     folder_.createSubfolders();
     state_.Settings = SettingsFile::read(folder_.filePath(DataFileNames::Settings));
-    applyWindowBorder();
+    geometry_->applyBorder();
     state_.ViewTimerMode = ViewSwitch::timerModeFor(state_.Settings.CurrentView);
     loadNorms();
     StationFile::read(folder_.filePath(DataFileNames::Station), state_.Vehicle.StationName);
@@ -336,20 +326,6 @@ void TForm1::putDefaults() {
 
 void TForm1::buildInfoPages() {
     infoView_->build(folder_.text());
-}
-
-void TForm1::applyWindowBorder() {
-    switch (state_.Settings.WindowMode) {
-    case FramelessMode0:
-    case FullScreenMode:
-        setWindowFlag(Qt::FramelessWindowHint, true);
-        break;
-    case SizeableMode:
-        setWindowFlag(Qt::FramelessWindowHint, false);
-        break;
-    default:
-        break;
-    }
 }
 
 void TForm1::loadNorms() {
@@ -525,114 +501,18 @@ void TForm1::ToolButton12Click() {
 
 // ---- Window ----------------------------------------------------------------------------
 
-WindowPlacement::AvailableScreens TForm1::availableScreens() const {
-    WindowPlacement::AvailableScreens screens;
-    QScreen *own = screen();
-    if (own)
-        screens << own->availableGeometry();
-    for (QScreen *other : QGuiApplication::screens())
-        if (other != own)
-            screens << other->availableGeometry();
-    if (screens.isEmpty())
-        screens << QRect(0, 0, 1024, 768);
-    return screens;
-}
-
-QMargins TForm1::frameMargins() const {
-    return windowHandle() ? windowHandle()->frameMargins() : QMargins();
-}
-
-void TForm1::applyWindowMode(int mode) {
-    // A sizeable window is remembered before it leaves that mode, as at exit.
-    Shutdown::WindowState window;
-    window.maximised = isMaximized();
-    window.frame = frameGeometry();
-    Shutdown::rememberWindow(state_.Settings, window);
-    state_.Settings.WindowMode = mode;
-    const bool visible = isVisible();
-    applyWindowBorder(); // hides a shown window
-    applyWindowAtStart();
-    if (visible)
-        show();
-}
-
-void TForm1::applyWindowAtStart() {
-    const AppSettings &s = state_.Settings;
-    const QMargins margins = frameMargins();
-    const WindowPlacement::StartPlacement placement = WindowPlacement::placeAtStart(
-        s.WindowMode, s.WindowRestored, WindowPlacement::SavedFrame::fromSettings(s),
-        availableScreens(), margins);
-    setMinimumSize(WindowPlacement::minimumClientSize(margins));
-    if (placement.maximised) {
-        setWindowState(windowState() | Qt::WindowMaximized);
-        return;
-    }
-    setWindowState(windowState() & ~Qt::WindowMaximized);
-    // The saved values are the outer frame: the client geometry leaves room for the frame.
-    setGeometry(placement.client);
-    wantedFrame_ = placement.frameless ? QRect() : placement.frame;
-}
-
-void TForm1::settleStartGeometry() {
-    // The window manager may have framed the window after it was placed, or placed the
-    // client where the frame should be: once the frame is known, the saved frame is applied
-    // again, a few times at most.
-    if (wantedFrame_.isNull() || frameMargins().isNull() || isMaximized())
-        return;
-    if (frameGeometry() == wantedFrame_ || ++settleAttempts_ > 3) {
-        wantedFrame_ = QRect();
-        return;
-    }
-    setGeometry(WindowPlacement::clientGeometry(wantedFrame_, frameMargins()));
-}
-
 void TForm1::showEvent(QShowEvent *event) {
     if (!shownOnce_) {
         shownOnce_ = true;
-        applyWindowAtStart();
+        geometry_->applyAtStart();
         ViewSwitch();
-        // The window manager's frame is known once the window is on screen.
-        if (!wantedFrame_.isNull() && windowHandle())
-            windowHandle()->installEventFilter(this);
     }
     QMainWindow::showEvent(event);
 }
 
-bool TForm1::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == windowHandle() && event->type() == QEvent::Expose) {
-        settleStartGeometry();
-        if (wantedFrame_.isNull())
-            watched->removeEventFilter(this);
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void TForm1::resizeEvent(QResizeEvent *event) {
     QMainWindow::resizeEvent(event);
-    settleStartGeometry();
-    const AppSettings &s = state_.Settings;
-    if (const auto client = WindowPlacement::restoreClientOnResize(
-            s.WindowMode, s.WindowRestored, isMaximized(),
-            WindowPlacement::SavedFrame::fromSettings(s), availableScreens(), frameMargins()))
-        restoreClient_ = client;
     Layout();
-}
-
-void TForm1::moveEvent(QMoveEvent *event) {
-    QMainWindow::moveEvent(event);
-    settleStartGeometry();
-}
-
-void TForm1::changeEvent(QEvent *event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !restoreClient_)
-        return;
-    const auto *change = static_cast<QWindowStateChangeEvent *>(event);
-    if ((change->oldState() & Qt::WindowMaximized) && !isMaximized()) {
-        // Back from maximised: the saved geometry, as the settings hold it.
-        setGeometry(*restoreClient_);
-        restoreClient_.reset();
-    }
 }
 
 void TForm1::closeEvent(QCloseEvent *event) {

@@ -5,7 +5,6 @@
 #include "run_state.h"
 #include "services.h"
 #include "view_panels.h"
-#include "window_placement.h"
 #include "working_folder.h"
 
 #include <QMainWindow>
@@ -37,6 +36,7 @@ class TSerial;
 class TUpr;
 class TVelantar;
 class UserPrompts;
+class WindowGeometry;
 
 // The main window: the composition root of the program. It owns the state of the run
 // (RunState), the services (prompts, clock, dialogs, printer, working folder), the serial
@@ -103,9 +103,6 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -118,7 +115,6 @@ private:
     void connectCommands();
     void connectOptions();
     void putDefaults();
-    void applyWindowBorder();
     void applySettingsToControls();
     // TimerTab, TimerDia and TimerGRP take their intervals from the settings.
     void applyIntervals();
@@ -126,20 +122,11 @@ private:
     void applyGraphSettings();
     // The options switched the analyser's mode indication off.
     void showModeIndicationOff();
-    // The options chose another window mode: 0 frameless 640 x 480 at 0,0; 1 sizeable,
-    // placed as at start; 2 maximised without border.
-    void applyWindowMode(int mode);
     // Gives every control the colours and visibility the settings hold; run at start-up and
     // whenever the options change a colour.
     void applyAppearance();
     // After every modal opening of the options dialog.
     void refreshAfterOptions();
-    void applyWindowAtStart();
-    // The saved frame applied again once the window manager's frame is known: on some
-    // desktops it appears only after the first show.
-    void settleStartGeometry();
-    WindowPlacement::AvailableScreens availableScreens() const;
-    QMargins frameMargins() const;
     void onLinkStarting();
     void onAnalyserFound(AnalyserKind kind);
     void enableViewRefresh();
@@ -198,13 +185,8 @@ private:
     std::unique_ptr<DemonstrationController> demonstration_;
     InfoView *infoView_ = nullptr;
     TAboutBox *aboutBox_ = nullptr;
+    WindowGeometry *geometry_ = nullptr;
     bool shownOnce_ = false;
-    // The outer frame the window is to have after start-up, until the window manager has
-    // framed it there.
-    QRect wantedFrame_;
-    int settleAttempts_ = 0;
-    // Where a maximised sizeable window goes when it leaves the maximised state.
-    std::optional<QRect> restoreClient_;
     bool closing_ = false;
     bool terminating_ = false;
 };
