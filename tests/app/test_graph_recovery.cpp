@@ -84,17 +84,11 @@ struct Window {
 // What is done to the record after three samples.
 const std::map<QString, std::function<void(Window &)>> kActions = {
     {"recording", [](Window &) {}},
-    {"stopped", [](Window &w) { w.window->findChild<QPushButton *>("BitBtn6")->click(); }},
     {"saved as a graph file", [](Window &w) { w.saveAs("g.dan"); }},
     {"exported as text", [](Window &w) { w.saveAs("g.txt"); }},
     {"erased",
      [](Window &w) {
          w.prompts.answers = {UserPrompts::Answer::Yes};
-         w.graph().clear();
-     }},
-    {"erase declined",
-     [](Window &w) {
-         w.prompts.answers = {UserPrompts::Answer::No};
          w.graph().clear();
      }},
     {"saved, recording again",
@@ -123,7 +117,10 @@ const std::map<QString, std::function<void(Window &)>> kActions = {
      }},
     {"ended from outside, saved as recovered",
      [](Window &w) {
+         // A file of the same name stays as it is.
+         QVERIFY(TestFiles::putBytes(w.inGraph("Восстановлен_2026-05-13_22-00.dan"), "old"));
          QVERIFY(w.graph().saveRecovered(w.graphFolder(), w.clock.now()));
+         QCOMPARE(TestFiles::fileBytes(w.inGraph("Восстановлен_2026-05-13_22-00.dan")), "old");
          QVERIFY(!w.window->state().Flags.GraphUnsaved);
          w.terminate();
      }},
@@ -153,17 +150,15 @@ private slots:
         QTest::addColumn<int>("journalSamples");
         const QStringList journal{kJournal};
         QTest::newRow("recording") << "recording" << journal << 3;
-        QTest::newRow("stopped") << "stopped" << journal << 3;
-        QTest::newRow("saved as a graph file") << "saved as a graph file" << QStringList{"g.dan"}
-                                               << -1;
+        QTest::newRow("saved as a graph file")
+            << "saved as a graph file" << QStringList{"g.dan"} << -1;
         QTest::newRow("exported as text: a text cannot be opened")
             << "exported as text" << QStringList{"g.txt", kJournal} << 3;
         QTest::newRow("erased") << "erased" << QStringList() << -1;
-        QTest::newRow("erase declined") << "erase declined" << journal << 3;
         QTest::newRow("saved, recording again: the whole record")
             << "saved, recording again" << QStringList{"g.dan", kJournal} << 4;
-        QTest::newRow("a file opened") << "saved, recording again, file opened"
-                                       << QStringList{"g.dan"} << -1;
+        QTest::newRow("a file opened")
+            << "saved, recording again, file opened" << QStringList{"g.dan"} << -1;
         QTest::newRow("closed without saving") << "closed without saving" << QStringList() << -1;
         QTest::newRow("ended from outside, unsaved")
             << "ended from outside, unsaved" << journal << 3;
@@ -171,7 +166,9 @@ private slots:
             << "ended from outside after a save" << QStringList{"g.dan"} << -1;
         QTest::newRow("ended from outside, saved as recovered")
             << "ended from outside, saved as recovered"
-            << QStringList{"Восстановлен_2026-05-13_22-00.dan"} << -1;
+            << QStringList{"Восстановлен_2026-05-13_22-00.dan",
+                           "Восстановлен_2026-05-13_22-00_2.dan"}
+            << -1;
     }
     void journalLife() {
         QFETCH(QString, action);
@@ -192,7 +189,7 @@ private slots:
         QTest::addColumn<QString>("damage");
         QTest::addColumn<UserPrompts::Answer>("answer");
         QTest::addColumn<bool>("asked");
-        QTest::addColumn<int>("restored");     // samples in the graph after start-up
+        QTest::addColumn<int>("restored");      // samples in the graph after start-up
         QTest::addColumn<QStringList>("files"); // in Graph after start-up
         QTest::addColumn<int>("keptSamples");   // in the first file, when it is a graph file
         QTest::addColumn<QString>("told");      // the file a message names

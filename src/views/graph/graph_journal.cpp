@@ -98,8 +98,7 @@ public:
 
     // The samples the drops have let go of leave the list.
     void finish() {
-        out_.samples.erase(out_.samples.begin(),
-                           out_.samples.begin() + std::ptrdiff_t(firstKept_));
+        out_.samples.erase(out_.samples.begin(), out_.samples.begin() + std::ptrdiff_t(firstKept_));
     }
 
 private:
@@ -233,9 +232,9 @@ Contents decode(QByteArrayView bytes) {
     out.status = ReadStatus::Ok;
     while (at < bytes.size()) {
         const int length = recordBytes(data[at]);
-        const bool whole = length > 0 && length <= bytes.size() - at &&
-                           checksum(data + at, length - 2) ==
-                               valueAt<quint16>(data + at + length - 2);
+        const bool whole =
+            length > 0 && length <= bytes.size() - at &&
+            checksum(data + at, length - 2) == valueAt<quint16>(data + at + length - 2);
         if (records >= kMaxRecords || !whole || !reader.take(data + at)) {
             out.status = ReadStatus::Cut;
             break;

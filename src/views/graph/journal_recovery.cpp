@@ -28,8 +28,8 @@ Finding findingOf(const GraphJournal::Contents &contents) {
 
 QString freePath(const QString &folder, QStringView stem, const QDateTime &now,
                  QStringView extension) {
-    const QString base = QDir(folder).filePath(
-        stem.toString() + u'_' + now.toString(QStringLiteral("yyyy-MM-dd_hh-mm")));
+    const QString base = QDir(folder).filePath(stem.toString() + u'_' +
+                                               now.toString(QStringLiteral("yyyy-MM-dd_hh-mm")));
     const QString suffix = extension.toString();
     QString path = base + suffix;
     for (int n = 2; QFileInfo::exists(path) && n <= kMaxNumberedNames; ++n)

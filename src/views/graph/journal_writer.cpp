@@ -37,10 +37,9 @@ JournalWriter::Outcome JournalWriter::sampleTaken(const GraphBuffer &buffer, int
         bytes += GraphJournal::dropRecord(droppedOldest);
         ++records_;
     }
-    const QByteArray context = GraphJournal::contextRecord(info, buffer.recordedScales(newest));
-    if (context != contextInForce_) {
+    const QByteArray context = changedContext(info, buffer.recordedScales(newest));
+    if (!context.isEmpty()) {
         bytes += context;
-        contextInForce_ = context;
         ++records_;
     }
     bytes += GraphJournal::sampleRecord(buffer.reading(newest), buffer.msecsOfDay(newest));
@@ -53,10 +52,9 @@ JournalWriter::Outcome JournalWriter::infoChanged(const GraphBuffer &buffer,
                                                   const QDateTime &now) {
     if (!isOpen())
         return Outcome::Written;
-    const QByteArray context = GraphJournal::contextRecord(info, buffer.fullScales());
-    if (context == contextInForce_)
+    const QByteArray context = changedContext(info, buffer.fullScales());
+    if (context.isEmpty())
         return Outcome::Written;
-    contextInForce_ = context;
     ++records_;
     return append(context, now);
 }
@@ -74,6 +72,8 @@ JournalWriter::Outcome JournalWriter::rewrite(const GraphBuffer &buffer,
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return failed(file_.errorString(), now);
     contextInForce_ = snapshot.lastContext;
+    infoInForce_ = info;
+    scalesInForce_ = buffer.fullScales();
     records_ = snapshot.records;
     syncNow(now);
     if (!isOpen())
@@ -125,6 +125,20 @@ void JournalWriter::forget() {
     contextInForce_.clear();
     records_ = 0;
     unsynced_ = false;
+}
+
+QByteArray JournalWriter::changedContext(const GraphJournal::RecordInfo &info,
+                                         const FullScales &scales) {
+    if (!contextInForce_.isEmpty() && scales == scalesInForce_ && info.date == infoInForce_.date &&
+        info.numberText == infoInForce_.numberText && info.detailText == infoInForce_.detailText)
+        return {};
+    const QByteArray context = GraphJournal::contextRecord(info, scales);
+    infoInForce_ = info;
+    scalesInForce_ = scales;
+    if (context == contextInForce_)
+        return {};
+    contextInForce_ = context;
+    return context;
 }
 
 bool JournalWriter::needsRewrite(const GraphBuffer &buffer) const {

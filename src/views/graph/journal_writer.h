@@ -66,6 +66,8 @@ public:
 
 private:
     Outcome append(const QByteArray &bytes, const QDateTime &now);
+    // The context record for these, when it differs from the one in force; empty otherwise.
+    QByteArray changedContext(const GraphJournal::RecordInfo &info, const FullScales &scales);
     Outcome failed(const QString &error, const QDateTime &now);
     bool needsRewrite(const GraphBuffer &buffer) const;
     void syncIfDue(const QDateTime &now);
@@ -77,7 +79,10 @@ private:
     QString lastError_;
     Counters counters_;
     QByteArray contextInForce_; // the last context record written
-    int records_ = 0;           // records in the file after the magic
+    // What contextInForce_ was made from, so an unchanged context is not encoded again.
+    GraphJournal::RecordInfo infoInForce_;
+    FullScales scalesInForce_{};
+    int records_ = 0; // records in the file after the magic
     bool unsynced_ = false;
     QDateTime lastSync_;
     bool failing_ = false;
