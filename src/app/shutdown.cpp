@@ -65,6 +65,8 @@ void exitSave(AppSettings &settings, const ChangeFlags &flags, const WindowState
         StationFile::write(folder.filePath(DataFileNames::Station), stationName);
     if (flags.CalibrationGasChanged && other.saveCalibrationGas)
         other.saveCalibrationGas();
+    if (other.closeGraphJournal)
+        other.closeGraphJournal();
 }
 
 } // namespace Shutdown

@@ -44,11 +44,13 @@ void rememberWindow(AppSettings &settings, const WindowState &window);
 struct OtherFiles {
     std::function<void()> saveNorms;
     std::function<void()> saveCalibrationGas;
+    // Run last, whatever the flags: the graph's journal is removed or kept.
+    std::function<void()> closeGraphJournal;
 };
 
 // Records the window geometry (sizeable window only, unless the settings are being reset
 // to their defaults), writes the settings file, then the norms, station line and
-// calibration gas files under their flags.
+// calibration gas files under their flags, then closes the graph's journal.
 void exitSave(AppSettings &settings, const ChangeFlags &flags, const WindowState &window,
               const WorkingFolder &folder, const QString &stationName, const OtherFiles &other,
               UserPrompts &prompts);

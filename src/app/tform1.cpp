@@ -306,6 +306,8 @@ void TForm1::clearRecordedState() {
 void TForm1::applyGraphScale() {
     graph_->applyScaleAtStart();
     state_.Vehicle.DetailLabel = DetailLabelFor(state_.Settings.VehicleFieldIndex);
+    // With the settings in force and before the link starts recording.
+    graph_->offerRecovery();
 }
 
 void TForm1::loadCalibrationGasKits() {
@@ -535,6 +537,8 @@ void TForm1::closeEvent(QCloseEvent *event) {
     otherFiles.saveCalibrationGas = [this] {
         report_->saveKits(folder_.filePath(DataFileNames::CalibrationGas));
     };
+    // Ended from outside, an unsaved graph keeps its journal for the next start.
+    otherFiles.closeGraphJournal = [this] { graph_->closeJournalAtExit(!terminating_); };
     Shutdown::exitSave(state_.Settings, state_.Flags, window, folder_, state_.Vehicle.StationName,
                        otherFiles, *services_.prompts);
     event->accept();

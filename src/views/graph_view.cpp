@@ -8,6 +8,7 @@
 #include "graph_metafile_exporter.h"
 #include "graph_printer.h"
 #include "graph_text_export.h"
+#include "journal_recovery.h"
 #include "print_service.h"
 #include "run_state.h"
 #include "services.h"
@@ -19,6 +20,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -38,7 +40,8 @@ GraphView::GraphView(RunState &state, const Services &services, QTimer &timerGRP
       recordButton_(controls.sidePanel->findChild<QPushButton *>(QStringLiteral("BitBtn7"))),
       stopButton_(controls.sidePanel->findChild<QPushButton *>(QStringLiteral("BitBtn6"))),
       hooks_(std::move(hooks)), recorder_(recorderSettings(), fullScales()),
-      chart_(controls.chart, recorder_, this) {
+      chart_(controls.chart, recorder_, this),
+      journal_(services.folder->filePath(JournalRecovery::kJournalName)) {
     for (int channel = 0; channel < kGraphChannels; ++channel) {
         const QString number = QString::number(channel + 1);
         channelBoxes_ << controls.sidePanel->findChild<QCheckBox *>(QStringLiteral("CheckBox") +
@@ -126,13 +129,18 @@ void GraphView::channelToggled(int channel, bool shown) {
 
 void GraphView::TimerGRPTimer() {
     timer_.stop();
-    const TickResult result = recorder_.tick(state_.Readings.sample, services_.clock->now().time());
+    const QDateTime now = services_.clock->now();
+    const TickResult result = recorder_.tick(state_.Readings.sample, now.time());
     if (result.sampleTaken) {
+        const JournalWriter::Outcome journal =
+            journal_.sampleTaken(recorder_.buffer(), result.droppedOldest, recordInfo(), now);
         if (state_.Settings.CurrentView == ViewId::Graph && hooks_.updatePanelValues)
             hooks_.updatePanelValues();
         chart_.refresh();
+        journalWritten(journal);
     }
     if (result.finished) {
+        journal_.sync(now);
         apply(GraphRecorder::stoppedControls());
         tell(kGraphFinishedMessage.toString());
         return;
@@ -147,6 +155,7 @@ void GraphView::BitBtn7Click() {
 
 void GraphView::BitBtn6Click() {
     apply(recorder_.stop());
+    journal_.sync(services_.clock->now());
 }
 
 void GraphView::apply(const RecorderControls &c) {
@@ -185,6 +194,8 @@ void GraphView::UpdateGraphCaptions() {
         GraphCaptionText::captions({vehicle.StationName, vehicle.NumberText, vehicle.DetailLabel,
                                     vehicle.DetailText, recorder_.graphDate()});
     chart_.setCaptions(captions_);
+    // The date, the vehicle texts or the full scales may have changed.
+    journalWritten(journal_.infoChanged(recorder_.buffer(), recordInfo(), services_.clock->now()));
 }
 
 void GraphView::vehicleDataClosed(bool okPressed) {
@@ -218,6 +229,9 @@ bool GraphView::writeFile(const QString &path, GraphFileType type) {
             path, recorder_.buffer(),
             {recorder_.graphDate(), state_.Vehicle.NumberText, state_.Vehicle.DetailText});
         result = {written.ok, written.error};
+        // The file holds the record: a crash can no longer lose it.
+        if (written.ok && !written.cut)
+            journal_.remove();
         if (written.ok && written.cut)
             tell(QStringLiteral("Файл данных вмещает не больше %1 точек: в файл %2 записаны "
                                 "последние %1 точек графика из %3.")
@@ -267,6 +281,8 @@ void GraphView::open() {
         return;
     }
     recorder_.load(read.samples, read.date, today());
+    // The record in the journal is gone; "Запись" starts a journal of the loaded one.
+    journal_.remove();
     state_.Vehicle.NumberText = read.numberText;
     state_.Vehicle.DetailText = read.detailText;
     UpdateGraphCaptions();
@@ -281,8 +297,10 @@ void GraphView::clear() {
     if (!shouldAskBeforeClear(recorder_.count()))
         return;
     if (services_.prompts->askYesNoCancel(kClearGraphQuestion.toString()) ==
-        UserPrompts::Answer::Yes)
+        UserPrompts::Answer::Yes) {
         ClearGraph();
+        journal_.remove();
+    }
 }
 
 void GraphView::print() {
@@ -302,6 +320,119 @@ void GraphView::configure() {
 
 bool GraphView::unsaved() const {
     return state_.Flags.GraphUnsaved;
+}
+
+// ---- Journal ---------------------------------------------------------------------------
+
+GraphJournal::RecordInfo GraphView::recordInfo() const {
+    return {recorder_.graphDate(), state_.Vehicle.NumberText, state_.Vehicle.DetailText};
+}
+
+// The journal failing is told once, when it stops working; recording goes on in memory.
+void GraphView::journalWritten(JournalWriter::Outcome outcome) {
+    if (outcome == JournalWriter::Outcome::FirstFailure)
+        tell(QStringLiteral("Не удалось записать журнал графика ") + shownPath(journal_.path()) +
+             QStringLiteral(": ") + journal_.lastError() +
+             QStringLiteral(". При аварийном завершении программы несохраненный график будет "
+                            "потерян."));
+}
+
+void GraphView::offerRecovery() {
+    if (!QFileInfo::exists(journal_.path()))
+        return;
+    const GraphJournal::Contents journal = GraphJournal::read(journal_.path());
+    const QDateTime now = services_.clock->now();
+    switch (JournalRecovery::findingOf(journal)) {
+    case JournalRecovery::Finding::Nothing:
+        journal_.remove();
+        return;
+    case JournalRecovery::Finding::Unreadable:
+        tell(QStringLiteral("Не удалось прочитать журнал графика ") + shownPath(journal_.path()) +
+             QStringLiteral(": ") + journal.error);
+        return;
+    case JournalRecovery::Finding::Damaged:
+        keepDamagedJournal(now);
+        return;
+    case JournalRecovery::Finding::Recoverable:
+        break;
+    }
+    if (services_.prompts->askYesNo(JournalRecovery::kQuestion.toString()) ==
+        UserPrompts::Answer::Yes)
+        restoreJournal(journal, now);
+    else
+        keepDeclinedJournal(journal, now);
+}
+
+void GraphView::restoreJournal(const GraphJournal::Contents &journal, const QDateTime &now) {
+    recorder_.restore(journal, now.date());
+    state_.Vehicle.NumberText = journal.info.numberText;
+    state_.Vehicle.DetailText = journal.info.detailText;
+    state_.Flags.GraphUnsaved = true;
+    // A fresh journal of the record now held: a cut-off end goes, and the samples to come
+    // follow whole records.
+    journalWritten(journal_.rewrite(recorder_.buffer(), recordInfo(), now));
+    if (hooks_.showGraphView)
+        hooks_.showGraphView();
+}
+
+// Nothing is thrown away: the record goes into a graph file; the journal itself is kept
+// too when the graph file cannot hold every sample, and stays where it is when the graph
+// file cannot be written (the next start asks again).
+void GraphView::keepDeclinedJournal(const GraphJournal::Contents &journal, const QDateTime &now) {
+    GraphBuffer record(fullScales());
+    GraphJournal::appendTo(record, journal);
+    const QDate date = journal.info.date.isValid() ? journal.info.date : now.date();
+    const JournalRecovery::Kept kept = JournalRecovery::saveAsGraphFile(
+        graphFolder(), record, {date, journal.info.numberText, journal.info.detailText}, now);
+    if (!kept.ok) {
+        tell(QStringLiteral("Не удалось записать несохраненный график в файл ") +
+             shownPath(kept.path) + QStringLiteral(": ") + kept.error +
+             QStringLiteral(". Журнал графика оставлен в файле ") + shownPath(journal_.path()) +
+             u'.');
+        return;
+    }
+    QString text = QStringLiteral("Несохраненный график записан в файл ") + shownPath(kept.path);
+    if (!kept.cut) {
+        journal_.remove();
+        tell(text + u'.');
+        return;
+    }
+    const JournalRecovery::Kept all = JournalRecovery::moveAside(journal_.path(), now);
+    text += QStringLiteral(" (последние %1 точек из %2). Журнал графика со всеми точками ")
+                .arg(GraphFile::kMaxSamples)
+                .arg(record.count());
+    text += all.ok ? QStringLiteral("сохранен в файле ") + shownPath(all.path) + u'.'
+                   : QStringLiteral("оставлен в файле ") + shownPath(journal_.path()) + u'.';
+    tell(text);
+}
+
+void GraphView::keepDamagedJournal(const QDateTime &now) {
+    const JournalRecovery::Kept kept = JournalRecovery::moveAside(journal_.path(), now);
+    QString text = QStringLiteral("Журнал графика поврежден, восстановить график из него нельзя. ");
+    text += kept.ok ? QStringLiteral("Журнал сохранен в файле ") + shownPath(kept.path) + u'.'
+                    : QStringLiteral("Журнал оставлен в файле ") + shownPath(journal_.path()) +
+                          QStringLiteral(": ") + kept.error;
+    tell(text);
+}
+
+bool GraphView::saveRecovered(const QString &folder, const QDateTime &now) {
+    if (recorder_.buffer().isEmpty())
+        return true;
+    const JournalRecovery::Kept kept = JournalRecovery::saveAsGraphFile(
+        folder, recorder_.buffer(),
+        {recorder_.graphDate(), state_.Vehicle.NumberText, state_.Vehicle.DetailText}, now);
+    if (kept.ok && !kept.cut) {
+        state_.Flags.GraphUnsaved = false;
+        journal_.remove();
+    }
+    return kept.ok;
+}
+
+void GraphView::closeJournalAtExit(bool userAsked) {
+    if (userAsked || !state_.Flags.GraphUnsaved)
+        journal_.remove();
+    else
+        journal_.close();
 }
 
 // ---- Helpers ---------------------------------------------------------------------------

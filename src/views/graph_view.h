@@ -4,8 +4,10 @@
 #include "graph_chart.h"
 #include "graph_file_types.h"
 #include "graph_recorder.h"
+#include "journal_writer.h"
 #include "side_document.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QObject>
 
@@ -26,7 +28,10 @@ struct Services;
 // buttons (save, open, clear, print, configure). It owns the record (GraphRecorder) and the
 // chart (GraphChart) and takes everything else from the run state and the services.
 //
-// Recording goes on in every view; the chart is drawn only while it is shown.
+// Recording goes on in every view; the chart is drawn only while it is shown. While the record
+// is made, every sample also goes to the graph journal in the folder Graph (JournalWriter), so
+// that a crash or a power cut does not lose the test: start-up offers the journal's record
+// back (offerRecovery).
 class GraphView : public QObject, public SideDocument {
     Q_OBJECT
 
@@ -77,6 +82,24 @@ public:
     // The vehicle data dialog closed: "ОК" dates the graph today; the captions follow.
     void vehicleDataClosed(bool okPressed);
 
+    // Start-up, once the settings are read and before the link starts: a journal an unclean
+    // end left behind is offered back with JournalRecovery::kQuestion. Yes: the record, its
+    // date and vehicle texts come back, GraphUnsaved is set and the graph view is shown
+    // (the captions and the report follow in the next start-up step). No: the record is
+    // kept aside as a graph file "Восстановлен_<date>_<time>.dan" in Graph and the user is
+    // told its name. A journal whose beginning is damaged is kept aside under a dated name,
+    // and the user is told which.
+    void offerRecovery();
+    // The record as a graph file "Восстановлен_<date>_<time>.dan" in graphFolder, never
+    // replacing a file; false when it could not be written. When every sample went into
+    // it, GraphUnsaved is cleared and the journal removed. An empty record writes nothing.
+    bool saveRecovered(const QString &graphFolder, const QDateTime &now);
+    // The end of the program. After the user was asked (or had nothing to be asked about),
+    // the journal goes; when the program is ended from outside with the graph unsaved, it
+    // stays, on the disk, for the next start.
+    void closeJournalAtExit(bool userAsked);
+    const JournalWriter &journal() const { return journal_; }
+
     // SideDocument
     void save() override;      // stops, asks where, writes by type; a failure is told
     void open() override;      // stops, offers to save unsaved work, reads a graph file
@@ -92,6 +115,11 @@ public:
 
 private:
     void apply(const RecorderControls &controls);
+    GraphJournal::RecordInfo recordInfo() const;
+    void journalWritten(JournalWriter::Outcome outcome);
+    void restoreJournal(const GraphJournal::Contents &journal, const QDateTime &now);
+    void keepDeclinedJournal(const GraphJournal::Contents &journal, const QDateTime &now);
+    void keepDamagedJournal(const QDateTime &now);
     void readOutAt(double position);
     void channelToggled(int channel, bool shown);
     bool writeFile(const QString &path, GraphFileType type);
@@ -114,6 +142,7 @@ private:
     GraphRecorder recorder_;
     GraphChart chart_;
     GraphCaptions captions_;
+    JournalWriter journal_;
     // The type the save dialog showed last; it opens with it again.
     QString lastSaveFilter_;
 };

@@ -103,16 +103,18 @@ private slots:
         ScriptedPrompts prompts;
         AppSettings settings;
         QStringList written;
-        Shutdown::OtherFiles other{[&] { written << "norms"; }, [&] { written << "gas"; }};
+        Shutdown::OtherFiles other{[&] { written << "norms"; }, [&] { written << "gas"; },
+                                   [&] { written << "journal"; }};
 
         Shutdown::exitSave(settings, {}, {}, folder, QStringLiteral("Станция"), other, prompts);
-        QVERIFY(written.isEmpty());
+        QCOMPARE(written, QStringList{"journal"}); // the graph's journal goes whatever the flags
+        written.clear();
         QVERIFY(!QFile::exists(folder.filePath(DataFileNames::Station)));
 
         ChangeFlags flags;
         flags.NormsModified = flags.StationChanged = flags.CalibrationGasChanged = true;
         Shutdown::exitSave(settings, flags, {}, folder, QStringLiteral("Станция"), other, prompts);
-        QCOMPARE(written, (QStringList{"norms", "gas"}));
+        QCOMPARE(written, (QStringList{"norms", "gas", "journal"}));
         QString station;
         QVERIFY(StationFile::read(folder.filePath(DataFileNames::Station), station));
         QCOMPARE(station, QStringLiteral("Станция"));

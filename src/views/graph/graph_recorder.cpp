@@ -118,6 +118,13 @@ void GraphRecorder::load(const std::vector<TimedReading> &samples, QDate fileDat
         buffer_.append(s.reading, s.msecsOfDay);
 }
 
+void GraphRecorder::restore(const GraphJournal::Contents &journal, QDate today) {
+    clear(today);
+    if (journal.info.date.isValid())
+        graphDate_ = journal.info.date;
+    GraphJournal::appendTo(buffer_, journal);
+}
+
 void GraphRecorder::applyOptions(const RecorderSettings &settings) {
     const bool onePointTurnedOff = settings_.shiftByOnePoint && !settings.shiftByOnePoint;
     settings_ = settings;

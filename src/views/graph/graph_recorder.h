@@ -2,6 +2,7 @@
 
 #include "channel_scale.h"
 #include "graph_buffer.h"
+#include "graph_journal.h"
 #include "recorder_settings.h"
 
 #include <QDate>
@@ -99,6 +100,9 @@ public:
     // A graph file's contents replace the record: clear(today), then the file's date (when it
     // has one) and its samples, taken with the full scales in force now.
     void load(const std::vector<TimedReading> &samples, QDate fileDate, QDate today);
+    // A journal's record replaces the record, as a file's would, each sample with the full
+    // scales it was taken with; the full scales in force stay.
+    void restore(const GraphJournal::Contents &journal, QDate today);
 
     // An options change, at once: the axis keeps its minimum and max := min + W; s and m
     // follow the new settings; turning one-point scrolling off sets SinceShift := s.

@@ -1,0 +1,269 @@
+#include "fixed_clock.h"
+#include "graph_file.h"
+#include "graph_journal.h"
+#include "graph_view.h"
+#include "journal_recovery.h"
+#include "scripted_file_dialogs.h"
+#include "scripted_print_service.h"
+#include "scripted_prompts.h"
+#include "test_files.h"
+#include "tform1.h"
+#include "view_ids.h"
+
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <map>
+
+Q_DECLARE_METATYPE(UserPrompts::Answer)
+
+namespace {
+
+// The value of a column of the current test row, inside an expression.
+template <typename T> T fetch(const char *column) {
+    return *static_cast<T *>(QTest::qData(column, qMetaTypeId<T>()));
+}
+
+const QDateTime kRecorded(QDate(2026, 5, 13), QTime(22, 0, 0));
+const QDateTime kRestarted(QDate(2026, 5, 14), QTime(14, 5, 9));
+const QString kJournal = QStringLiteral("Журнал_записи.jrn");
+
+ReadingSample readingAt(int i) {
+    return {qint16(150 + 10 * i), qint16(123 + i), 1452, 47, 998, qint16(785 + i)};
+}
+
+// The main window with scripted dialogs and clock, started in the given folder with no
+// serial ports.
+struct Window {
+    ScriptedPrompts prompts;
+    ScriptedFileDialogs dialogs;
+    FixedClock clock;
+    ScriptedPrintService printer;
+    std::unique_ptr<TForm1> window;
+
+    Window(const QString &folder, const QDateTime &now, QList<UserPrompts::Answer> answers = {})
+        : clock(now), printer(QDir(folder).filePath("printed.pdf")) {
+        prompts.answers = answers;
+        TForm1::Environment environment;
+        environment.workingDirectory = folder;
+        environment.prompts = &prompts;
+        environment.fileDialogs = &dialogs;
+        environment.clock = &clock;
+        environment.printer = &printer;
+        window = std::make_unique<TForm1>(environment);
+        window->show();
+    }
+
+    GraphView &graph() { return window->graph(); }
+    QString graphFolder() const { return window->workingFolder().filePath(u"\\Graph"); }
+    QString inGraph(const QString &name) const { return QDir(graphFolder()).filePath(name); }
+    QStringList graphFiles() const {
+        return QDir(graphFolder()).entryList(QDir::Files, QDir::Name);
+    }
+    void record(int from, int n) {
+        if (!graph().isRecording())
+            window->findChild<QPushButton *>("BitBtn7")->click();
+        for (int i = from; i < from + n; ++i) {
+            window->state().Readings.sample = readingAt(i);
+            graph().TimerGRPTimer();
+            clock.time = clock.time.addSecs(1);
+        }
+    }
+    void saveAs(const QString &name) {
+        dialogs.answers = {inGraph(name)};
+        graph().save();
+    }
+    void terminate() {
+        window->terminate();
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 10000);
+    }
+};
+
+// What is done to the record after three samples.
+const std::map<QString, std::function<void(Window &)>> kActions = {
+    {"recording", [](Window &) {}},
+    {"saved as a graph file", [](Window &w) { w.saveAs("g.dan"); }},
+    {"exported as text", [](Window &w) { w.saveAs("g.txt"); }},
+    {"erased",
+     [](Window &w) {
+         w.prompts.answers = {UserPrompts::Answer::Yes};
+         w.graph().clear();
+     }},
+    {"saved, recording again",
+     [](Window &w) {
+         w.saveAs("g.dan");
+         w.record(3, 1);
+     }},
+    {"saved, recording again, file opened",
+     [](Window &w) {
+         w.saveAs("g.dan");
+         w.record(3, 1);
+         w.prompts.answers = {UserPrompts::Answer::No}; // the unsaved graph
+         w.dialogs.answers = {w.inGraph("g.dan")};
+         w.graph().open();
+     }},
+    {"closed without saving",
+     [](Window &w) {
+         w.prompts.answers = {UserPrompts::Answer::No};
+         QVERIFY(w.window->close());
+     }},
+    {"ended from outside, unsaved", [](Window &w) { w.terminate(); }},
+    {"ended from outside after a save",
+     [](Window &w) {
+         w.saveAs("g.dan");
+         w.terminate();
+     }},
+    {"ended from outside, saved as recovered",
+     [](Window &w) {
+         // A file of the same name stays as it is.
+         QVERIFY(TestFiles::putBytes(w.inGraph("Восстановлен_2026-05-13_22-00.dan"), "old"));
+         QVERIFY(w.graph().saveRecovered(w.graphFolder(), w.clock.now()));
+         QCOMPARE(TestFiles::fileBytes(w.inGraph("Восстановлен_2026-05-13_22-00.dan")), "old");
+         QVERIFY(!w.window->state().Flags.GraphUnsaved);
+         w.terminate();
+     }},
+};
+
+} // namespace
+
+class TestGraphRecovery : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir *dir_ = nullptr;
+
+private slots:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        qputenv("VELANTAR_PORTS", "");
+    }
+    void init() { dir_ = new QTemporaryDir; }
+    void cleanup() { delete dir_; }
+
+    // The journal lives while the record is only in memory: saving it as a graph file,
+    // erasing it, opening a file and a normal end remove it; an end from outside keeps it
+    // while the graph is unsaved; recording again writes the whole record anew.
+    void journalLife_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("files"); // in Graph afterwards
+        QTest::addColumn<int>("journalSamples");
+        const QStringList journal{kJournal};
+        QTest::newRow("recording") << "recording" << journal << 3;
+        QTest::newRow("saved as a graph file")
+            << "saved as a graph file" << QStringList{"g.dan"} << -1;
+        QTest::newRow("exported as text: a text cannot be opened")
+            << "exported as text" << QStringList{"g.txt", kJournal} << 3;
+        QTest::newRow("erased") << "erased" << QStringList() << -1;
+        QTest::newRow("saved, recording again: the whole record")
+            << "saved, recording again" << QStringList{"g.dan", kJournal} << 4;
+        QTest::newRow("a file opened")
+            << "saved, recording again, file opened" << QStringList{"g.dan"} << -1;
+        QTest::newRow("closed without saving") << "closed without saving" << QStringList() << -1;
+        QTest::newRow("ended from outside, unsaved")
+            << "ended from outside, unsaved" << journal << 3;
+        QTest::newRow("ended from outside after a save")
+            << "ended from outside after a save" << QStringList{"g.dan"} << -1;
+        QTest::newRow("ended from outside, saved as recovered")
+            << "ended from outside, saved as recovered"
+            << QStringList{"Восстановлен_2026-05-13_22-00.dan",
+                           "Восстановлен_2026-05-13_22-00_2.dan"}
+            << -1;
+    }
+    void journalLife() {
+        QFETCH(QString, action);
+        QFETCH(int, journalSamples);
+        Window w(dir_->path(), kRecorded);
+        w.record(0, 3);
+        kActions.at(action)(w);
+        QCOMPARE(w.graphFiles(), fetch<QStringList>("files"));
+        if (journalSamples >= 0) {
+            const GraphJournal::Contents journal = GraphJournal::read(w.inGraph(kJournal));
+            QCOMPARE(journal.status, GraphJournal::ReadStatus::Ok);
+            QCOMPARE(int(journal.samples.size()), journalSamples);
+        }
+    }
+
+    // A journal left by a crash (the window gone without closing) at the next start.
+    void recoveryAtStart_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<UserPrompts::Answer>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<int>("restored");      // samples in the graph after start-up
+        QTest::addColumn<QStringList>("files"); // in Graph after start-up
+        QTest::addColumn<int>("keptSamples");   // in the first file, when it is a graph file
+        QTest::addColumn<QString>("told");      // the file a message names
+        using A = UserPrompts::Answer;
+        const QString kept = QStringLiteral("Восстановлен_2026-05-14_14-05.dan");
+        const QString keptJournal = QStringLiteral("Журнал_записи_2026-05-14_14-05.jrn");
+        QTest::newRow("yes") << "" << A::Yes << true << 5 << QStringList{kJournal} << -1 << "";
+        QTest::newRow("yes, journal cut by 5 bytes")
+            << "cut" << A::Yes << true << 4 << QStringList{kJournal} << -1 << "";
+        QTest::newRow("no: kept as a graph file")
+            << "" << A::No << true << 0 << QStringList{kept} << 5 << kept;
+        QTest::newRow("no, journal cut by 5 bytes")
+            << "cut" << A::No << true << 0 << QStringList{kept} << 4 << kept;
+        QTest::newRow("box closed: as no")
+            << "" << A::Cancel << true << 0 << QStringList{kept} << 5 << kept;
+        QTest::newRow("damaged beginning: kept aside, told")
+            << "header" << A::Yes << false << 0 << QStringList{keptJournal} << -1 << keptJournal;
+        QTest::newRow("empty journal: removed")
+            << "empty" << A::Yes << false << 0 << QStringList() << -1 << "";
+    }
+    void recoveryAtStart() {
+        QFETCH(QString, damage);
+        QFETCH(int, restored);
+        QFETCH(QStringList, files);
+        QFETCH(QString, told);
+        {
+            Window crashed(dir_->path(), kRecorded);
+            crashed.window->state().Vehicle.NumberText = QStringLiteral("А123ВС");
+            crashed.window->state().Vehicle.DetailText = QStringLiteral("Иванов");
+            crashed.record(0, 5);
+        }
+        const QString journalPath = QDir(dir_->path()).filePath("Graph/" + kJournal);
+        QByteArray bytes = TestFiles::fileBytes(journalPath);
+        if (damage == "cut")
+            bytes.chop(5);
+        else if (damage == "header")
+            bytes[1] = 'X';
+        else if (damage == "empty")
+            bytes.clear();
+        QVERIFY(TestFiles::putBytes(journalPath, bytes));
+
+        Window w(dir_->path(), kRestarted, {fetch<UserPrompts::Answer>("answer")});
+        const QString question = JournalRecovery::kQuestion.toString();
+        QCOMPARE(w.prompts.shown.contains(question), fetch<bool>("asked"));
+        const GraphBuffer &record = w.graph().recorder().buffer();
+        QCOMPARE(record.count(), restored);
+        for (int i = 0; i < restored; ++i) {
+            QCOMPARE(record.reading(i), readingAt(i));
+            QCOMPARE(record.timeLabel(i), kRecorded.addSecs(i).time().toString("HH:mm:ss "));
+        }
+        const RunState &state = w.window->state();
+        QCOMPARE(state.Flags.GraphUnsaved, restored > 0);
+        if (restored > 0) {
+            QCOMPARE(state.Settings.CurrentView, int(ViewId::Graph));
+            QCOMPARE(w.graph().recorder().graphDate(), kRecorded.date());
+            QCOMPARE(state.Vehicle.NumberText, QStringLiteral("А123ВС"));
+            QCOMPARE(state.Vehicle.DetailText, QStringLiteral("Иванов"));
+            // The journal is whole again, the cut-off end gone.
+            const GraphJournal::Contents journal = GraphJournal::read(journalPath);
+            QCOMPARE(journal.status, GraphJournal::ReadStatus::Ok);
+            QCOMPARE(int(journal.samples.size()), restored);
+        }
+        QCOMPARE(w.graphFiles(), files);
+        if (fetch<int>("keptSamples") >= 0) {
+            const GraphFile::ReadResult kept = GraphFile::open(w.inGraph(files.first()));
+            QCOMPARE(kept.status, GraphFile::ReadStatus::Ok);
+            QCOMPARE(int(kept.samples.size()), fetch<int>("keptSamples"));
+            QCOMPARE(kept.date, kRecorded.date());
+            QCOMPARE(kept.numberText, QStringLiteral("А123ВС"));
+        }
+        const QStringList messages = w.prompts.shown.filter(told.isEmpty() ? question : told);
+        QCOMPARE(messages.size(), told.isEmpty() ? int(fetch<bool>("asked")) : 1);
+    }
+};
+
+QTEST_MAIN(TestGraphRecovery)
+#include "test_graph_recovery.moc"
