@@ -36,6 +36,7 @@
 #include "view_table.h"
 #include "window_layout.h"
 #include "window_placement.h"
+#include "work_recovery.h"
 
 #include <QAction>
 #include <QApplication>
@@ -133,6 +134,13 @@ void TForm1::buildLink() {
     linkView_->onLinkStarting = [this] { onLinkStarting(); };
     linkView_->onAnalyserFound = [this](AnalyserKind kind) { onAnalyserFound(kind); };
     linkView_->onAnalyserLost = [this] { close(); };
+    // The views show the readings as not current at once, not at their next tick.
+    linkView_->onLinkLost = [this] {
+        if (TimerTab.isActive())
+            readingsRefresh_->TimerTabTimer();
+        if (TimerDia.isActive())
+            diagrams_->TimerDiaTimer();
+    };
     link_ = std::make_unique<LinkController>(*serial_, *analyser_, state_.Settings, state_.Readings,
                                              *linkView_, *services_.prompts, this);
 
@@ -170,6 +178,7 @@ void TForm1::buildCommands() {
         state_.IndicationRunning, state_.FrozenReadings, state_.Readings,
         IndicationSwitch::Timers{TimerTab, TimerDia, link_->Timer1, TimerDemo});
     indication_->enableViewRefresh = [this] { enableViewRefresh(); };
+    indication_->frozenReadingsCurrent = &state_.FrozenReadingsCurrent;
     indication_->setLinkStatus = [this](const QString &text) {
         statusLine_->linkField()->setText(text);
     };
@@ -275,6 +284,9 @@ void TForm1::FormCreate() {
     buildInfoPages();
     if (state_.Settings.ConnectAtStart == 1)
         ToolButton14Click();
+    // Work the last run saved when it was ended from outside, told once the window is up.
+    QTimer::singleShot(
+        0, this, [this] { WorkRecovery::tellAboutRecoveredWork(folder_, *services_.prompts); });
 }
 
 void TForm1::loadCalibrationGasKits() {
@@ -569,6 +581,10 @@ void TForm1::closeEvent(QCloseEvent *event) {
     closing_ = true;
     // Polling stops first: nothing goes on behind a message the exit save may show.
     link_->stop();
+    // Ended from outside, no question was asked: unsaved work goes into recovered files.
+    if (terminating_)
+        WorkRecovery::saveUnsavedWork(documents_->graph(), documents_->report(), folder_,
+                                      services_.clock->now());
     Shutdown::WindowState window;
     window.maximised = isMaximized();
     window.frame = frameGeometry();

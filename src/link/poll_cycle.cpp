@@ -63,6 +63,7 @@ void PollCycle::tick(const Conditions &conditions) {
 
 std::optional<AnalyserRequest> PollCycle::endOfCycle() {
     analyser_.Decode();
+    ++decodePasses_;
     PollStep = 0;
     return std::nullopt;
 }

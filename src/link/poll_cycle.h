@@ -88,6 +88,9 @@ public:
     quint8 clockMode() const { return ClockMode; }
     const ::PendingCommand &pendingCommand() const { return PendingCommand; }
     bool headerReadRequested() const { return headerReadRequested_; }
+    // How many decode passes the cycle has run: a new one means every value was asked for
+    // again since the one before.
+    quint32 decodePasses() const { return decodePasses_; }
     // For tests that start the cycle at a given step or in a given mode.
     void setStep(qint32 step) { PollStep = step; }
 
@@ -114,6 +117,7 @@ private:
     qint32 headerWriteCount = 0;
     std::array<quint8, HeaderSize> headerBuffer{};
     std::array<quint8, ClockByteCount> clockBytes_{};
+    quint32 decodePasses_ = 0;
 
     TVelantar &analyser_;
     SerialChannel &serial_;
