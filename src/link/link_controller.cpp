@@ -164,6 +164,7 @@ void LinkController::found() {
     view_.setIndicationToggleEnabled(true);
 
     lastAnswerMs_ = elapsedMs();
+    requestsSinceAnswer_ = 0;
     answeredSinceDecode_ = false;
     decodePassesSeen_ = cycle_.decodePasses();
     automaticSearch_ = false;
@@ -197,6 +198,7 @@ void LinkController::Timer1Timer() {
         if (got > 0) {
             analyser_.ParsePollingBytes(std::span(buffer.data(), size_t(got)));
             lastAnswerMs_ = now;
+            requestsSinceAnswer_ = 0;
             answeredSinceDecode_ = true;
         }
     } else if (analyser_.StateFlags & TVelantar::TypeRequestOutstanding) {
@@ -207,7 +209,7 @@ void LinkController::Timer1Timer() {
         return;
     }
     const LinkLossPolicy::Health health =
-        LinkLossPolicy::judge(serial_.IsOpen(), now - lastAnswerMs_);
+        LinkLossPolicy::judge(serial_.IsOpen(), now - lastAnswerMs_, requestsSinceAnswer_);
     if (health != LinkLossPolicy::Health::Alive) {
         linkLost(health);
         return;
@@ -240,7 +242,8 @@ void LinkController::Timer2Timer() {
     conditions.modeIndication = settings_.OldAnalyser == 0;
     conditions.printerAndTable =
         settings_.NoBuiltInPrinter == 0 && settings_.CurrentView == ViewId::Table;
-    cycle_.tick(conditions);
+    if (cycle_.tick(conditions))
+        ++requestsSinceAnswer_;
     if (cycle_.decodePasses() != decodePassesSeen_) {
         // A whole cycle has asked for every value again: with answers among them, the
         // readings follow the analyser once more.

@@ -99,6 +99,7 @@ private:
     bool lost_ = false;
     bool automaticSearch_ = false;
     qint64 lastAnswerMs_ = 0;
+    int requestsSinceAnswer_ = 0;
     // Answers since the last decode pass; the decode pass that follows one makes the
     // readings current again.
     bool answeredSinceDecode_ = false;

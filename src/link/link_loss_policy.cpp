@@ -2,10 +2,12 @@
 
 namespace LinkLossPolicy {
 
-Health judge(bool portOpen, qint64 msSinceLastAnswer) {
+Health judge(bool portOpen, qint64 msSinceLastAnswer, int requestsSinceLastAnswer) {
     if (!portOpen)
         return Health::PortGone;
-    return msSinceLastAnswer >= SilenceLimitMs ? Health::Silent : Health::Alive;
+    const bool silent =
+        msSinceLastAnswer >= SilenceLimitMs && requestsSinceLastAnswer >= MinUnansweredRequests;
+    return silent ? Health::Silent : Health::Alive;
 }
 
 QString lossNotice(Health why) {

@@ -11,8 +11,13 @@ namespace LinkLossPolicy {
 
 // A poll cycle takes about 0.3 s and nearly every request is answered, so this long without
 // a single answer byte means the analyser no longer answers (switched off, cable pulled at
-// its end) rather than a slow line.
+// its end) rather than a slow line...
 inline constexpr qint64 SilenceLimitMs = 2000;
+// ... provided questions went out meanwhile: at least this many reads since the last answer
+// (writes, such as the 128 of a header transfer, get no answer and do not count). A program
+// held up for a while (a long print, a blocked write) has asked nothing, so its silence says
+// nothing about the analyser.
+inline constexpr int MinUnansweredRequests = 15;
 // The pause between two searches the link starts by itself after a loss: calm enough to
 // cost nothing while the analyser is away, short enough to be back soon after it returns.
 inline constexpr int RetryIntervalMs = 5000;
@@ -23,8 +28,8 @@ enum class Health {
     Silent,   // the port is open but nothing has come for SilenceLimitMs
 };
 
-// After a receive tick while polling.
-Health judge(bool portOpen, qint64 msSinceLastAnswer);
+// After a receive tick while polling; requestsSinceLastAnswer counts the reads sent.
+Health judge(bool portOpen, qint64 msSinceLastAnswer, int requestsSinceLastAnswer);
 
 // The one notice a loss gives, naming its cause.
 QString lossNotice(Health why);

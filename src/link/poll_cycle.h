@@ -52,8 +52,9 @@ public:
     // Back to the start of a cycle: step 0, clock running, no pending command.
     void reset();
 
-    // One send tick: advance the step, build the request, send it.
-    void tick(const Conditions &conditions);
+    // One send tick: advance the step, build the request, send it. True when the frame sent
+    // asks the analyser for an answer (a read).
+    bool tick(const Conditions &conditions);
 
     // Builds the request of the current step (PollStep already advanced) and applies the
     // step's jumps and side effects; no value when the step builds nothing.

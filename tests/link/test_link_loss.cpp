@@ -1,3 +1,4 @@
+#include "analyser_requests.h"
 #include "answer_frames.h"
 #include "indication_switch.h"
 #include "link_loss_policy.h"
@@ -8,18 +9,22 @@
 #include <QTimer>
 #include <QtTest>
 
+Q_DECLARE_METATYPE(AnalyserRequest)
+
 // A lost link is never shown as a live one, and the link comes back by itself.
 class TestLinkLoss : public QObject {
     Q_OBJECT
 
     using Health = LinkLossPolicy::Health;
 
-    // Polls a found analyser until the readings are current: answers, then a whole cycle.
+    // Polls a found analyser until the readings are current: answers, a whole cycle, and
+    // the answer to its last request.
     static void pollAWholeCycle(LinkRig &rig) {
         rig.channel.incoming = AnswerFrames::wordAnswer(307, 250);
         rig.link.Timer1Timer();
         for (int tick = 0; tick < 10; ++tick)
             rig.link.Timer2Timer();
+        rig.channel.incoming = AnswerFrames::wordAnswer(54, 0);
         rig.link.Timer1Timer();
     }
 
@@ -29,17 +34,41 @@ private slots:
     void decisions_data() {
         QTest::addColumn<bool>("portOpen");
         QTest::addColumn<qint64>("silentMs");
+        QTest::addColumn<int>("requests");
         QTest::addColumn<int>("health");
-        QTest::newRow("answers within the limit") << true << qint64(1999) << int(Health::Alive);
-        QTest::newRow("two seconds of silence") << true << qint64(2000) << int(Health::Silent);
-        QTest::newRow("port closed, answers fresh") << false << qint64(0) << int(Health::PortGone);
-        QTest::newRow("port closed and silent") << false << qint64(9000) << int(Health::PortGone);
+        QTest::newRow("answers within the limit")
+            << true << qint64(1999) << 66 << int(Health::Alive);
+        QTest::newRow("two seconds of unanswered requests")
+            << true << qint64(2000) << 15 << int(Health::Silent);
+        QTest::newRow("program held up, little sent")
+            << true << qint64(60000) << 14 << int(Health::Alive);
+        QTest::newRow("port closed, answers fresh")
+            << false << qint64(0) << 0 << int(Health::PortGone);
+        QTest::newRow("port closed and silent")
+            << false << qint64(9000) << 300 << int(Health::PortGone);
     }
     void decisions() {
         QFETCH(bool, portOpen);
         QFETCH(qint64, silentMs);
+        QFETCH(int, requests);
         QFETCH(int, health);
-        QCOMPARE(int(LinkLossPolicy::judge(portOpen, silentMs)), health);
+        QCOMPARE(int(LinkLossPolicy::judge(portOpen, silentMs, requests)), health);
+    }
+
+    void requestsThatExpectAnswers_data() {
+        QTest::addColumn<AnalyserRequest>("request");
+        QTest::addColumn<bool>("answered");
+        QTest::newRow("word read") << AnalyserRequests::wordRead(1773) << true;
+        QTest::newRow("byte read") << AnalyserRequests::byteRead(377) << true;
+        QTest::newRow("second-space read") << AnalyserRequests::typeRequest() << true;
+        QTest::newRow("byte write") << AnalyserRequests::byteWrite(377, 0x40) << false;
+        QTest::newRow("header byte write") << AnalyserRequests::auxByteWrite(300, 65) << false;
+        QTest::newRow("pump, first form") << AnalyserRequest{0x30, 56, 64} << false;
+        QTest::newRow("pump, second form") << AnalyserRequest{0xB0, 56, 64} << false;
+    }
+    void requestsThatExpectAnswers() {
+        QFETCH(AnalyserRequest, request);
+        QTEST(AnalyserRequests::expectsAnswer(request.header), "answered");
     }
 
     void afterGivingUp_data() {
@@ -80,21 +109,30 @@ private slots:
     void aLostLinkIsShownAsLost_data() {
         QTest::addColumn<bool>("closePort");
         QTest::addColumn<qint64>("silentMs");
+        QTest::addColumn<int>("requests"); // send ticks meanwhile
+        QTest::addColumn<bool>("headerWrite");
         QTest::addColumn<bool>("bytesArrive");
         QTest::addColumn<bool>("lost");
         QTest::addColumn<QString>("noticeStart");
-        QTest::newRow("adapter unplugged") << true << qint64(0) << false << true
+        QTest::newRow("adapter unplugged") << true << qint64(0) << 0 << false << false << true
                                            << QStringLiteral("Порт газоанализатора закрылся");
         QTest::newRow("analyser switched off")
-            << false << qint64(2000) << false << true
+            << false << qint64(2000) << 66 << false << false << true
             << QStringLiteral("Газоанализатор перестал отвечать.");
-        QTest::newRow("a short pause") << false << qint64(1990) << false << false << QString();
+        QTest::newRow("a short pause")
+            << false << qint64(1990) << 66 << false << false << false << QString();
+        QTest::newRow("the program held up, nothing sent")
+            << false << qint64(60000) << 1 << false << false << false << QString();
+        QTest::newRow("a header write: 128 frames without answer")
+            << false << qint64(4000) << 135 << true << false << false << QString();
         QTest::newRow("a late answer after a long wait")
-            << false << qint64(60000) << true << false << QString();
+            << false << qint64(60000) << 66 << false << true << false << QString();
     }
     void aLostLinkIsShownAsLost() {
         QFETCH(bool, closePort);
         QFETCH(qint64, silentMs);
+        QFETCH(int, requests);
+        QFETCH(bool, headerWrite);
         QFETCH(bool, bytesArrive);
         QFETCH(bool, lost);
         QFETCH(QString, noticeStart);
@@ -105,6 +143,12 @@ private slots:
 
         if (closePort)
             rig.channel.Close();
+        if (headerWrite) { // from its first frame on
+            rig.link.pollCycle().startHeaderWrite({});
+            rig.link.pollCycle().setStep(15);
+        }
+        for (int tick = 0; tick < requests; ++tick)
+            rig.link.Timer2Timer();
         rig.nowMs += silentMs;
         if (bytesArrive)
             rig.channel.incoming = AnswerFrames::wordAnswer(309, 100);
@@ -181,6 +225,8 @@ private slots:
     void readingsAreCurrentAfterAWholeAnsweredCycle() {
         LinkRig rig;
         rig.connect(LinkRig::FourComponentAnswer);
+        for (int tick = 0; tick < LinkLossPolicy::MinUnansweredRequests; ++tick)
+            rig.link.Timer2Timer();
         rig.nowMs += LinkLossPolicy::SilenceLimitMs;
         rig.link.Timer1Timer();
         QVERIFY(!rig.readings.ReadingsCurrent);
