@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSessionManager>
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
@@ -17,9 +18,15 @@ int main(int argc, char *argv[]) {
     environment.workingDirectory = QDir::currentPath();
     TForm1 window(environment);
 
-    // A logout or Ctrl+C closes the window without questions, through the exit save.
+    // A logout or Ctrl+C closes the window without questions, through the exit save; unsaved
+    // work goes into recovered files. A desktop session that asks its programs to save before
+    // it ends gets the same, rather than a question nobody is there to answer.
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window,
                      &TForm1::terminate);
+#if QT_CONFIG(sessionmanager)
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager &) { window.terminate(); });
+#endif
 
     window.show();
     return QApplication::exec();
