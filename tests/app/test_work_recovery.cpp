@@ -13,6 +13,7 @@
 #include "work_recovery.h"
 #include "working_folder.h"
 
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -167,8 +168,11 @@ private slots:
             QVERIFY(window.report().document().unsaved());
             memoLines = window.report().document().lines();
 
+            QElapsedTimer clock;
+            clock.start();
             std::raise(SIGTERM);
             QVERIFY(QTest::qWaitFor([&] { return !window.isVisible(); }, 20000));
+            qInfo() << "closed" << clock.elapsed() << "ms after SIGTERM";
             QVERIFY(prompts.shown.isEmpty()); // no question was asked
         }
         const QString recovered = dir.filePath("Text/Восстановлен_2026-12-08_14-05.txt");
