@@ -90,7 +90,8 @@ void DiagramRefresh::TimerDiaTimer() {
 }
 
 void DiagramRefresh::drawTick() {
-    if (norms_.autoSwitching())
+    // Speed that follows nothing switches no mode.
+    if (norms_.autoSwitching() && state_.shownReadingsCurrent())
         norms_.AutoSwitchSpeedMode(state_.shownSample().rpm);
     showReadings();
 }
@@ -105,6 +106,7 @@ void DiagramRefresh::showReadings() {
     input.alarmStyle = s.AlarmStyle;
     std::copy(std::begin(s.ChannelColor), std::end(s.ChannelColor), input.channelColors.begin());
     input.windowColor = bgrFromColor(windowColor_);
+    input.readingsCurrent = state_.shownReadingsCurrent();
     const DiagramTick::Looks looks = DiagramTick::Compose(state_.shownSample(), input);
     for (int channel = 0; channel < 6; ++channel)
         diagrams_[channel]->show(frameOf(looks[channel]));

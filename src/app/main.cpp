@@ -3,23 +3,29 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSessionManager>
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velantar"));
     QApplication::setApplicationDisplayName(QStringLiteral("ВЕЛАНТАР-ГРАФИЧЕСКИЙ"));
 
-    // Taken before the window is built, so that a logout or Ctrl+C during start-up is not
-    // lost; it is acted on once the event loop runs.
+    // A logout or Ctrl+C closes the window without questions, through the exit save; unsaved
+    // work goes into recovered files. Taken before the window is built, so that one during
+    // start-up (a start-up question open) is not lost.
     TerminationSignals termination;
 
     TForm1::Environment environment;
     environment.workingDirectory = QDir::currentPath();
+    environment.termination = &termination;
     TForm1 window(environment);
 
-    // A logout or Ctrl+C closes the window without questions, through the exit save.
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &window,
-                     &TForm1::terminate);
+    // A desktop session that asks its programs to save before it ends gets the same, rather
+    // than a question nobody is there to answer.
+#if QT_CONFIG(sessionmanager)
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager &) { window.terminate(); });
+#endif
 
     window.show();
     return QApplication::exec();

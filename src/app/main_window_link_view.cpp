@@ -4,6 +4,7 @@
 #include "tpagesdlg.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QToolButton>
 
@@ -70,4 +71,26 @@ void MainWindowLinkView::analyserFound(AnalyserKind kind) {
 void MainWindowLinkView::analyserLost() {
     if (onAnalyserLost)
         onAnalyserLost();
+}
+
+void MainWindowLinkView::linkLost(const QString &notice) {
+    statusLine_.linkField()->setToolTip(notice);
+    if (!lossNotice_) {
+        lossNotice_ = new QMessageBox(QMessageBox::Warning, startStop_->window()->windowTitle(),
+                                      QString(), QMessageBox::Ok, startStop_->window());
+        lossNotice_->setObjectName(QStringLiteral("LinkLossNotice"));
+        lossNotice_->setWindowModality(Qt::NonModal);
+        // The operator's typing stays where it was.
+        lossNotice_->setAttribute(Qt::WA_ShowWithoutActivating);
+    }
+    lossNotice_->setText(notice);
+    lossNotice_->show();
+    if (onLinkLost)
+        onLinkLost();
+}
+
+void MainWindowLinkView::linkRestored() {
+    statusLine_.linkField()->setToolTip(QString());
+    if (lossNotice_)
+        lossNotice_->hide();
 }

@@ -1,5 +1,7 @@
 #include "tform1.h"
 
+#include "termination_signals.h"
+
 #include "analyser_commands.h"
 #include "clock.h"
 #include "demonstration_controller.h"
@@ -28,6 +30,7 @@
 #include "station_file.h"
 #include "status_line.h"
 #include "taboutbox.h"
+#include "termination_signals.h"
 #include "tform2.h"
 #include "tpagesdlg.h"
 #include "tserial.h"
@@ -39,6 +42,7 @@
 #include "window_geometry.h"
 #include "window_layout.h"
 #include "window_placement.h"
+#include "work_recovery.h"
 
 #include <QAction>
 #include <QApplication>
@@ -67,6 +71,9 @@ TForm1::TForm1(const Environment &environment, QWidget *parent)
         environment.fileDialogs ? environment.fileDialogs : ownFileDialogs_.get();
     services_.printer = environment.printer ? environment.printer : ownPrinter_.get();
     services_.folder = &folder_;
+    if (environment.termination)
+        connect(environment.termination, &TerminationSignals::terminationRequested, this,
+                &TForm1::terminate);
 
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("ВЕЛАНТАР-ГРАФИЧЕСКИЙ"));
@@ -74,6 +81,11 @@ TForm1::TForm1(const Environment &environment, QWidget *parent)
     setMinimumSize(WindowPlacement::kMinimumWindowSize);
     buildWindow();
     FormCreate();
+    built_ = true;
+    // Ended from outside during start-up: the question open then was closed as if
+    // cancelled; the window closes once the event loop runs.
+    if (terminating_)
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 TForm1::~TForm1() {
@@ -137,6 +149,13 @@ void TForm1::buildLink() {
     linkView_->onLinkStarting = [this] { onLinkStarting(); };
     linkView_->onAnalyserFound = [this](AnalyserKind kind) { onAnalyserFound(kind); };
     linkView_->onAnalyserLost = [this] { close(); };
+    // The views show the readings as not current at once, not at their next tick.
+    linkView_->onLinkLost = [this] {
+        if (TimerTab.isActive())
+            readingsRefresh_->TimerTabTimer();
+        if (TimerDia.isActive())
+            diagrams_->TimerDiaTimer();
+    };
     link_ = std::make_unique<LinkController>(*serial_, *analyser_, state_.Settings, state_.Readings,
                                              *linkView_, *services_.prompts, this);
 
@@ -174,6 +193,7 @@ void TForm1::buildCommands() {
         state_.IndicationRunning, state_.FrozenReadings, state_.Readings,
         IndicationSwitch::Timers{TimerTab, TimerDia, link_->Timer1, TimerDemo});
     indication_->enableViewRefresh = [this] { enableViewRefresh(); };
+    indication_->frozenReadingsCurrent = &state_.FrozenReadingsCurrent;
     indication_->setLinkStatus = [this](const QString &text) {
         statusLine_->linkField()->setText(text);
     };
@@ -295,6 +315,9 @@ void TForm1::FormCreate() {
     buildInfoPages();
     if (state_.Settings.ConnectAtStart == 1)
         ToolButton14Click();
+    // Work the last run saved when it was ended from outside, told once the window is up.
+    QTimer::singleShot(
+        0, this, [this] { WorkRecovery::tellAboutRecoveredWork(folder_, *services_.prompts); });
 }
 
 void TForm1::clearRecordedState() {
@@ -529,6 +552,10 @@ void TForm1::closeEvent(QCloseEvent *event) {
     closing_ = true;
     // Polling stops first: nothing goes on behind a message the exit save may show.
     link_->stop();
+    // Ended from outside, no question was asked: unsaved work goes into recovered files.
+    if (terminating_)
+        WorkRecovery::saveUnsavedWork(documents_->graph(), documents_->report(), folder_,
+                                      services_.clock->now());
     Shutdown::WindowState window;
     window.maximised = isMaximized();
     window.frame = frameGeometry();
@@ -537,7 +564,7 @@ void TForm1::closeEvent(QCloseEvent *event) {
     otherFiles.saveCalibrationGas = [this] {
         report_->saveKits(folder_.filePath(DataFileNames::CalibrationGas));
     };
-    // Ended from outside, an unsaved graph keeps its journal for the next start.
+    // Ended from outside, a graph that could not be saved keeps its journal for the next start.
     otherFiles.closeGraphJournal = [this] { graph_->closeJournalAtExit(!terminating_); };
     Shutdown::exitSave(state_.Settings, state_.Flags, window, folder_, state_.Vehicle.StationName,
                        otherFiles, *services_.prompts);
@@ -579,5 +606,6 @@ void TForm1::terminate() {
         if (QApplication::activeModalWidget() == dialog)
             break;
     }
-    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    if (built_)
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }

@@ -35,6 +35,7 @@ class TPagesDlg;
 class TSerial;
 class TUpr;
 class TVelantar;
+class TerminationSignals;
 class UserPrompts;
 class WindowGeometry;
 
@@ -53,6 +54,9 @@ public:
         Clock *clock = nullptr;             // null: the computer's clock
         FileDialogs *fileDialogs = nullptr; // null: the desktop's file dialogs
         PrintService *printer = nullptr;    // null: the desktop's print dialog
+        // A logout, SIGTERM or Ctrl+C, taken from the first moment of start-up (a start-up
+        // question may be open when it comes); null: the program is not ended from outside.
+        TerminationSignals *termination = nullptr;
     };
 
     explicit TForm1(const Environment &environment, QWidget *parent = nullptr);
@@ -189,4 +193,5 @@ private:
     bool shownOnce_ = false;
     bool closing_ = false;
     bool terminating_ = false;
+    bool built_ = false; // the constructor has finished: closing is safe
 };

@@ -40,6 +40,13 @@ constexpr AnalyserRequest auxByteWrite(int address, quint8 data) {
     return {quint8(0x50 + highBits(address)), lowByte(address), data};
 }
 
+// Whether the analyser answers a request with this header: the reads do (word, byte, second
+// space); writes and the pump commands get no answer.
+constexpr bool expectsAnswer(quint8 header) {
+    const quint8 kind = header & 0xF8;
+    return kind == 0x98 || kind == 0x90 || kind == 0xD0;
+}
+
 // The type code lives at second-space address 0x80.
 constexpr int TypeCodeAddress = 0x80;
 constexpr AnalyserRequest typeRequest() {

@@ -45,4 +45,6 @@ void DemonstrationController::toggle() {
 
 void DemonstrationController::TimerDemoTimer() {
     demonstration_.tick(readings_);
+    // The demonstration's values are what it shows live, even after a lost link.
+    readings_.ReadingsCurrent = true;
 }

@@ -17,6 +17,8 @@ void IndicationSwitch::toggle() {
             timer->start();
         }
         frozen_ = readings_.sample;
+        if (frozenReadingsCurrent)
+            *frozenReadingsCurrent = readings_.ReadingsCurrent;
         if (setLinkStatus)
             setLinkStatus(LinkStatus::IndicationStopped.toString());
         return;

@@ -26,6 +26,9 @@ public:
     std::function<void()> enableViewRefresh;
     // The link status field.
     std::function<void(const QString &)> setLinkStatus;
+    // Where stopping the indication records whether the frozen copy was current
+    // (RunState::FrozenReadingsCurrent); none: not recorded.
+    bool *frozenReadingsCurrent = nullptr;
 
     void toggle();
 

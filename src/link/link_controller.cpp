@@ -31,6 +31,9 @@ LinkController::LinkController(SerialChannel &serial, TVelantar &analyser, AppSe
     StartTimer.setObjectName("StartTimer");
     Timer1.setObjectName("Timer1");
     Timer2.setObjectName("Timer2");
+    ReconnectTimer.setObjectName("ReconnectTimer");
+    ReconnectTimer.setSingleShot(true);
+    ReconnectTimer.setInterval(LinkLossPolicy::RetryIntervalMs);
     StartTimer.setInterval(DetectionIntervalMs);
     Timer1.setInterval(IntervalAfterReset);
     Timer2.setInterval(IntervalAfterReset);
@@ -39,7 +42,10 @@ LinkController::LinkController(SerialChannel &serial, TVelantar &analyser, AppSe
     connect(&StartTimer, &QTimer::timeout, this, &LinkController::StartTimerTimer);
     connect(&Timer1, &QTimer::timeout, this, &LinkController::Timer1Timer);
     connect(&Timer2, &QTimer::timeout, this, &LinkController::Timer2Timer);
+    connect(&ReconnectTimer, &QTimer::timeout, this, &LinkController::ReconnectTimerTimer);
 
+    monotonic_.start();
+    elapsedMs = [this] { return monotonic_.elapsed(); };
     formatDate = [](const QDate &date) { return QLocale().toString(date, QLocale::ShortFormat); };
     formatTime = [](const QTime &time) { return time.toString(QStringLiteral("HH:mm:ss")); };
 }
@@ -58,9 +64,26 @@ int LinkController::portCount() const {
 }
 
 void LinkController::startConnection() {
-    view_.linkStarting();
+    startSearch(false);
+}
+
+void LinkController::ReconnectTimerTimer() {
+    startSearch(true);
+}
+
+void LinkController::startSearch(bool automatic) {
+    ReconnectTimer.stop();
+    automaticSearch_ = automatic;
+    // Readings left behind by polling follow nothing while the search runs.
+    if (Timer1.isActive())
+        readings_.ReadingsCurrent = false;
+    // A read failure during a search the link started itself is no reason for a box.
+    analyser_.setPrompts(automatic ? nullptr : &prompts_);
+    if (!automatic) {
+        view_.linkStarting();
+        view_.setIndicationToggleEnabled(false);
+    }
     view_.setLinkStatus(LinkStatus::NotConnected.toString());
-    view_.setIndicationToggleEnabled(false);
     view_.setSearchProgress(0);
     view_.setSearchProgressVisible(true);
 
@@ -79,6 +102,9 @@ void LinkController::stop() {
     StartTimer.stop();
     Timer1.stop();
     Timer2.stop();
+    ReconnectTimer.stop();
+    lost_ = false;
+    automaticSearch_ = false;
 }
 
 void LinkController::StartTimerTimer() {
@@ -94,12 +120,19 @@ void LinkController::StartTimerTimer() {
 
 void LinkController::giveUp() {
     StartTimer.stop();
+    const LinkLossPolicy::AfterGivingUp next =
+        LinkLossPolicy::afterGivingUp(automaticSearch_, lost_);
     view_.setPortStatus(QStringLiteral("Прибор не обнаружен."));
     view_.setSearchProgress(0);
-    view_.showPortPage();
-    prompts_.warningOkCancel(QStringLiteral("Прибор не обнаружен !"));
+    if (next.tellUser) {
+        view_.showPortPage();
+        prompts_.warningOkCancel(QStringLiteral("Прибор не обнаружен !"));
+    }
     view_.setSearchProgressVisible(false);
     view_.setIndicationToggleEnabled(true);
+    // The box may have waited for the user while something else started the link again.
+    if (next.retry && !isSearching() && !isPolling())
+        ReconnectTimer.start();
 }
 
 void LinkController::found() {
@@ -126,35 +159,62 @@ void LinkController::found() {
         view_.setLinkStatus(LinkStatus::UnknownAnalyser.toString());
     }
     readings_.analyserKind = kind;
+    // Nothing has been read from this analyser yet: its readings become current at the end
+    // of the first whole poll cycle with answers, so a graph started now records no zeros.
+    readings_.ReadingsCurrent = false;
     analyser_.SelectAddressMap(kind);
     view_.analyserFound(kind);
     view_.setIndicationToggleEnabled(true);
+
+    lastAnswerMs_ = elapsedMs();
+    requestsSinceAnswer_ = 0;
+    answeredSinceDecode_ = false;
+    decodePassesSeen_ = cycle_.decodePasses();
+    automaticSearch_ = false;
+    if (lost_) {
+        lost_ = false;
+        view_.linkRestored();
+    }
 }
 
-void LinkController::portVanished() {
+void LinkController::linkLost(LinkLossPolicy::Health why) {
     Timer1.stop();
     Timer2.stop();
+    serial_.Close();
+    readings_.ReadingsCurrent = false;
+    lost_ = true;
     view_.setLinkStatus(LinkStatus::NotConnected.toString());
-    prompts_.message(QStringLiteral("Прибор не подключен!"));
+    // No settings menu of the analyser stays on screen once nothing is polled.
+    view_.showSettingsMenu(ModeIndication::NoMenu);
+    view_.linkLost(LinkLossPolicy::lossNotice(why));
+    ReconnectTimer.start();
 }
 
 void LinkController::Timer1Timer() {
     Timer1.setInterval(ReceiveIntervalMs);
 
+    const qint64 now = elapsedMs();
     const int waiting = serial_.BytesWaiting();
     if (waiting > 0) {
         std::vector<quint8> buffer(std::min(waiting, 0xFFFF));
         const int got = serial_.Read(buffer.data(), quint16(buffer.size()));
-        if (got > 0)
+        if (got > 0) {
             analyser_.ParsePollingBytes(std::span(buffer.data(), size_t(got)));
+            lastAnswerMs_ = now;
+            requestsSinceAnswer_ = 0;
+            answeredSinceDecode_ = true;
+        }
     } else if (analyser_.StateFlags & TVelantar::TypeRequestOutstanding) {
         Timer1.setInterval(LostIntervalMs);
         Timer1.stop();
         prompts_.message(QStringLiteral("Прибор не подключен!"));
         view_.analyserLost();
         return;
-    } else if (!serial_.IsOpen()) {
-        portVanished();
+    }
+    const LinkLossPolicy::Health health =
+        LinkLossPolicy::judge(serial_.IsOpen(), now - lastAnswerMs_, requestsSinceAnswer_);
+    if (health != LinkLossPolicy::Health::Alive) {
+        linkLost(health);
         return;
     }
 
@@ -185,5 +245,14 @@ void LinkController::Timer2Timer() {
     conditions.modeIndication = settings_.OldAnalyser == 0;
     conditions.printerAndTable =
         settings_.NoBuiltInPrinter == 0 && settings_.CurrentView == ViewId::Table;
-    cycle_.tick(conditions);
+    if (cycle_.tick(conditions))
+        ++requestsSinceAnswer_;
+    if (cycle_.decodePasses() != decodePassesSeen_) {
+        // A whole cycle has asked for every value again: with answers among them, the
+        // readings follow the analyser once more.
+        decodePassesSeen_ = cycle_.decodePasses();
+        if (answeredSinceDecode_)
+            readings_.ReadingsCurrent = true;
+        answeredSinceDecode_ = false;
+    }
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "current_readings.h"
+#include "link_loss_policy.h"
 #include "mode_indication.h"
 #include "poll_cycle.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -19,7 +21,13 @@ class UserPrompts;
 // and starts the detection timer, which tries one port a second until the analyser
 // answers or the attempts run out; then the receive timer (every 10 ms) takes answers
 // into the mirror and the readings, and the send timer (every 30 ms) issues the poll
-// cycle. The three timer handlers are public so tests can drive them tick by tick.
+// cycle. The timer handlers are public so tests can drive them tick by tick.
+//
+// A lost link is never shown as a live one: when the port closes under the link or the
+// analyser leaves a poll cycle unanswered for about two seconds (LinkLossPolicy), polling
+// stops, the readings are marked not current, the user gets one notice, and the link looks
+// for the analyser by itself, running the same search every few seconds (ReconnectTimer)
+// without the "not found" box, until the analyser answers and polling resumes.
 class LinkController : public QObject {
     Q_OBJECT
 
@@ -34,7 +42,8 @@ public:
 
     // "Связь": resets the link and starts searching.
     void startConnection();
-    // Stops searching and polling (the demonstration takes over the readings).
+    // Stops searching, polling and looking for a lost analyser (the demonstration takes
+    // over the readings, or the program closes).
     void stop();
 
     // Detection tick: one port per tick.
@@ -43,9 +52,13 @@ public:
     void Timer1Timer();
     // Send tick: one request of the poll cycle.
     void Timer2Timer();
+    // After a loss: another search, as "Связь" runs it, but quiet when it finds nothing.
+    void ReconnectTimerTimer();
 
     bool isSearching() const { return StartTimer.isActive(); }
     bool isPolling() const { return Timer1.isActive(); }
+    // The link was lost while polling and the analyser has not been found again since.
+    bool isLost() const { return lost_; }
     int portCount() const;
 
     PollCycle &pollCycle() { return cycle_; }
@@ -54,17 +67,24 @@ public:
     // Formats the analyser's clock for the table view (short date, time with seconds).
     std::function<QString(const QDate &)> formatDate;
     std::function<QString(const QTime &)> formatTime;
+    // Milliseconds on a clock that only moves forward, for the silence on the line; tests
+    // set their own.
+    std::function<qint64()> elapsedMs;
 
     QTimer StartTimer;
     QTimer Timer1;
     QTimer Timer2;
+    QTimer ReconnectTimer;
 
 private:
+    // Resets the link and starts the detection timer; an automatic search shows no
+    // "not found" box and leaves the indication and "Пуск/стоп" as they are.
+    void startSearch(bool automatic);
     void giveUp();
     void found();
-    // The port has gone while polling (an adapter pulled out): polling stops and the user
-    // is told, so that "Связь" can find the analyser again.
-    void portVanished();
+    // Polling has lost the analyser: stops, marks the readings, tells the user once and
+    // looks for the analyser again later.
+    void linkLost(LinkLossPolicy::Health why);
     void showModes();
 
     SerialChannel &serial_;
@@ -75,4 +95,13 @@ private:
     UserPrompts &prompts_;
     PollCycle cycle_;
     ModeIndication indication_;
+    QElapsedTimer monotonic_;
+    bool lost_ = false;
+    bool automaticSearch_ = false;
+    qint64 lastAnswerMs_ = 0;
+    int requestsSinceAnswer_ = 0;
+    // Answers since the last decode pass; the decode pass that follows one makes the
+    // readings current again.
+    bool answeredSinceDecode_ = false;
+    quint32 decodePassesSeen_ = 0;
 };

@@ -34,4 +34,10 @@ public:
     virtual void analyserFound(AnalyserKind kind) = 0;
     // The analyser no longer answers its type request: the program closes.
     virtual void analyserLost() = 0;
+    // Polling has lost the analyser (no answer, port closed) and the link now looks for it
+    // by itself: the readings are no longer current. Called once per loss, with a notice
+    // for the user that must not block the program.
+    virtual void linkLost(const QString &notice) = 0;
+    // The analyser has been found again after a loss.
+    virtual void linkRestored() = 0;
 };

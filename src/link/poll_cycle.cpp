@@ -50,7 +50,7 @@ int PollCycle::entry(int index) const {
     return analyser_.AddressMap[index];
 }
 
-void PollCycle::tick(const Conditions &conditions) {
+bool PollCycle::tick(const Conditions &conditions) {
     ++PollStep;
     if (const auto request = buildStep(conditions)) {
         analyser_.CommandBuffer[0] = request->header;
@@ -59,10 +59,12 @@ void PollCycle::tick(const Conditions &conditions) {
     }
     const auto &buffer = analyser_.CommandBuffer;
     serial_.SendCommand(buffer[0], buffer[1], buffer[2]);
+    return AnalyserRequests::expectsAnswer(buffer[0]);
 }
 
 std::optional<AnalyserRequest> PollCycle::endOfCycle() {
     analyser_.Decode();
+    ++decodePasses_;
     PollStep = 0;
     return std::nullopt;
 }

@@ -52,8 +52,9 @@ public:
     // Back to the start of a cycle: step 0, clock running, no pending command.
     void reset();
 
-    // One send tick: advance the step, build the request, send it.
-    void tick(const Conditions &conditions);
+    // One send tick: advance the step, build the request, send it. True when the frame sent
+    // asks the analyser for an answer (a read).
+    bool tick(const Conditions &conditions);
 
     // Builds the request of the current step (PollStep already advanced) and applies the
     // step's jumps and side effects; no value when the step builds nothing.
@@ -88,6 +89,9 @@ public:
     quint8 clockMode() const { return ClockMode; }
     const ::PendingCommand &pendingCommand() const { return PendingCommand; }
     bool headerReadRequested() const { return headerReadRequested_; }
+    // How many decode passes the cycle has run: a new one means every value was asked for
+    // again since the one before.
+    quint32 decodePasses() const { return decodePasses_; }
     // For tests that start the cycle at a given step or in a given mode.
     void setStep(qint32 step) { PollStep = step; }
 
@@ -114,6 +118,7 @@ private:
     qint32 headerWriteCount = 0;
     std::array<quint8, HeaderSize> headerBuffer{};
     std::array<quint8, ClockByteCount> clockBytes_{};
+    quint32 decodePasses_ = 0;
 
     TVelantar &analyser_;
     SerialChannel &serial_;

@@ -19,6 +19,8 @@ struct RunState {
     // The sample taken when "Пуск/стоп" stopped the indication; the views and the report
     // use it while IndicationRunning is false.
     ReadingSample FrozenReadings;
+    // Whether the frozen sample was current when it was taken (Readings.ReadingsCurrent).
+    bool FrozenReadingsCurrent = true;
     bool IndicationRunning = true;
     // TimerTab, TimerDia or neither, from the current view (ViewTimerMode).
     int ViewTimerMode = 0;
@@ -27,5 +29,10 @@ struct RunState {
     // is stopped.
     const ReadingSample &shownSample() const {
         return IndicationRunning ? Readings.sample : FrozenReadings;
+    }
+    // Whether shownSample() follows a live source: the report records it and the graph
+    // samples it only then. A sample frozen while current stays current.
+    bool shownReadingsCurrent() const {
+        return IndicationRunning ? Readings.ReadingsCurrent : FrozenReadingsCurrent;
     }
 };

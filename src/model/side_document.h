@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QDateTime>
+#include <QString>
+
 // The question about an unsaved graph, asked on closing and before a graph file replaces it.
 inline constexpr char16_t kGraphUnsavedQuestion[] = u"Текущий график не сохранен.  Сохранить ?";
 
@@ -16,4 +19,14 @@ public:
     virtual void configure() = 0; // "Настроить" (BitBtn5)
     // Work that closing the program would lose.
     virtual bool unsaved() const = 0;
+    // The program is being ended from outside (a termination signal, a logout) while this
+    // work is unsaved: save it into `folder` ("Graph" or "Text" of the working folder), asking
+    // nothing, under the name RecoveredFiles::pathFor gives for `now`. Returns the path
+    // written, or an empty string when there was nothing to save or the write failed. By
+    // default nothing is saved.
+    virtual QString saveRecovered(const QString &folder, const QDateTime &now) {
+        Q_UNUSED(folder);
+        Q_UNUSED(now);
+        return {};
+    }
 };

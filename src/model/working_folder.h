@@ -19,6 +19,9 @@ inline constexpr char16_t Station[] = u"\\Tolmera10.sto";
 inline constexpr char16_t CalibrationGas[] = u"\\Tolmera10.pgs";
 inline constexpr char16_t TextFolder[] = u"\\Text";
 inline constexpr char16_t GraphFolder[] = u"\\Graph";
+// The files saved when the program was ended from outside with unsaved work, one path a
+// line, told to the user at the next start (WorkRecovery).
+inline constexpr char16_t RecoveryNote[] = u"\\recovered.lst";
 } // namespace DataFileNames
 
 class WorkingFolder {

@@ -14,9 +14,14 @@ constexpr qint64 MaxPictureFileBytes = 64 * 1024 * 1024;
 
 QByteArray readPictureBytes(const QString &path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxPictureFileBytes)
+    if (!file.open(QIODevice::ReadOnly))
         return {};
-    return file.read(MaxPictureFileBytes);
+    const qint64 size = file.size();
+    if (size > MaxPictureFileBytes)
+        return {};
+    // Asking for the file's own size: a read of the limit would set aside the whole limit
+    // in memory first, whatever the file holds.
+    return file.read(size);
 }
 
 QImage decodeBitmap(const QByteArray &bytes) {

@@ -6,7 +6,8 @@
 // Whole-file writes that never leave a cut-off file behind. The bytes go to a temporary file
 // beside the target, which replaces the target only when every byte reached the disk
 // (QSaveFile). Where the folder refuses the temporary file (a write-protected folder holding a
-// writable file) the file is written in place instead, so the user's data is still saved.
+// writable file) the file is written in place instead, so the user's data is still saved; its
+// old bytes are kept in memory meanwhile and put back when the write fails (a full disk).
 namespace SafeFile {
 
 struct WriteResult {

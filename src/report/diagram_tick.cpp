@@ -75,6 +75,10 @@ Looks Compose(const ReadingSample &s, const Input &in, const QLocale &locale) {
         look.barColor = look.valueTextColor = in.channelColors[channel];
         look.valueBackColor = look.chartBackColor = in.windowColor;
         look.rightLabelColor = rightLabelColor(channel, in);
+        if (!in.readingsCurrent) {
+            look.valueText = QString::fromUtf16(NoReadingText);
+            continue;
+        }
         look.valueText = channel == LambdaChannel && !lambdaRead
                              ? QString::fromUtf16(NoReadingText)
                              : NumberText::fixed(value / scale.scale, scale.decimals, locale);

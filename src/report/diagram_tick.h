@@ -74,6 +74,9 @@ struct Input {
     int alarmStyle = AlarmText;
     std::array<qint32, 6> channelColors{};
     qint32 windowColor = 0; // the main window's own colour
+    // False while the readings follow nothing (the link is lost): every diagram shows
+    // "- - - -" over an empty bar and nothing is signalled.
+    bool readingsCurrent = true;
 };
 
 // The looks of the six diagrams for one sample. Every colour starts from its normal value, so

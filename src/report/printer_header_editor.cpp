@@ -114,8 +114,12 @@ void PrinterHeaderEditor::saveFile() {
         memo_, programFolder_, PrinterHeaderFile::DialogFilter, PrinterHeaderFile::DefaultFileName);
     if (answer.isEmpty())
         return;
-    // A failed write keeps the old file (QSaveFile) and is not reported.
-    PrinterHeaderFile::save(chosenPath(answer), lines());
+    // A failed write keeps the old file; the user is told why the header was not saved.
+    const QString path = chosenPath(answer);
+    const SafeFile::WriteResult saved = PrinterHeaderFile::save(path, lines());
+    if (!saved.ok)
+        prompts_.message(QStringLiteral("Заголовок не сохранен в файл ") +
+                         QDir::toNativeSeparators(path) + QStringLiteral(": ") + saved.error);
 }
 
 void PrinterHeaderEditor::clear() {

@@ -43,7 +43,8 @@ public:
 public slots:
     // "Открыть": the lines of a chosen header file, or a message when it does not exist.
     void openFile();
-    // "Сохранить": the lines into a chosen header file; a failed write is not reported.
+    // "Сохранить": the lines into a chosen header file; a failed write leaves the old file and
+    // is told with its reason.
     void saveFile();
     // "Стереть": empties the memo.
     void clear();

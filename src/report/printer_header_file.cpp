@@ -13,8 +13,11 @@ std::optional<QStringList> load(const QString &path) {
     return std::move(read.lines);
 }
 
-bool save(const QString &path, const QStringList &lines) {
-    return TextFile1251::writeLines(path, lines);
+SafeFile::WriteResult save(const QString &path, const QStringList &lines) {
+    QString text;
+    for (const QString &line : lines)
+        text += line + QStringLiteral("\r\n");
+    return SafeFile::write(path, TextFile1251::encode(text));
 }
 
 QString withDefaultExtension(const QString &path) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "safe_file.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -24,9 +26,9 @@ inline constexpr qint64 ReadLimit = 8 * 1024;
 // Meant to be normalised: the last line may be cut by the limit.
 std::optional<QStringList> load(const QString &path);
 
-// Replaces the file with the lines (every line ended by CR LF) through QSaveFile. Returns
-// false when the write failed; the old file is then untouched.
-bool save(const QString &path, const QStringList &lines);
+// Replaces the file with the lines (every line ended by CR LF, Windows-1251) through
+// SafeFile. When the write fails the old file is untouched and the result gives the reason.
+SafeFile::WriteResult save(const QString &path, const QStringList &lines);
 
 // A name typed without an extension gets ".set"; any other name is returned as it is.
 QString withDefaultExtension(const QString &path);

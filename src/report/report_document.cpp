@@ -3,6 +3,7 @@
 #include "clock.h"
 #include "file_dialogs.h"
 #include "print_service.h"
+#include "recovered_files.h"
 #include "report_file.h"
 #include "report_printer.h"
 #include "report_text.h"
@@ -55,6 +56,11 @@ void ReportDocument::rebuild() {
 }
 
 void ReportDocument::record(int slot) {
+    if (!state_.shownReadingsCurrent()) {
+        // Values left from before the link was lost are not a measurement.
+        services_.prompts->message(QString::fromUtf16(NotCurrentMessage));
+        return;
+    }
     if (!report_.RecordMeasurement(slot, state_.shownSample()))
         return;
     state_.Flags.ReportUnsaved = true;
@@ -150,6 +156,16 @@ void ReportDocument::configure() {
 
 bool ReportDocument::unsaved() const {
     return state_.Flags.ReportUnsaved;
+}
+
+QString ReportDocument::saveRecovered(const QString &folder, const QDateTime &now) {
+    if (!unsaved())
+        return {};
+    const QString path = RecoveredFiles::pathFor(folder, now, u".txt");
+    if (!ReportFile::saveReport(path, lines()).ok)
+        return {};
+    state_.Flags.ReportUnsaved = false;
+    return path;
 }
 
 bool ReportDocument::eventFilter(QObject *watched, QEvent *event) {

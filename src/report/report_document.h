@@ -41,7 +41,11 @@ public:
     void rebuild();
     // A record command ("Nмин.", "Nпов.", "ПГС 1".."ПГС 3"): the shown readings (frozen while
     // the indication is stopped) into slot 0..2; the document is then unsaved and rebuilt.
+    // Readings that are not current (the link is lost) are not recorded: the user is told
+    // NotCurrentMessage instead.
     void record(int slot);
+    static constexpr char16_t NotCurrentMessage[] =
+        u"Показания не записаны: нет связи с газоанализатором.";
     // "Оформить": trims the number and detail lines, runs the vehicle data dialog, rebuilds.
     void arrange();
     // After the calibration gas editor: new references, the deviations of every recorded slot
@@ -61,6 +65,8 @@ public:
     void print() override;     // PrintReport
     void configure() override; // the calibration gas editor or the options
     bool unsaved() const override;
+    // The memo's lines into a "Восстановлен_..." file, as "Сохранить" would save them.
+    QString saveRecovered(const QString &folder, const QDateTime &now) override;
 
 protected:
     // Esc released in the memo rebuilds the document, dropping edits and opened files.

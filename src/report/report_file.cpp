@@ -48,7 +48,9 @@ ReportOpenResult openReport(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
         return {};
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    // What the file holds now: a read of the limit itself would set aside a megabyte in
+    // memory for a file of a few lines.
+    const QByteArray bytes = file.read(file.size());
     if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileBytes)
         return {};
     return {true, TextFile1251::splitLines(TextFile1251::decode(bytes))};

@@ -129,6 +129,13 @@ void GraphView::channelToggled(int channel, bool shown) {
 
 void GraphView::TimerGRPTimer() {
     timer_.stop();
+    // While the link is lost (or nothing has been read yet) the record gets a gap, never the
+    // last values again.
+    if (!state_.Readings.ReadingsCurrent) {
+        if (recorder_.isRecording())
+            timer_.start();
+        return;
+    }
     const QDateTime now = services_.clock->now();
     const TickResult result = recorder_.tick(state_.Readings.sample, now.time());
     if (result.sampleTaken) {
@@ -415,9 +422,9 @@ void GraphView::keepDamagedJournal(const QDateTime &now) {
     tell(text);
 }
 
-bool GraphView::saveRecovered(const QString &folder, const QDateTime &now) {
+QString GraphView::saveRecovered(const QString &folder, const QDateTime &now) {
     if (recorder_.buffer().isEmpty())
-        return true;
+        return {};
     const JournalRecovery::Kept kept = JournalRecovery::saveAsGraphFile(
         folder, recorder_.buffer(),
         {recorder_.graphDate(), state_.Vehicle.NumberText, state_.Vehicle.DetailText}, now);
@@ -425,7 +432,7 @@ bool GraphView::saveRecovered(const QString &folder, const QDateTime &now) {
         state_.Flags.GraphUnsaved = false;
         journal_.remove();
     }
-    return kept.ok;
+    return kept.ok ? kept.path : QString();
 }
 
 void GraphView::closeJournalAtExit(bool userAsked) {

@@ -91,9 +91,10 @@ public:
     // and the user is told which.
     void offerRecovery();
     // The record as a graph file "Восстановлен_<date>_<time>.dan" in graphFolder, never
-    // replacing a file; false when it could not be written. When every sample went into
-    // it, GraphUnsaved is cleared and the journal removed. An empty record writes nothing.
-    bool saveRecovered(const QString &graphFolder, const QDateTime &now);
+    // replacing a file; returns its path, or an empty string when it could not be written.
+    // When every sample went into it, GraphUnsaved is cleared and the journal removed. An
+    // empty record writes nothing.
+    QString saveRecovered(const QString &graphFolder, const QDateTime &now) override;
     // The end of the program. After the user was asked (or had nothing to be asked about),
     // the journal goes; when the program is ended from outside with the graph unsaved, it
     // stays, on the disk, for the next start.

@@ -25,9 +25,13 @@ void ReadingsRefresh::TimerTabTimer() {
     const ReadingsTexts texts = readingsTexts(readings_, modeIndication, locale);
     view_.show(texts);
 
-    if (settings_.CurrentView == ViewId::Table)
-        view_.showClock(clock_.now(), readings_.deviceDateText, readings_.deviceTimeText,
+    if (settings_.CurrentView == ViewId::Table) {
+        // The analyser's clock as last read is no clock once the link is lost.
+        const bool current = readings_.ReadingsCurrent;
+        view_.showClock(clock_.now(), current ? readings_.deviceDateText : QString(),
+                        current ? readings_.deviceTimeText : QString(),
                         settings_.NoBuiltInPrinter != 0, locale);
+    }
 
     view_.showGraphPanel(texts.graphPanel);
 
@@ -41,7 +45,7 @@ void ReadingsRefresh::TimerTabTimer() {
 }
 
 void ReadingsRefresh::UpdateGraphPanelValues() {
-    view_.showGraphPanel(graphPanelTexts(readings_.sample, QLocale()));
+    view_.showGraphPanel(graphPanelTexts(readings_.sample, QLocale(), readings_.ReadingsCurrent));
 }
 
 void ReadingsRefresh::resetModeTitles() {

@@ -28,6 +28,21 @@ QString oilTemperatureText(qint32 storedWord) {
     return QString::number(degrees);
 }
 
+// Readings that follow nothing: every value shown becomes kNoValueText; a channel the
+// analyser does not have stays blank.
+void markNotCurrent(ReadingsTexts &out) {
+    for (int channel = 0; channel < kReadingsChannels; ++channel) {
+        if (out.boxes[channel].isEmpty())
+            continue;
+        out.boxes[channel] = kNoValueText.toString();
+        out.gridValues[channel] = kGridPrefix + kNoValueText.toString();
+    }
+    out.graphPanel = graphPanelTexts({}, QLocale::c(), false);
+}
+
+ReadingsTexts liveReadingsTexts(CurrentReadings &readings, bool modeIndication,
+                                const QLocale &locale);
+
 } // namespace
 
 qint32 oilTemperatureDegrees(qint32 storedWord) {
@@ -40,14 +55,24 @@ QString lambdaText(qint16 lambda, const QLocale &locale) {
     return NumberText::thousandths(lambda, locale);
 }
 
-ChannelTexts graphPanelTexts(const ReadingSample &sample, const QLocale &locale) {
+ChannelTexts graphPanelTexts(const ReadingSample &sample, const QLocale &locale, bool current) {
     ChannelTexts texts = valueTexts(sample, locale);
     for (QString &text : texts)
-        text.prepend(QLatin1Char(' '));
+        text = QLatin1Char(' ') + (current ? text : kNoValueText.toString());
     return texts;
 }
 
 ReadingsTexts readingsTexts(CurrentReadings &readings, bool modeIndication, const QLocale &locale) {
+    ReadingsTexts out = liveReadingsTexts(readings, modeIndication, locale);
+    if (!readings.ReadingsCurrent)
+        markNotCurrent(out);
+    return out;
+}
+
+namespace {
+
+ReadingsTexts liveReadingsTexts(CurrentReadings &readings, bool modeIndication,
+                                const QLocale &locale) {
     const bool indication = modeIndication && readings.analyserKind != AnalyserKind::TwoComponent;
 
     // A lambda the analyser cannot stand behind is dropped here for every later reader.
@@ -96,3 +121,5 @@ ReadingsTexts readingsTexts(CurrentReadings &readings, bool modeIndication, cons
     }
     return out;
 }
+
+} // namespace

@@ -39,9 +39,14 @@ qint32 oilTemperatureDegrees(qint32 storedWord);
 QString lambdaText(qint16 lambda, const QLocale &locale);
 
 // The six graph panel texts: one space and the value; no status words, no oil temperature.
-ChannelTexts graphPanelTexts(const ReadingSample &sample, const QLocale &locale);
+// Not current: one space and kNoValueText.
+ChannelTexts graphPanelTexts(const ReadingSample &sample, const QLocale &locale,
+                             bool current = true);
 
-// Everything one refresh writes. A lambda outside 1..1999 is set to 0 in `readings`, so
+// Everything one refresh writes. Readings that are not current (CurrentReadings::
+// ReadingsCurrent false: the link to the analyser is lost) show kNoValueText in place of
+// every value, status word and temperature, a channel the analyser lacks still blank. A
+// lambda outside 1..1999 is set to 0 in `readings`, so
 // every later reader (the graph recorder too) sees no lambda. `modeIndication` is the
 // analyser's operating-mode indication (off for an older analyser); a two-component
 // analyser never has it, whatever the flag says.

@@ -6,6 +6,7 @@
 #include "scripted_file_dialogs.h"
 #include "scripted_print_service.h"
 #include "scripted_prompts.h"
+#include "termination_signals.h"
 #include "test_files.h"
 #include "tform1.h"
 #include "view_ids.h"
@@ -119,7 +120,7 @@ const std::map<QString, std::function<void(Window &)>> kActions = {
      [](Window &w) {
          // A file of the same name stays as it is.
          QVERIFY(TestFiles::putBytes(w.inGraph("Восстановлен_2026-05-13_22-00.dan"), "old"));
-         QVERIFY(w.graph().saveRecovered(w.graphFolder(), w.clock.now()));
+         QVERIFY(!w.graph().saveRecovered(w.graphFolder(), w.clock.now()).isEmpty());
          QCOMPARE(TestFiles::fileBytes(w.inGraph("Восстановлен_2026-05-13_22-00.dan")), "old");
          QVERIFY(!w.window->state().Flags.GraphUnsaved);
          w.terminate();
@@ -142,8 +143,9 @@ private slots:
     void cleanup() { delete dir_; }
 
     // The journal lives while the record is only in memory: saving it as a graph file,
-    // erasing it, opening a file and a normal end remove it; an end from outside keeps it
-    // while the graph is unsaved; recording again writes the whole record anew.
+    // erasing it, opening a file and a normal end remove it; an end from outside saves the
+    // unsaved graph as a recovered graph file and removes it; recording again writes the
+    // whole record anew.
     void journalLife_data() {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QStringList>("files"); // in Graph afterwards
@@ -160,8 +162,9 @@ private slots:
         QTest::newRow("a file opened")
             << "saved, recording again, file opened" << QStringList{"g.dan"} << -1;
         QTest::newRow("closed without saving") << "closed without saving" << QStringList() << -1;
-        QTest::newRow("ended from outside, unsaved")
-            << "ended from outside, unsaved" << journal << 3;
+        QTest::newRow("ended from outside, unsaved: saved as recovered")
+            << "ended from outside, unsaved" << QStringList{"Восстановлен_2026-05-13_22-00.dan"}
+            << -1;
         QTest::newRow("ended from outside after a save")
             << "ended from outside after a save" << QStringList{"g.dan"} << -1;
         QTest::newRow("ended from outside, saved as recovered")
@@ -182,6 +185,31 @@ private slots:
             QCOMPARE(journal.status, GraphJournal::ReadStatus::Ok);
             QCOMPARE(int(journal.samples.size()), journalSamples);
         }
+    }
+
+    // A logout or SIGTERM while the start-up question is open: the question ends as if
+    // cancelled (the record kept as a graph file), and the window closes without another.
+    void endedFromOutsideDuringTheQuestion() {
+        {
+            Window crashed(dir_->path(), kRecorded);
+            crashed.record(0, 5);
+        }
+        TerminationSignals termination;
+        ScriptedPrompts prompts;
+        prompts.whileAsking = [&](const QString &) { emit termination.terminationRequested(); };
+        FixedClock clock(kRestarted);
+        TForm1::Environment environment;
+        environment.workingDirectory = dir_->path();
+        environment.prompts = &prompts;
+        environment.clock = &clock;
+        environment.termination = &termination;
+        TForm1 window(environment);
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 10000);
+        QCOMPARE(prompts.shown.count(JournalRecovery::kQuestion.toString()), 1);
+        const QString kept = QDir(dir_->path()).filePath("Graph/Восстановлен_2026-05-14_14-05.dan");
+        QCOMPARE(GraphFile::open(kept).samples.size(), size_t(5));
+        QVERIFY(!QFile::exists(QDir(dir_->path()).filePath("Graph/" + kJournal)));
     }
 
     // A journal left by a crash (the window gone without closing) at the next start.

@@ -274,6 +274,21 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(shownPage, int(TPagesDlg::Control), 10000);
     }
 
+    // A lost link leaves a gap: ticks while the readings are not current take no sample,
+    // and recording goes on once they are current again.
+    void lostLinkLeavesAGap() {
+        GraphWindow w(dir_->path());
+        w.record({kThreeReadings[0]});
+        w.window->state().Readings.ReadingsCurrent = false;
+        w.record({kThreeReadings[1], kThreeReadings[1]});
+        QCOMPARE(w.graph().recorder().count(), 1);
+        QVERIFY(w.timer()->isActive());
+        w.window->state().Readings.ReadingsCurrent = true;
+        w.record({kThreeReadings[2]});
+        QCOMPARE(w.graph().recorder().count(), 2);
+        QCOMPARE(w.graph().recorder().axisLabel(1).trimmed(), QStringLiteral("14:05:12"));
+    }
+
     // A hidden channel is still recorded, and stays hidden in the next run.
     void hiddenChannelRecordedAndKept() {
         {

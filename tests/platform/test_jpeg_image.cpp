@@ -5,6 +5,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "test_files.h"
 
 #include <array>
@@ -99,6 +104,7 @@ private slots:
     void refuses();
     void loadPictureByExtension_data();
     void loadPictureByExtension();
+    void loadPictureTakesOnlyTheMemoryOfTheFile();
 };
 
 void TestJpegImage::decodes_data() {
@@ -196,6 +202,36 @@ void TestJpegImage::loadPictureByExtension() {
     if (!name.isEmpty())
         QVERIFY(TestFiles::putBytes(path, bytes));
     QCOMPARE(loadPicture(path).size(), size);
+}
+
+// A small page picture still loads when little memory is left: the loader sets aside what
+// the file holds, not the largest file it would accept (64 MiB).
+void TestJpegImage::loadPictureTakesOnlyTheMemoryOfTheFile() {
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("AddressSanitizer reserves more address space than any limit leaves");
+#endif
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Inf0.jpg"));
+    QVERIFY(TestFiles::putBytes(path, twoColourJpeg()));
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        // A failure ends the child plainly, without the test's crash report.
+        signal(SIGABRT, SIG_DFL);
+        signal(SIGSEGV, SIG_DFL);
+        alarm(60); // nor hangs the test when memory runs out in a bad place
+
+        QFile statm(QStringLiteral("/proc/self/statm"));
+        if (!statm.open(QIODevice::ReadOnly))
+            _exit(2);
+        const rlim_t inUse = statm.readAll().split(' ').value(0).toULongLong() * getpagesize();
+        const rlimit limit{inUse + 32 * 1024 * 1024, inUse + 32 * 1024 * 1024};
+        setrlimit(RLIMIT_AS, &limit);
+        _exit(loadPicture(path).size() == QSize(32, 16) ? 0 : 1);
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, "the picture did not load");
 }
 
 QTEST_GUILESS_MAIN(TestJpegImage)

@@ -150,6 +150,25 @@ private slots:
         if (!redParts(look).contains(u'f'))
             QCOMPARE(look.chartBackColor, Window);
     }
+
+    // While the link is lost no diagram shows a value or a bar, and nothing is signalled,
+    // however far the last reading lay beyond its limit.
+    void notCurrentReadingsShowNothing() {
+        DiagramTick::Input input;
+        input.limits.CoIdle = 50;
+        input.coLimitInForce = 50;
+        input.alarmStyle = DiagramTick::AlarmBarTextBack;
+        input.channelColors = Channels;
+        input.windowColor = Window;
+        input.readingsCurrent = false;
+        for (const DiagramTick::ChannelLook &look :
+             DiagramTick::Compose(sample(900, 4000, 1000, 3000), input)) {
+            QCOMPARE(look.valueText, QStringLiteral("- - - -"));
+            QCOMPARE(look.barValue, 0.0);
+            QVERIFY(!look.signalled);
+            QCOMPARE(redParts(look), QString());
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDiagramTick)

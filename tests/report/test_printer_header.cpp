@@ -272,10 +272,13 @@ private slots:
         p.editor->saveFile();
         QCOMPARE(fileBytes(p.path("out.set")), QByteArray("ABC\r\n"));
 
-        // A failed write is not reported.
+        // A failed write is told, with where and why.
         p.dialogs.answers << p.path("no/such/folder/x.set");
         p.editor->saveFile();
-        QVERIFY(p.prompts.shown.isEmpty());
+        QCOMPARE(p.prompts.shown.size(), 1);
+        QVERIFY(p.prompts.shown.first().startsWith(
+            QStringLiteral("Заголовок не сохранен в файл ") +
+            QDir::toNativeSeparators(p.path("no/such/folder/x.set")) + QStringLiteral(": ")));
     }
 
     void saveAndOpenRoundTrip() {

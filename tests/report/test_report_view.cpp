@@ -133,6 +133,39 @@ private slots:
         QVERIFY(rig.state.Flags.ReportUnsaved);
     }
 
+    // Readings that follow nothing are not recorded, and the user is told so; a copy frozen
+    // by "Пуск/стоп" while it was current is still recorded after the link is lost.
+    void recordingNeedsCurrentReadings_data() {
+        QTest::addColumn<bool>("indicationRunning");
+        QTest::addColumn<bool>("current");
+        QTest::addColumn<bool>("frozenCurrent");
+        QTest::addColumn<bool>("recorded");
+        QTest::newRow("live, link lost") << true << false << true << false;
+        QTest::newRow("frozen before the loss") << false << false << true << true;
+        QTest::newRow("frozen after the loss") << false << true << false << false;
+    }
+    void recordingNeedsCurrentReadings() {
+        QFETCH(bool, indicationRunning);
+        QFETCH(bool, recorded);
+        Rig rig(2);
+        rig.state.Readings.sample = Idle;
+        rig.state.FrozenReadings = Frozen;
+        rig.state.IndicationRunning = indicationRunning;
+        QFETCH(bool, current);
+        rig.state.Readings.ReadingsCurrent = current;
+        QFETCH(bool, frozenCurrent);
+        rig.state.FrozenReadingsCurrent = frozenCurrent;
+        const QStringList before = rig.lines();
+        rig.document->record(0);
+        QCOMPARE(rig.document->report().CellText(0, 0, ReadingColumn) != sp(6), recorded);
+        QCOMPARE(rig.state.Flags.ReportUnsaved, recorded);
+        QCOMPARE(rig.prompts.shown,
+                 recorded ? QStringList()
+                          : QStringList{QString::fromUtf16(ReportDocument::NotCurrentMessage)});
+        if (!recorded)
+            QCOMPARE(rig.lines(), before);
+    }
+
     void clearingKeepsReferencesAndTheUnsavedMark() {
         Rig rig(2);
         rig.state.Readings.sample = Idle;

@@ -70,6 +70,11 @@ void EmulatorProcess::stop() {
     }
 }
 
+void EmulatorProcess::kill() {
+    process_.kill();
+    process_.waitForFinished(3000);
+}
+
 bool EmulatorProcess::readLines(int timeoutMs) {
     if (process_.bytesAvailable() == 0 && !process_.waitForReadyRead(qMax(timeoutMs, 0)))
         return false;

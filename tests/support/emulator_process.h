@@ -28,6 +28,9 @@ public:
     // Processes the emulator's output for up to ms milliseconds.
     void pump(int ms);
     void stop();
+    // Ends the emulator at once, as a crash or a pulled plug would: its pseudo-terminal
+    // goes with it.
+    void kill();
 
     static QString executable();
 

@@ -20,6 +20,8 @@ public:
     QList<int> menus;
     QList<AnalyserKind> found;
     int lost = 0;
+    QStringList lossNotices;
+    int restored = 0;
 
     void linkStarting() override { ++starts; }
     void setLinkStatus(const QString &text) override { linkStatus << text; }
@@ -33,4 +35,6 @@ public:
     void showSettingsMenu(int menu) override { menus << menu; }
     void analyserFound(AnalyserKind kind) override { found << kind; }
     void analyserLost() override { ++lost; }
+    void linkLost(const QString &notice) override { lossNotices << notice; }
+    void linkRestored() override { ++restored; }
 };

@@ -5,12 +5,16 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 // Prompts for tests: records every text shown and answers questions from a script.
 // A question with no scripted answer left gets Cancel, the safe choice.
 class ScriptedPrompts : public UserPrompts {
 public:
     QStringList shown;
     QList<Answer> answers;
+    // Runs while a question is "on screen", before its answer is given.
+    std::function<void(const QString &)> whileAsking;
 
     void message(const QString &text) override { shown << text; }
     Answer warningOkCancel(const QString &text) override { return next(text); }
@@ -27,6 +31,8 @@ public:
 private:
     Answer next(const QString &text) {
         shown << text;
+        if (whileAsking)
+            whileAsking(text);
         return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
     }
 };

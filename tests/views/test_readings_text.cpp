@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+Q_DECLARE_METATYPE(ChannelTexts)
+
 namespace {
 
 const QString kNone = QStringLiteral("- - - -");
@@ -22,6 +24,8 @@ class TestReadingsText : public QObject {
     QLocale russian{QLocale::Russian, QLocale::Russia};
 
 private slots:
+    void initTestCase() { QLocale::setDefault(russian); }
+
     void plainValuesWithTheRussianSeparator() {
         CurrentReadings r = fourComponent();
         r.sample.rpm = 1500; // no group separator in integers
@@ -182,6 +186,39 @@ private slots:
         QCOMPARE(t.boxes, boxes);
         QCOMPARE(t.gridValues, grid);
         QCOMPARE(t.coGridTitle, "CO,%");
+    }
+
+    // Readings the lost link left behind show no value, status word or temperature; a
+    // channel the analyser lacks stays blank.
+    void notCurrentReadingsShowNoValue_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("modeFlags");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<ChannelTexts>("boxes");
+        const ChannelTexts all = {kNone, kNone, kNone, kNone, kNone, kNone};
+        QTest::newRow("four-component") << int(AnalyserKind::FourComponent) << 0 << 0 << all;
+        QTest::newRow("status words, oil temperature")
+            << int(AnalyserKind::FourComponent) << 0x20 << 0x01 << all;
+        QTest::newRow("two-component") << int(AnalyserKind::TwoComponent) << 0 << 0
+                                       << ChannelTexts{kNone, kNone, "", "", "", kNone};
+    }
+    void notCurrentReadingsShowNoValue() {
+        QFETCH(int, kind);
+        QFETCH(int, modeFlags);
+        QFETCH(int, status);
+        QFETCH(ChannelTexts, boxes);
+        CurrentReadings r = fourComponent();
+        r.analyserKind = AnalyserKind(kind);
+        r.modeFlags = quint8(modeFlags);
+        r.channelStatus.fill(quint8(status));
+        r.ReadingsCurrent = false;
+        const ReadingsTexts t = readingsTexts(r, true, russian);
+        QCOMPARE(t.boxes, boxes);
+        for (int c = 0; c < kReadingsChannels; ++c) {
+            QCOMPARE(t.gridValues[c], boxes[c].isEmpty() ? QString() : "   " + kNone);
+            QCOMPARE(t.graphPanel[c], " " + kNone);
+        }
+        QCOMPARE(graphPanelTexts(r.sample, russian, false), t.graphPanel);
     }
 };
 

@@ -16,8 +16,6 @@ inline constexpr QStringView kQuestion =
     u"Программа была завершена аварийно. Восстановить несохраненный график ?";
 // The journal, in the working folder.
 inline constexpr char16_t kJournalName[] = u"\\Graph\\Журнал_записи.jrn";
-// Graph files of recovered records: "Восстановлен_2026-12-08_14-05.dan".
-inline constexpr QStringView kRecoveredStem = u"Восстановлен";
 
 // What a journal found at start leads to.
 enum class Finding {
@@ -27,11 +25,6 @@ enum class Finding {
     Unreadable,  // it cannot be read: it stays where it is and the user is told
 };
 Finding findingOf(const GraphJournal::Contents &contents);
-
-// "<folder>/<stem>_yyyy-MM-dd_hh-mm<extension>", with "_2", "_3", ... before the extension
-// while that name is taken, so no file is ever replaced.
-QString freePath(const QString &folder, QStringView stem, const QDateTime &now,
-                 QStringView extension);
 
 struct Kept {
     bool ok = false;
