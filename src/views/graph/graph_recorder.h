@@ -10,6 +10,7 @@
 #include <QTime>
 
 #include <optional>
+#include <span>
 #include <vector>
 
 // The texts the graph view shows on its own.
@@ -98,7 +99,7 @@ public:
 
     // A graph file's contents replace the record: clear(today), then the file's date (when it
     // has one) and its samples, taken with the full scales in force now.
-    void load(const std::vector<TimedReading> &samples, QDate fileDate, QDate today);
+    void load(std::span<const TimedReading> samples, QDate fileDate, QDate today);
 
     // An options change, at once: the axis keeps its minimum and max := min + W; s and m
     // follow the new settings; turning one-point scrolling off sets SinceShift := s.
