@@ -1,3 +1,9 @@
+#include "app_settings.h"
+#include "current_readings.h"
+#include "fake_channel.h"
+#include "link_controller.h"
+#include "link_view.h"
+#include "scripted_prompts.h"
 #include "tvelantar.h"
 
 #include <QtGlobal>
@@ -31,6 +37,26 @@ std::vector<quint8> answerStream(int cycles) {
     return bytes;
 }
 
+// A view that takes what the link shows and keeps nothing, as a main window whose fields
+// already show it.
+class QuietLinkView : public LinkView {
+public:
+    void linkStarting() override {}
+    void setLinkStatus(const QString &) override {}
+    void setIndicationToggleEnabled(bool) override {}
+    void setSearchProgress(int) override {}
+    void setSearchProgressVisible(bool) override {}
+    void setPortStatus(const QString &) override {}
+    void showPortPage() override {}
+    void setPumpIndicator(const Indicator &) override {}
+    void setFuelIndicator(const Indicator &) override {}
+    void showSettingsMenu(int) override {}
+    void analyserFound(AnalyserKind) override {}
+    void analyserLost() override {}
+    void linkLost(const QString &) override {}
+    void linkRestored() override {}
+};
+
 } // namespace
 
 static void PollingParser(benchmark::State &state) {
@@ -57,5 +83,36 @@ static void DecodePass(benchmark::State &state) {
     }
 }
 BENCHMARK(DecodePass);
+
+// The link's own work once polling: a receive tick (Timer1, every 10 ms) that finds one
+// four-byte answer waiting, reads and parses it, copies the decoded readings and works out the
+// mode indicators, then a send tick (Timer2, every 30 ms) that writes the next request. The
+// event loop's wake-ups and the drawing of what changed are not in it (scripts/measure has
+// the whole program).
+static void ReceiveAndSendTicks(benchmark::State &state) {
+    FakeChannel channel;
+    channel.existingPorts = {1};
+    channel.Open(1, 9600);
+    TVelantar analyser;
+    analyser.SelectAddressMap(AnalyserKind::FourComponent);
+    AppSettings settings;
+    CurrentReadings readings;
+    QuietLinkView view;
+    ScriptedPrompts prompts;
+    LinkController link(channel, analyser, settings, readings, view, prompts);
+    const std::vector<quint8> stream = answerStream(50);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        if (next + 4 > stream.size())
+            next = 0;
+        channel.incoming = QByteArray(reinterpret_cast<const char *>(stream.data() + next), 4);
+        next += 4;
+        link.Timer1Timer();
+        link.Timer2Timer();
+        channel.written.clear();
+    }
+    benchmark::DoNotOptimize(readings.sample);
+}
+BENCHMARK(ReceiveAndSendTicks);
 
 BENCHMARK_MAIN();

@@ -90,6 +90,16 @@ void BM_GraphFileOpen(benchmark::State &state) {
 }
 BENCHMARK(BM_GraphFileOpen)->Unit(benchmark::kMicrosecond);
 
+// The decoding alone, from bytes already in memory.
+void BM_GraphFileDecode(benchmark::State &state) {
+    const QByteArray bytes = GraphFile::encode(fileGraph(), kHeader);
+    for (auto _ : state) {
+        const GraphFile::ReadResult read = GraphFile::decode(bytes);
+        benchmark::DoNotOptimize(read.samples.data());
+    }
+}
+BENCHMARK(BM_GraphFileDecode)->Unit(benchmark::kMicrosecond);
+
 // Opening as the program does: the file, then the samples into the record.
 void BM_GraphFileOpenAndLoad(benchmark::State &state) {
     const QString path = folder().filePath("open.dan");

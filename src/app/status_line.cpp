@@ -35,11 +35,17 @@ StatusLine::StatusLine(QWidget *parent)
     link_->installEventFilter(this);
 }
 
+// The receive tick hands the pump and fuel indicators over a hundred times a second, nearly
+// always unchanged; a new palette costs a resolve of the whole palette and a repaint, so only
+// what differs is set.
 void StatusLine::setText(QLineEdit *field, const QString &text, const QColor &color) {
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Text, color);
-    field->setPalette(palette);
-    field->setText(text);
+    if (field->palette().color(QPalette::Text) != color) {
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::Text, color);
+        field->setPalette(palette);
+    }
+    if (field->text() != text)
+        field->setText(text);
 }
 
 bool StatusLine::eventFilter(QObject *watched, QEvent *event) {

@@ -63,7 +63,10 @@ bool TSerial::clearErrors() {
         Close();
         return false;
     }
-    port_->clearError();
+    // Clearing looks up the translated "No error" text each time: done only when there is
+    // an error, as this runs several times on every receive tick.
+    if (error != QSerialPort::NoError)
+        port_->clearError();
     return true;
 }
 

@@ -80,18 +80,6 @@ QString GraphBuffer::timeLabelText(qint32 msecsOfDay) {
     return QTime::fromMSecsSinceStartOfDay(msecsOfDay).toString(QStringLiteral("HH:mm:ss")) + u' ';
 }
 
-const GraphBuffer::Slot &GraphBuffer::slot(int position) const {
-    Q_ASSERT(position >= 0 && position < count_);
-    return slots_[ringIndex(position)];
-}
-
-// The slot of a position: head_ and position are both below the ring's size, so one
-// subtraction replaces a division.
-std::size_t GraphBuffer::ringIndex(int position) const {
-    const std::size_t index = std::size_t(head_) + std::size_t(position);
-    return index < slots_.size() ? index : index - slots_.size();
-}
-
 void GraphBuffer::reserve(int n) {
     if (n > 0 && std::size_t(n) > slots_.size())
         resizeRing(std::size_t(n));

@@ -77,8 +77,17 @@ private:
     };
     static_assert(sizeof(Slot) <= 32);
 
-    const Slot &slot(int position) const;
-    std::size_t ringIndex(int position) const;
+    // Inline: the chart, the file writer and the export call them for every sample they take.
+    const Slot &slot(int position) const {
+        Q_ASSERT(position >= 0 && position < count_);
+        return slots_[ringIndex(position)];
+    }
+    // The slot of a position: head_ and position are both below the ring's size, so one
+    // subtraction replaces a division.
+    std::size_t ringIndex(int position) const {
+        const std::size_t index = std::size_t(head_) + std::size_t(position);
+        return index < slots_.size() ? index : index - slots_.size();
+    }
     void resizeRing(std::size_t ringSize);
 
     std::vector<Slot> slots_;

@@ -3,11 +3,16 @@
 #include "safe_file.h"
 #include "text_file_1251.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QSysInfo>
 #include <QtEndian>
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
+#include <cstring>
+#include <type_traits>
 
 namespace GraphFile {
 
@@ -54,35 +59,91 @@ QString vehicleText(const char *at) {
     return TextFile1251::decode(bytes).trimmed();
 }
 
+// The record of a sample, all 16 bytes of it. The time of day is below 24 hours (the record
+// keeps it so), so it is divided as an unsigned number, which is cheaper.
 void putSample(char *at, const ReadingSample &values, qint32 msecsOfDay) {
-    const std::array<qint16, kGraphChannels> fields = {values.co, values.ch,     values.co2,
-                                                       values.o2, values.lambda, values.rpm};
-    for (int c = 0; c < kGraphChannels; ++c)
-        qToLittleEndian<qint16>(fields[c], at + 2 * c);
-    const qint32 seconds = msecsOfDay / 1000;
+    if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+        std::memcpy(at, &values, sizeof values);
+    } else {
+        const std::array<qint16, kGraphChannels> fields = {values.co, values.ch,     values.co2,
+                                                           values.o2, values.lambda, values.rpm};
+        for (int c = 0; c < kGraphChannels; ++c)
+            qToLittleEndian<qint16>(fields[c], at + 2 * c);
+    }
+    const quint32 seconds = quint32(msecsOfDay) / 1000;
     at[kHourOffset] = char(seconds / 3600);
     at[kMinuteOffset] = char(seconds / 60 % 60);
     at[kSecondOffset] = char(seconds % 60);
+    at[kRecordBytes - 1] = 0;
 }
 
-// Reads the sample of a record into `out`; false when its time is not a time of day. The
-// fields go straight into their place: a record built aside and then copied stalls each copy
-// on the stores just before it.
-bool readSample(const char *at, TimedReading &out) {
-    const quint32 time = qFromLittleEndian<quint32>(at + kHourOffset); // hour, minute, second
-    const quint32 hour = time & 0xff;
-    const quint32 minute = (time >> 8) & 0xff;
-    const quint32 second = (time >> 16) & 0xff;
-    if ((hour > 23) | (minute > 59) | (second > 59))
-        return false;
-    out.reading.co = int16At(at);
-    out.reading.ch = int16At(at + 2);
-    out.reading.co2 = int16At(at + 4);
-    out.reading.o2 = int16At(at + 6);
-    out.reading.lambda = int16At(at + 8);
-    out.reading.rpm = int16At(at + 10);
-    out.msecsOfDay = qint32(hour * 3600000 + minute * 60000 + second * 1000);
-    return true;
+// A sample record has the size of a TimedReading and its fields at the same places: the six
+// values at 0..11, and where msecsOfDay lies, the hour, minute and second. So the records are
+// read straight into the samples' storage and put right there.
+static_assert(std::is_trivially_copyable_v<TimedReading> &&
+              std::is_standard_layout_v<TimedReading>);
+static_assert(sizeof(TimedReading) == kRecordBytes && sizeof(ReadingSample) == 2 * kGraphChannels);
+static_assert(offsetof(TimedReading, reading) == 0 &&
+              offsetof(TimedReading, msecsOfDay) == kHourOffset);
+
+// Milliseconds of an hour, minute or second byte of a sample's time; a byte over its limit gives
+// kOverLimit, which leaves any sum of three entries at kOverLimit or more. A time of day is
+// always below it.
+constexpr quint32 kOverLimit = 0x40000000;
+using TimeByteTable = std::array<quint32, 256>;
+constexpr TimeByteTable timeByteTable(quint32 limit, quint32 msecsPerUnit) {
+    TimeByteTable table{};
+    for (quint32 value = 0; value < 256; ++value)
+        table[value] = value <= limit ? value * msecsPerUnit : kOverLimit;
+    return table;
+}
+constexpr TimeByteTable kHourMsecs = timeByteTable(23, 3600000);
+constexpr TimeByteTable kMinuteMsecs = timeByteTable(59, 60000);
+constexpr TimeByteTable kSecondMsecs = timeByteTable(59, 1000);
+
+// Turns `count` records read into `samples` into readings and times of day, and gives how many
+// of them come before the first record whose time is not a time of day. The records are taken
+// a block at a time with no branch between them; only a block that holds a bad time is looked
+// at again to find it.
+int putRecordsInPlace(TimedReading *samples, int count) {
+    constexpr int kBlock = 256;
+    for (int start = 0; start < count; start += kBlock) {
+        const int end = std::min(count, start + kBlock);
+        quint32 anyOver = 0;
+        for (int i = start; i < end; ++i) {
+            const uchar *raw = reinterpret_cast<const uchar *>(samples + i);
+            if constexpr (QSysInfo::ByteOrder != QSysInfo::LittleEndian) {
+                const char *at = reinterpret_cast<const char *>(raw);
+                samples[i].reading = {int16At(at),     int16At(at + 2), int16At(at + 4),
+                                      int16At(at + 6), int16At(at + 8), int16At(at + 10)};
+            }
+            // Hour, minute and second in the low three bytes, read as one word.
+            const quint32 time = qFromLittleEndian<quint32>(raw + kHourOffset);
+            const quint32 msecs = kHourMsecs[time & 0xff] + kMinuteMsecs[(time >> 8) & 0xff] +
+                                  kSecondMsecs[(time >> 16) & 0xff];
+            anyOver |= msecs;
+            samples[i].msecsOfDay = qint32(msecs);
+        }
+        if (anyOver >= kOverLimit)
+            for (int i = start; i < end; ++i)
+                if (quint32(samples[i].msecsOfDay) >= kOverLimit)
+                    return i;
+    }
+    return count;
+}
+
+// Reads up to `size` bytes; fewer only at the end of the device. -1 on a read error.
+qint64 readFully(QIODevice &device, char *to, qint64 size) {
+    qint64 got = 0;
+    while (got < size) {
+        const qint64 n = device.read(to + got, size - got);
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        got += n;
+    }
+    return got;
 }
 
 QDate headerDate(const char *at) {
@@ -99,9 +160,11 @@ QByteArray encode(const GraphBuffer &buffer, const Header &header, bool *cut) {
     const int first = buffer.count() - n;
     if (cut)
         *cut = first > 0;
-    QByteArray bytes(qsizetype(kRecordBytes) * (n + 3), '\0');
-
+    // Every byte is written below: the samples whole, the header and the texts after zeros.
+    QByteArray bytes(qsizetype(kRecordBytes) * (n + 3), Qt::Uninitialized);
     char *head = record(bytes, 0);
+    std::fill_n(head, kRecordBytes, '\0');
+    std::fill_n(record(bytes, n + 1), 2 * kRecordBytes, '\0');
     putInt16(head + kCountOffset, n - 1);
     if (header.date.isValid() && header.date.year() > 0) {
         putInt16(head + kYearOffset, header.date.year());
@@ -116,35 +179,10 @@ QByteArray encode(const GraphBuffer &buffer, const Header &header, bool *cut) {
 }
 
 ReadResult decode(QByteArrayView bytes) {
-    ReadResult result;
-    result.status = ReadStatus::Damaged;
-    const qsizetype records = bytes.size() / kRecordBytes;
-    if (records < 1)
-        return result;
-    const char *head = bytes.data();
-    const int countField = int16At(head + kCountOffset);
-    result.date = headerDate(head);
-    if (countField < -1)
-        return result;
-
-    const int n = countField + 1;
-    bool damaged = !result.date.isValid() || records < qsizetype(n) + 3;
-    // A header without a valid date ends the load before the samples.
-    const int available = result.date.isValid() ? int(std::min<qsizetype>(n, records - 1)) : 0;
-    result.samples.resize(std::size_t(available));
-    TimedReading *const out = result.samples.data();
-    const char *const first = head + kRecordBytes;
-    int loaded = 0;
-    while (loaded < available && readSample(first + qsizetype(loaded) * kRecordBytes, out[loaded]))
-        ++loaded;
-    damaged = damaged || loaded < available;
-    result.samples.resize(std::size_t(loaded));
-    if (records >= qsizetype(n) + 2)
-        result.numberText = vehicleText(head + qsizetype(n + 1) * kRecordBytes);
-    if (records >= qsizetype(n) + 3)
-        result.detailText = vehicleText(head + qsizetype(n + 2) * kRecordBytes);
-    result.status = damaged ? ReadStatus::Damaged : ReadStatus::Ok;
-    return result;
+    QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
+    QBuffer device(&data);
+    device.open(QIODevice::ReadOnly);
+    return read(device);
 }
 
 WriteResult write(QIODevice &device, const GraphBuffer &buffer, const Header &header) {
@@ -158,28 +196,55 @@ WriteResult write(QIODevice &device, const GraphBuffer &buffer, const Header &he
 }
 
 ReadResult read(QIODevice &device) {
-    ReadResult failed;
-    if (!device.isReadable()) {
-        failed.error = device.errorString();
-        return failed;
-    }
-    qsizetype limit = kMaxFileBytes;
+    ReadResult result;
+    const auto failed = [&device] {
+        ReadResult unreadable;
+        unreadable.error = device.errorString();
+        return unreadable;
+    };
+    if (!device.isReadable())
+        return failed();
+
+    char head[kRecordBytes];
+    const qint64 headBytes = readFully(device, head, kRecordBytes);
+    if (headBytes < 0)
+        return failed();
+    result.status = ReadStatus::Damaged;
+    if (headBytes < kRecordBytes)
+        return result;
+    const int countField = int16At(head + kCountOffset);
+    result.date = headerDate(head);
+    if (countField < -1)
+        return result;
+
+    // At most 32 768 samples (a 16-bit count), and never more than the device still holds.
+    const int n = countField + 1;
+    qint64 room = qint64(n) * kRecordBytes;
     if (!device.isSequential())
-        limit = qsizetype(std::clamp<qint64>(device.size() - device.pos(), 0, kMaxFileBytes));
-    QByteArray bytes(limit, Qt::Uninitialized);
-    qsizetype got = 0;
-    while (got < limit) {
-        const qint64 n = device.read(bytes.data() + got, limit - got);
-        if (n < 0) {
-            failed.error = device.errorString();
-            return failed;
-        }
-        if (n == 0)
-            break;
-        got += qsizetype(n);
-    }
-    bytes.truncate(got);
-    return decode(bytes);
+        room = std::clamp<qint64>(device.size() - device.pos(), 0, room);
+    result.samples.resize(std::size_t(room / kRecordBytes));
+    const qint64 sampleBytes = readFully(device, reinterpret_cast<char *>(result.samples.data()),
+                                         qint64(result.samples.size()) * kRecordBytes);
+    if (sampleBytes < 0)
+        return failed();
+    const int present = int(sampleBytes / kRecordBytes);
+
+    char texts[2 * kRecordBytes];
+    const qint64 textBytes = present == n ? readFully(device, texts, sizeof texts) : 0;
+    if (textBytes < 0)
+        return failed();
+    if (textBytes >= kRecordBytes)
+        result.numberText = vehicleText(texts);
+    if (textBytes == 2 * kRecordBytes)
+        result.detailText = vehicleText(texts + kRecordBytes);
+
+    // A header without a valid date ends the load before the samples.
+    const int available = result.date.isValid() ? present : 0;
+    const int loaded = putRecordsInPlace(result.samples.data(), available);
+    result.samples.resize(std::size_t(loaded));
+    const bool whole = result.date.isValid() && loaded == n && textBytes == 2 * kRecordBytes;
+    result.status = whole ? ReadStatus::Ok : ReadStatus::Damaged;
+    return result;
 }
 
 WriteResult save(const QString &path, const GraphBuffer &buffer, const Header &header) {
@@ -194,7 +259,8 @@ WriteResult save(const QString &path, const GraphBuffer &buffer, const Header &h
 
 ReadResult open(const QString &path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Unbuffered: the samples go from the file straight into their storage.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         ReadResult result;
         result.error = file.errorString();
         return result;

@@ -8,6 +8,8 @@
 #include <QIODevice>
 #include <QString>
 
+#include <memory>
+#include <utility>
 #include <vector>
 
 // The graph file (*.dan): 16-byte little-endian records. Record 0 is the header (number of
@@ -42,13 +44,28 @@ enum class ReadStatus {
     Unreadable, // could not be opened or read at all
 };
 
+// An allocator that leaves new samples as they are: the reader sizes the samples and reads the
+// file's records straight over them, so clearing them first would only be a second pass over
+// the memory. (A TimedReading is an aggregate with a trivial destructor: its storage holds one
+// as soon as it is allocated.)
+template <typename T> struct FilledByReaderAllocator : std::allocator<T> {
+    template <typename U> struct rebind { using other = FilledByReaderAllocator<U>; };
+    FilledByReaderAllocator() = default;
+    template <typename U> FilledByReaderAllocator(const FilledByReaderAllocator<U> &) {}
+    template <typename U, typename... Args> void construct(U *at, Args &&...args) {
+        if constexpr (sizeof...(Args) > 0)
+            ::new (static_cast<void *>(at)) U(std::forward<Args>(args)...);
+    }
+};
+using Samples = std::vector<TimedReading, FilledByReaderAllocator<TimedReading>>;
+
 struct ReadResult {
     ReadStatus status = ReadStatus::Unreadable;
-    QString error;                     // the system's reason for an unreadable file
-    QDate date;                        // invalid when the header holds no valid date
-    QString numberText;                // trimmed; empty when the record is missing
-    QString detailText;                // trimmed; empty when the record is missing
-    std::vector<TimedReading> samples; // in the units of the file
+    QString error;      // the system's reason for an unreadable file
+    QDate date;         // invalid when the header holds no valid date
+    QString numberText; // trimmed; empty when the record is missing
+    QString detailText; // trimmed; empty when the record is missing
+    Samples samples;    // in the units of the file
 };
 
 // The file's bytes for the record: its newest kMaxSamples samples at most, with the values as

@@ -109,7 +109,7 @@ void GraphRecorder::clear(QDate today) {
     graphDate_ = today;
 }
 
-void GraphRecorder::load(const std::vector<TimedReading> &samples, QDate fileDate, QDate today) {
+void GraphRecorder::load(std::span<const TimedReading> samples, QDate fileDate, QDate today) {
     clear(today);
     if (fileDate.isValid())
         graphDate_ = fileDate;

@@ -11,6 +11,7 @@
 #include <QTime>
 
 #include <optional>
+#include <span>
 #include <vector>
 
 // The texts the graph view shows on its own.
@@ -99,7 +100,7 @@ public:
 
     // A graph file's contents replace the record: clear(today), then the file's date (when it
     // has one) and its samples, taken with the full scales in force now.
-    void load(const std::vector<TimedReading> &samples, QDate fileDate, QDate today);
+    void load(std::span<const TimedReading> samples, QDate fileDate, QDate today);
     // A journal's record replaces the record, as a file's would, each sample with the full
     // scales it was taken with; the full scales in force stay.
     void restore(const GraphJournal::Contents &journal, QDate today);

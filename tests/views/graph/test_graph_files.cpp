@@ -13,6 +13,8 @@
 
 Q_DECLARE_METATYPE(GraphFileType)
 
+#include <algorithm>
+
 #include <unistd.h>
 
 namespace {
@@ -36,6 +38,26 @@ const GraphFile::Header kHeader{QDate(2024, 12, 7), "123", " Иванов  "};
 QByteArray patched(QByteArray bytes, int offset, const QByteArray &with) {
     return bytes.replace(offset, with.size(), with);
 }
+
+// A device that cannot tell its size, as a pipe.
+class Pipe : public QIODevice {
+public:
+    explicit Pipe(const QByteArray &bytes) : bytes_(bytes) { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *data, qint64 size) override {
+        const qint64 n = std::min<qint64>(size, bytes_.size() - at_);
+        std::copy_n(bytes_.constData() + at_, n, data);
+        at_ += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray bytes_;
+    qint64 at_ = 0;
+};
 
 } // namespace
 
@@ -114,19 +136,32 @@ private slots:
         QTest::newRow("extra bytes ignored") << good + "xyz" << false << 3 << true << "123";
         QTest::newRow("text ends at a zero byte")
             << patched(good, 16 * 4 + 2, QByteArray(1, '\0')) << false << 3 << true << "12";
+        // The samples are checked in blocks: a bad time deep in a long file.
+        const QByteArray long600 = GraphFile::encode(sampleGraph(600), kHeader);
+        QTest::newRow("second 60 in sample 300 of 600")
+            << patched(long600, 16 * 301 + 14, "\x3c") << true << 300 << true << "123";
+        QTest::newRow("hour 200 in the last of 600")
+            << patched(long600, 16 * 600 + 12, "\xc8") << true << 599 << true << "123";
+        QTest::newRow("600 samples, cut in the number")
+            << long600.left(16 * 601 + 5) << true << 600 << true << "";
     }
     void damagedFiles() {
         QFETCH(QByteArray, bytes);
         QFETCH(int, samples);
-        QBuffer device(&bytes);
-        device.open(QIODevice::ReadOnly);
-        const GraphFile::ReadResult read = GraphFile::read(device);
-        QTEST(read.status == GraphFile::ReadStatus::Damaged, "damaged");
-        QCOMPARE(int(read.samples.size()), samples);
-        QTEST(read.date.isValid(), "dateValid");
-        QTEST(read.numberText, "number");
-        for (int i = 0; i < samples; ++i)
-            QCOMPARE(read.samples[i].reading.co, qint16(i));
+        // A file, and a device that cannot tell how much it holds.
+        for (const bool sequential : {false, true}) {
+            QBuffer file(&bytes);
+            file.open(QIODevice::ReadOnly);
+            Pipe pipe(bytes);
+            const GraphFile::ReadResult read =
+                GraphFile::read(sequential ? static_cast<QIODevice &>(pipe) : file);
+            QTEST(read.status == GraphFile::ReadStatus::Damaged, "damaged");
+            QCOMPARE(int(read.samples.size()), samples);
+            QTEST(read.date.isValid(), "dateValid");
+            QTEST(read.numberText, "number");
+            for (int i = 0; i < samples; ++i)
+                QCOMPARE(read.samples[i].reading.co, qint16(i));
+        }
     }
 
     // The 16-bit count holds at most 32 768 samples: a longer record gives its newest ones.

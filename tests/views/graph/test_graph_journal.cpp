@@ -204,8 +204,8 @@ private slots:
         // The sample journals of the fuzz corpus, made from the layout in docs/JOURNAL.md
         // alone: a context change and a drop; a cut; a damaged first context.
         const auto corpus = [](const char *name) {
-            return TestFiles::fileBytes(
-                QFINDTESTDATA(QStringLiteral("../../fuzz/corpus/journal/") + QLatin1String(name)));
+            return TestFiles::fileBytes(QFINDTESTDATA(
+                QStringLiteral("../../fuzz/corpus/fuzz_graph_journal/") + QLatin1String(name)));
         };
         QTest::newRow("whole.jrn") << corpus("whole.jrn") << S::Ok << 5 << F::Recoverable;
         QTest::newRow("cut.jrn") << corpus("cut.jrn") << S::Cut << 3 << F::Recoverable;
