@@ -3,12 +3,23 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QSessionManager>
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velantar"));
     QApplication::setApplicationDisplayName(QStringLiteral("ВЕЛАНТАР-ГРАФИЧЕСКИЙ"));
+
+    // The program speaks Russian whatever the desktop's language: Qt's own texts too (the
+    // message boxes' "Да", "Нет", "Отмена", the file, colour and print dialogs), from Qt's
+    // translations when they are installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     // A logout or Ctrl+C closes the window without questions, through the exit save; unsaved
     // work goes into recovered files. Taken before the window is built, so that one during
