@@ -1,5 +1,7 @@
 #include "app_settings.h"
 #include "fixed_clock.h"
+#include "graph_file.h"
+#include "graph_view.h"
 #include "recovered_files.h"
 #include "report_document.h"
 #include "report_wiring.h"
@@ -143,9 +145,10 @@ private slots:
         QCOMPARE(prompts.shown.size(), told.isEmpty() ? 0 : 1);
     }
 
-    // SIGTERM with a report recorded and not saved: the window closes without a question,
-    // the report is in a recovered file as the memo showed it, and the next start says so.
-    void terminationKeepsTheReport() {
+    // SIGTERM with a graph and a report recorded and not saved: the window closes without a
+    // question, the graph file holds every sample, the report is in a recovered file as the
+    // memo showed it, and the next start says so.
+    void terminationKeepsTheGraphAndTheReport() {
         QTemporaryDir dir;
         AppSettings settings;
         settings.ConnectAtStart = 0;
@@ -158,12 +161,18 @@ private slots:
         environment.clock = &clock;
 
         QStringList memoLines;
+        QList<ReadingSample> recorded;
         {
             TerminationSignals termination;
+            environment.termination = &termination;
             TForm1 window(environment);
-            QObject::connect(&termination, &TerminationSignals::terminationRequested, &window,
-                             &TForm1::terminate);
             window.show();
+            window.graph().BitBtn7Click(); // "Запись"
+            for (qint16 i = 0; i < 5; ++i) {
+                window.state().Readings.sample = {qint16(150 + i), 123, 1452, 47, 998, 785};
+                recorded << window.state().Readings.sample;
+                window.graph().TimerGRPTimer();
+            }
             window.findChild<QPushButton *>("BitBtn17")->click(); // "Nмин."
             QVERIFY(window.report().document().unsaved());
             memoLines = window.report().document().lines();
@@ -174,14 +183,21 @@ private slots:
             QVERIFY(QTest::qWaitFor([&] { return !window.isVisible(); }, 20000));
             qInfo() << "closed" << clock.elapsed() << "ms after SIGTERM";
             QVERIFY(prompts.shown.isEmpty()); // no question was asked
+            environment.termination = nullptr;
         }
-        const QString recovered = dir.filePath("Text/Восстановлен_2026-12-08_14-05.txt");
-        QCOMPARE(TextFile1251::readLines(recovered).lines, memoLines);
+        const QString graph = dir.filePath("Graph/Восстановлен_2026-12-08_14-05.dan");
+        const GraphFile::ReadResult saved = GraphFile::open(graph);
+        QCOMPARE(saved.status, GraphFile::ReadStatus::Ok);
+        QCOMPARE(int(saved.samples.size()), recorded.size());
+        for (int i = 0; i < recorded.size(); ++i)
+            QCOMPARE(saved.samples[size_t(i)].reading.co, recorded[i].co);
+        const QString report = dir.filePath("Text/Восстановлен_2026-12-08_14-05.txt");
+        QCOMPARE(TextFile1251::readLines(report).lines, memoLines);
         QVERIFY(QFileInfo(dir.filePath("Tolmera10.dat")).isFile());
 
         TForm1 next(environment);
         QVERIFY(QTest::qWaitFor([&] { return !prompts.shown.isEmpty(); }, 20000));
-        QCOMPARE(prompts.shown, QStringList{WorkRecovery::recoveredFilesMessage({recovered})});
+        QCOMPARE(prompts.shown, QStringList{WorkRecovery::recoveredFilesMessage({graph, report})});
     }
 };
 

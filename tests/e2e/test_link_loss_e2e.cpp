@@ -1,4 +1,5 @@
 #include "emulator_process.h"
+#include "graph_view.h"
 #include "link_controller.h"
 #include "scripted_prompts.h"
 #include "tform1.h"
@@ -51,6 +52,9 @@ private slots:
                    text(window, "Edit8") != QStringLiteral("- - - -");
         };
         QVERIFY(QTest::qWaitFor(live, 20000));
+        // The graph records all along: a gap while the link is lost, never stale values.
+        window.graph().BitBtn7Click();
+        const auto samples = [&] { return window.graph().recorder().count(); };
 
         QElapsedTimer clock;
         clock.start();
@@ -62,6 +66,7 @@ private slots:
         qInfo() << "lost link shown after" << clock.elapsed() << "ms";
         QCOMPARE(text(window, "Edit16"), QStringLiteral(" Г/А НЕ ПОДКЛЮЧЕН"));
         QVERIFY(QTest::qWaitFor([&] { return text(window, "Edit8") == "- - - -"; }, 5000));
+        const int samplesAtLoss = samples();
         const auto notices = window.findChildren<QMessageBox *>("LinkLossNotice");
         QCOMPARE(notices.size(), 1);
         QVERIFY(notices.first()->isVisible() && !notices.first()->isModal());
@@ -71,6 +76,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return window.link().ReconnectTimer.isActive(); }, 30000));
         QVERIFY(prompts.shown.isEmpty());
         QVERIFY(!live());
+        QCOMPARE(samples(), samplesAtLoss);
 
         clock.restart();
         if (killed) {
@@ -82,6 +88,7 @@ private slots:
         }
         QVERIFY(QTest::qWaitFor(live, 60000));
         qInfo() << "readings back after" << clock.elapsed() << "ms";
+        QVERIFY(QTest::qWaitFor([&] { return samples() > samplesAtLoss; }, 20000));
         QCOMPARE(text(window, "Edit16"), QStringLiteral(" Велантар 4х комп"));
         QVERIFY(!notices.first()->isVisible());
         QCOMPARE(window.findChildren<QMessageBox *>("LinkLossNotice").size(), 1);
