@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <QSessionManager>
+#include <QTranslator>
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
