@@ -104,8 +104,8 @@ private slots:
         const QByteArray writtenBytes(reinterpret_cast<const char *>(written.data()),
                                       qsizetype(written.size()));
         const QString secondCopy = QStringLiteral("peek ") + writtenBytes.toHex(' ');
-        QVERIFY(QTest::qWaitFor(
-            [&] { return rig.ask("peek aux 320 64").toLower() == secondCopy; }, 5000));
+        QVERIFY(QTest::qWaitFor([&] { return rig.ask("peek aux 320 64").toLower() == secondCopy; },
+                                5000));
 
         // Wipe the mirror's copy so the read-back can only come from the analyser.
         std::fill(rig.analyser.AuxImage.begin() + 256, rig.analyser.AuxImage.begin() + 386, 0xFF);

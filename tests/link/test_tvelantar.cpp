@@ -1,6 +1,6 @@
-#include "answer_frames.h"
 #include "analyser_requests.h"
 #include "analyser_status_sink.h"
+#include "answer_frames.h"
 #include "fake_channel.h"
 #include "scripted_prompts.h"
 #include "tvelantar.h"
