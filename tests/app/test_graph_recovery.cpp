@@ -1,10 +1,9 @@
 #include "fixed_clock.h"
 #include "graph_file.h"
 #include "graph_journal.h"
+#include "graph_test_window.h"
 #include "graph_view.h"
 #include "journal_recovery.h"
-#include "scripted_file_dialogs.h"
-#include "scripted_print_service.h"
 #include "scripted_prompts.h"
 #include "termination_signals.h"
 #include "test_files.h"
@@ -35,42 +34,21 @@ ReadingSample readingAt(int i) {
     return {qint16(150 + 10 * i), qint16(123 + i), 1452, 47, 998, qint16(785 + i)};
 }
 
-// The main window with scripted dialogs and clock, started in the given folder with no
-// serial ports.
-struct Window {
-    ScriptedPrompts prompts;
-    ScriptedFileDialogs dialogs;
-    FixedClock clock;
-    ScriptedPrintService printer;
-    std::unique_ptr<TForm1> window;
+// The main window started in the given folder with no serial ports.
+struct Window : GraphTestWindow {
+    using GraphTestWindow::GraphTestWindow;
+    using GraphTestWindow::record;
 
-    Window(const QString &folder, const QDateTime &now, QList<UserPrompts::Answer> answers = {})
-        : clock(now), printer(QDir(folder).filePath("printed.pdf")) {
-        prompts.answers = answers;
-        TForm1::Environment environment;
-        environment.workingDirectory = folder;
-        environment.prompts = &prompts;
-        environment.fileDialogs = &dialogs;
-        environment.clock = &clock;
-        environment.printer = &printer;
-        window = std::make_unique<TForm1>(environment);
-        window->show();
-    }
-
-    GraphView &graph() { return window->graph(); }
     QString graphFolder() const { return window->workingFolder().filePath(u"\\Graph"); }
     QString inGraph(const QString &name) const { return QDir(graphFolder()).filePath(name); }
     QStringList graphFiles() const {
         return QDir(graphFolder()).entryList(QDir::Files, QDir::Name);
     }
     void record(int from, int n) {
-        if (!graph().isRecording())
-            window->findChild<QPushButton *>("BitBtn7")->click();
-        for (int i = from; i < from + n; ++i) {
-            window->state().Readings.sample = readingAt(i);
-            graph().TimerGRPTimer();
-            clock.time = clock.time.addSecs(1);
-        }
+        QList<ReadingSample> readings;
+        for (int i = from; i < from + n; ++i)
+            readings << readingAt(i);
+        record(readings);
     }
     void saveAs(const QString &name) {
         dialogs.answers = {inGraph(name)};

@@ -1,10 +1,9 @@
 #include "bgr_color.h"
 #include "fixed_clock.h"
 #include "graph_file.h"
+#include "graph_test_window.h"
 #include "graph_view.h"
 #include "report_wiring.h"
-#include "scripted_file_dialogs.h"
-#include "scripted_print_service.h"
 #include "scripted_prompts.h"
 #include "test_files.h"
 #include "tform1.h"
@@ -40,45 +39,19 @@ template <typename T> T fetch(const char *column) {
 
 const QDate kToday(2026, 5, 14);
 
-// The main window in the graph view with scripted dialogs, clock and printer, started in a
-// folder of its own with no serial ports.
-struct GraphWindow {
-    ScriptedPrompts prompts;
-    ScriptedFileDialogs dialogs;
-    FixedClock clock{QDateTime(kToday, QTime(14, 5, 9))};
-    ScriptedPrintService printer;
-    std::unique_ptr<TForm1> window;
-
+// The main window in the graph view, started at 1024 x 768 in a folder of its own with no
+// serial ports.
+struct GraphWindow : GraphTestWindow {
     GraphWindow(const QString &folder, bool graphView = true)
-        : printer(QDir(folder).filePath("printed.pdf")) {
-        TForm1::Environment environment;
-        environment.workingDirectory = folder;
-        environment.prompts = &prompts;
-        environment.fileDialogs = &dialogs;
-        environment.clock = &clock;
-        environment.printer = &printer;
-        window = std::make_unique<TForm1>(environment);
-        window->resize(1024, 768);
-        window->show();
+        : GraphTestWindow(folder, QDateTime(kToday, QTime(14, 5, 9)), {}, QSize(1024, 768)) {
         if (graphView)
             window->selectView(ViewId::Graph);
     }
 
-    GraphView &graph() { return window->graph(); }
     QCustomPlot *chart() { return window->findChild<QCustomPlot *>("Chart3"); }
     QTimer *timer() { return window->findChild<QTimer *>("TimerGRP"); }
     template <typename T = QPushButton> T *control(const QString &name) {
         return window->findChild<T *>(name);
-    }
-    // Recording on, then one tick per reading, one second apart.
-    void record(const QList<ReadingSample> &readings) {
-        if (!graph().isRecording())
-            control("BitBtn7")->click();
-        for (const ReadingSample &reading : readings) {
-            window->state().Readings.sample = reading;
-            graph().TimerGRPTimer();
-            clock.time = clock.time.addSecs(1);
-        }
     }
     QStringList valueTexts() {
         QStringList texts;
