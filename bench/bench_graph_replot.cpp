@@ -27,7 +27,7 @@ struct ShownGraph {
         GraphChart::Look look;
         const QColor colours[] = {Qt::magenta, Qt::yellow, Qt::blue,
                                   Qt::cyan,    Qt::green,  Qt::darkYellow};
-        for (int channel = 0; channel < kGraphChannels; ++channel) {
+        for (int channel = 0; channel < kChannelCount; ++channel) {
             look.channelColours[channel] = colours[channel];
             look.titles[channel] = QStringLiteral("channel %1").arg(channel);
         }

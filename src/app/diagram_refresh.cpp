@@ -16,18 +16,17 @@ namespace {
 
 // The six diagrams in channel order, and the norm marks each one carries.
 struct DiagramRow {
-    const char16_t *title;
     const char *barSeries;
     int normChart; // NormChart, or -1: no limits
 };
-constexpr DiagramRow kDiagrams[6] = {
-    {u"CO,%", "Series10", CoNormChart},
-    {u"CH,ppm", "Series13", ChNormChart},
-    {u"CO2,%", "Series15", -1},
-    {u"O2,%", "BarSeries1", -1},
-    {u"λ", "BarSeries5", LambdaNormChart},
-    {u"n,min-1", "BarSeries8", RpmNormChart},
-};
+constexpr PerChannel<DiagramRow> kDiagrams = {{
+    {"Series10", CoNormChart},
+    {"Series13", ChNormChart},
+    {"Series15", -1},
+    {"BarSeries1", -1},
+    {"BarSeries5", LambdaNormChart},
+    {"BarSeries8", RpmNormChart},
+}};
 
 BarDiagram::Frame frameOf(const DiagramTick::ChannelLook &look) {
     return {look.valueText,
@@ -46,13 +45,13 @@ DiagramRefresh::DiagramRefresh(QTimer &timerDia, RunState &state, NormsPanel &no
                                QObject *parent)
     : QObject(parent), timer_(timerDia), state_(state), norms_(norms),
       popupMenu_(new QMenu(diagramPanel)) {
-    for (int channel = 0; channel < 6; ++channel) {
-        const DiagramRow &row = kDiagrams[channel];
-        diagrams_[channel] =
-            new BarDiagram(charts[channel],
-                           {QString::fromUtf16(row.title), QString::fromLatin1(row.barSeries),
-                            DiagramTick::AxisMaximum(channel)},
-                           this);
+    for (Channel channel : kAllChannels) {
+        const int c = index(channel);
+        diagrams_[c] = new BarDiagram(charts[c],
+                                      {channelInfo(channel).diagramTitle.toString(),
+                                       QString::fromLatin1(kDiagrams[c].barSeries),
+                                       DiagramTick::AxisMaximum(channel)},
+                                      this);
     }
     connect(&timer_, &QTimer::timeout, this, &DiagramRefresh::TimerDiaTimer);
     connect(&norms_, &NormsPanel::limitsPublished, this, &DiagramRefresh::showNormMarks);
@@ -108,14 +107,14 @@ void DiagramRefresh::showReadings() {
     input.windowColor = bgrFromColor(windowColor_);
     input.readingsCurrent = state_.shownReadingsCurrent();
     const DiagramTick::Looks looks = DiagramTick::Compose(state_.shownSample(), input);
-    for (int channel = 0; channel < 6; ++channel)
+    for (int channel = 0; channel < kChannelCount; ++channel)
         diagrams_[channel]->show(frameOf(looks[channel]));
 }
 
 void DiagramRefresh::applyColours(const QColor &windowColor) {
     windowColor_ = windowColor;
     const AppSettings &s = state_.Settings;
-    for (int channel = 0; channel < 6; ++channel)
+    for (int channel = 0; channel < kChannelCount; ++channel)
         diagrams_[channel]->applyColours(windowColor, colorFromBgr(s.ChannelColor[channel]),
                                          colorFromBgr(s.NormColor));
     showReadings();
@@ -130,7 +129,7 @@ void DiagramRefresh::applyMetrics(const QList<WindowLayout::ChartMetrics> &chart
 }
 
 void DiagramRefresh::showNormMarks(const PublishedLimits &limits) {
-    for (int channel = 0; channel < 6; ++channel) {
+    for (int channel = 0; channel < kChannelCount; ++channel) {
         const int chart = kDiagrams[channel].normChart;
         if (chart < 0)
             continue;

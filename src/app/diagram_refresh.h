@@ -1,5 +1,6 @@
 #pragma once
 
+#include "channel.h"
 #include "window_layout.h"
 
 #include <QColor>
@@ -65,7 +66,7 @@ private:
     QTimer &timer_;
     RunState &state_;
     NormsPanel &norms_;
-    std::array<BarDiagram *, 6> diagrams_{};
+    PerChannel<BarDiagram *> diagrams_{};
     QMenu *popupMenu_;
     QColor windowColor_;
 };

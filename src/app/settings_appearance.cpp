@@ -41,10 +41,10 @@ void applySettingsAppearance(const AppSettings &s, const ViewPanels &panels) {
     // Grids and memos in the order of the text and background colour arrays.
     QWidget *const textControls[] = {panels.readingsGrid, panels.clockGrid, panels.headerMemo,
                                      panels.reportMemo, panels.infoMemo};
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < int(std::size(textControls)); ++i)
         setColors(textControls[i], s.TextColor[i], s.BackColor[i]);
 
-    for (int channel = 0; channel < 6; ++channel) {
+    for (int channel = 0; channel < kChannelCount; ++channel) {
         setColors(panels.graphValueBoxes[channel], s.ChannelColor[channel], s.GraphBackColor);
         const bool channelColors = s.ReadingsUseChannelColors != 0;
         setColors(panels.readingsValueBoxes[channel],

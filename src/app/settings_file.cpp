@@ -11,13 +11,16 @@ namespace SettingsFile {
 
 namespace {
 
-// Fields 15-53 are five 3-element arrays followed by four 6-element arrays; the file groups
-// them by element index instead of by array. The 6-element group takes field 54 + i as its
-// fifth member.
+// Fields 15-53 are five 3-element arrays followed by four 6-element arrays (the text and
+// background colours, one per text control, and the channel colours and hidden flags, one per
+// channel); the file groups them by element index instead of by array. The 6-element group
+// takes field 54 + i as its fifth member.
 constexpr int kReserved1 = 15, kReserved2 = 18, kReserved3 = 21, kReserved4 = 24;
 constexpr int kViewInterval = 27;
 constexpr int kTextColor = 30, kBackColor = 36, kChannelColor = 42, kChannelHidden = 48;
 constexpr int kGraphStartMode = 54, kWindowMode = 60;
+constexpr int kSixGroupSize = kChannelCount;
+static_assert(AppSettings::kTextControlCount == kSixGroupSize);
 
 constexpr std::array<int, kWordCount> makeWordOrder() {
     std::array<int, kWordCount> order{};
@@ -27,7 +30,7 @@ constexpr std::array<int, kWordCount> makeWordOrder() {
     for (int i = 0; i < 3; ++i)
         for (int array : {kReserved1, kReserved2, kReserved3, kReserved4, kViewInterval})
             order[word++] = array + i;
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < kSixGroupSize; ++i)
         for (int array : {kTextColor, kBackColor, kChannelColor, kChannelHidden, kGraphStartMode})
             order[word++] = array + i;
     for (int field = kWindowMode; field < kWordCount; ++field)

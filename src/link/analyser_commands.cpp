@@ -1,6 +1,7 @@
 #include "analyser_commands.h"
 
 #include "address_map.h"
+#include "analyser_requests.h"
 #include "app_settings.h"
 #include "clock.h"
 #include "current_readings.h"
@@ -13,11 +14,11 @@
 
 namespace {
 
-constexpr int HeaderAddress = 256;
 // The header is read up to two bytes into its second copy, so that the last line always
 // ends.
 constexpr int HeaderBytesRead = 66;
-constexpr quint8 AuxWriteHigh = 0x51;             // second-space write, address bits 8..10 = 1
+using AnalyserRequests::HeaderAddress;
+using AnalyserRequests::HeaderWriteCode;
 constexpr quint8 ChecksumAddressLow = 0x80;       // 384
 constexpr quint8 SecondChecksumAddressLow = 0x81; // 385
 
@@ -82,8 +83,8 @@ void AnalyserCommands::writeHeader(const QStringList &lines) {
     for (const quint8 byte : bytes)
         checksum = quint8(checksum + byte);
     sendHeaderService();
-    serial_.SendCommand(AuxWriteHigh, ChecksumAddressLow, checksum);
-    serial_.SendCommand(AuxWriteHigh, SecondChecksumAddressLow, checksum);
+    serial_.SendCommand(HeaderWriteCode, ChecksumAddressLow, checksum);
+    serial_.SendCommand(HeaderWriteCode, SecondChecksumAddressLow, checksum);
     cycle_.startHeaderWrite(bytes);
     if (transferStarted)
         transferStarted();

@@ -47,6 +47,14 @@ constexpr bool expectsAnswer(quint8 header) {
     return kind == 0x98 || kind == 0x90 || kind == 0xD0;
 }
 
+// The printer header lives in the second space from address 256: the header lines, and two
+// checksum bytes at 384 and 385. The header service writes it with second-space writes whose
+// header byte, 0x51, carries the address bits 8..10 = 1; it reads it back likewise (0xD1).
+constexpr int HeaderAddress = 256;
+constexpr quint8 HeaderWriteCode = auxByteWrite(HeaderAddress, 0).header;
+constexpr quint8 HeaderReadCode = auxByteRead(HeaderAddress).header;
+static_assert(HeaderWriteCode == 0x51 && HeaderReadCode == 0xD1);
+
 // The type code lives at second-space address 0x80.
 constexpr int TypeCodeAddress = 0x80;
 constexpr AnalyserRequest typeRequest() {

@@ -91,8 +91,8 @@ QString title(int row, int column) {
     }
     if (row < 1 || row >= kRowCount)
         return QString();
-    const int cylinder = (row - 1) / 3;
-    const int gas = (row - 1) % 3;
+    const int cylinder = (row - 1) / GasCylinder::kGasCount;
+    const int gas = (row - 1) % GasCylinder::kGasCount;
     if (column == 0)
         return QStringLiteral("ПГС %1").arg(cylinder + 1);
     if (column == 1)
@@ -106,7 +106,8 @@ ValueTable tableFromKits(const CalibrationGasKits &kits) {
     for (int k = 0; k < CalibrationGasFile::kKitCount; ++k)
         for (int s = 0; s < CalibrationGasKit::kCylinderCount; ++s)
             for (int g = 0; g < GasCylinder::kGasCount; ++g)
-                table[3 * s + g][k] = QString::number(kits[k].value(s, g));
+                table[CalibrationGasKit::valueIndex(s, g)][k] =
+                    QString::number(kits[k].value(s, g));
     return table;
 }
 
@@ -139,7 +140,8 @@ void acceptTable(const ValueTable &table, CalibrationGasKits &kits, ChangeFlags 
     for (int k = 0; k < CalibrationGasFile::kKitCount; ++k)
         for (int s = 0; s < CalibrationGasKit::kCylinderCount; ++s)
             for (int g = 0; g < GasCylinder::kGasCount; ++g)
-                kits[k].cylinders[s].gas[g] = parseCell(table[3 * s + g][k]);
+                kits[k].cylinders[s].gas[g] =
+                    parseCell(table[CalibrationGasKit::valueIndex(s, g)][k]);
     flags.CalibrationGasChanged = true;
 }
 

@@ -48,12 +48,12 @@ namespace CalibrationGasGrid {
 
 inline constexpr int kColumnCount = 6;
 inline constexpr int kRowCount = 10;
-inline constexpr int kValueCount = CalibrationGasKit::kCylinderCount * GasCylinder::kGasCount;
+inline constexpr int kValueCount = CalibrationGasKit::kValueCount;
 
 using ValueTable = std::array<std::array<QString, CalibrationGasFile::kKitCount>, kValueCount>;
 
 inline constexpr int rowOf(int cylinder, int gas) {
-    return 1 + 3 * cylinder + gas;
+    return 1 + CalibrationGasKit::valueIndex(cylinder, gas);
 }
 inline constexpr int columnOf(int kit) {
     return 2 + kit;

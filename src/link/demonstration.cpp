@@ -1,31 +1,9 @@
 #include "demonstration.h"
 
+#include "channel_info.h"
 #include "status_texts.h"
 
 #include <QRandomGenerator>
-
-#include <array>
-
-namespace {
-
-// Each channel's value is its base plus a draw from 0 to Spread - 1.
-constexpr int Spread = 50;
-
-struct Channel {
-    qint16 ReadingSample::*field;
-    int base;
-};
-
-constexpr std::array<Channel, 6> Channels = {{
-    {&ReadingSample::co, 320},
-    {&ReadingSample::ch, 1000},
-    {&ReadingSample::co2, 500},
-    {&ReadingSample::o2, 1000},
-    {&ReadingSample::lambda, 1000},
-    {&ReadingSample::rpm, 800},
-}};
-
-} // namespace
 
 // The system's generator is seeded once from the operating system's entropy. Seeding a
 // generator from the clock before every tick, as a simple design would, adds nothing and
@@ -36,9 +14,13 @@ Demonstration::Demonstration(Random random) : random_(std::move(random)) {
 }
 
 ReadingSample Demonstration::nextSample() {
+    // Each channel's value is its lowest plus a draw from 0 to the width of its range - 1.
     ReadingSample sample;
-    for (const Channel &channel : Channels)
-        sample.*channel.field = qint16(channel.base + qBound(0, random_(Spread), Spread - 1));
+    for (const ChannelInfo &channel : kChannelInfo) {
+        const int spread = channel.demonstrationHigh - channel.demonstrationLow + 1;
+        sample.setValue(channel.channel,
+                        qint16(channel.demonstrationLow + qBound(0, random_(spread), spread - 1)));
+    }
     return sample;
 }
 

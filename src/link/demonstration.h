@@ -20,8 +20,9 @@ public:
     // random: the source of the values (default: the system's generator).
     explicit Demonstration(Random random = {});
 
-    // The next sample: CO 3.20..3.69 %, CH 1000..1049 ppm, CO2 5.00..5.49 %,
-    // O2 10.00..10.49 %, lambda 1.000..1.049, engine speed 800..849 min-1.
+    // The next sample, each channel in its demonstration range (channel_info.h): CO
+    // 3.20..3.69 %, CH 1000..1049 ppm, CO2 5.00..5.49 %, O2 10.00..10.49 %, lambda
+    // 1.000..1.049, engine speed 800..849 min-1.
     ReadingSample nextSample();
 
     // TimerDemo's tick.

@@ -141,7 +141,7 @@ void LinkController::found() {
     Timer2.start();
 
     const int port = serial_.PortNumber();
-    view_.setPortStatus(QStringLiteral("Тип прибора: ") + analyser_.typeName +
+    view_.setPortStatus(LinkStatus::AnalyserTypeLabel.toString() + analyser_.typeName +
                         QStringLiteral("  Порт: ") + PortNames::displayName(port));
     view_.setSearchProgress(0);
     view_.setSearchProgressVisible(false);

@@ -1,31 +1,21 @@
 #include "mode_indication.h"
 
-namespace {
-
-constexpr quint8 ZeroSettingRunning = 0x20; // pump flags
-constexpr quint8 PumpOn = 0x40;             // pump flags
-constexpr quint8 PressureMenuOpen = 0x04;   // mode flags
-constexpr quint8 FuelPetrol = 0x08;         // mode flags
-constexpr quint8 FuelNaturalGas = 0x80;     // mode flags
-constexpr quint8 CylindersMenuOpen = 0x10;  // menu flags
-constexpr quint8 TachoMenuOpen = 0x20;      // menu flags
-
-} // namespace
+#include "analyser_flags.h"
 
 int ModeIndication::settingsMenuFor(quint8 modeFlags, quint8 menuFlags) {
-    if (modeFlags & PressureMenuOpen)
+    if (modeFlags & ModeFlag::PressureMenuOpen)
         return PressureMenu;
-    if (menuFlags & CylindersMenuOpen)
+    if (menuFlags & MenuFlag::CylindersMenuOpen)
         return CylindersMenu;
-    if (menuFlags & TachoMenuOpen)
+    if (menuFlags & MenuFlag::TachoMenuOpen)
         return TachoMenu;
     return NoMenu;
 }
 
 Indicator ModeIndication::fuelFor(quint8 modeFlags) {
-    if (modeFlags & FuelPetrol)
+    if (modeFlags & ModeFlag::FuelPetrol)
         return {QStringLiteral(" Топливо : БЕНЗИН"), {128, 0, 128}};
-    if (modeFlags & FuelNaturalGas)
+    if (modeFlags & ModeFlag::FuelNaturalGas)
         return {QStringLiteral("   ПРИРОДНЫЙ ГАЗ"), {0, 255, 0}};
     return {QStringLiteral(" Топливо : ПРОПАН"), {255, 0, 255}};
 }
@@ -34,12 +24,12 @@ ModeIndication::Update ModeIndication::apply(quint8 pumpFlags, quint8 modeFlags,
     Update update;
     update.settingsMenu = settingsMenuFor(modeFlags, menuFlags);
 
-    const bool zeroSetting = pumpFlags & ZeroSettingRunning;
+    const bool zeroSetting = pumpFlags & PumpFlag::ZeroSettingRunning;
     if (zeroSetting && !zeroSettingShown) {
         update.pump = Indicator{QStringLiteral(" УСТАНОВКА НУЛЯ"), {255, 0, 0}};
         zeroSettingShown = true;
     } else if (!zeroSetting) {
-        update.pump = (pumpFlags & PumpOn)
+        update.pump = (pumpFlags & PumpFlag::PumpOn)
                           ? Indicator{QStringLiteral(" НАСОС ВКЛЮЧЕН"), {0, 128, 0}}
                           : Indicator{QStringLiteral(" НАСОС ВЫКЛЮЧЕН"), {0, 0, 255}};
         if (zeroSettingShown) {

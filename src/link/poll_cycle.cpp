@@ -1,6 +1,7 @@
 #include "poll_cycle.h"
 
 #include "address_map.h"
+#include "analyser_flags.h"
 #include "serial_channel.h"
 #include "tvelantar.h"
 
@@ -8,9 +9,6 @@ using namespace AnalyserRequests;
 
 namespace {
 
-constexpr int HeaderAddress = 256;
-constexpr quint8 HeaderByteRead = 0xD1;  // second-space read, address bits 8..10 = 1
-constexpr quint8 HeaderByteWrite = 0x51; // second-space write, address bits 8..10 = 1
 constexpr quint8 ClockHold = 0x40;
 constexpr quint8 ClockRelease = 0xC0;
 
@@ -22,9 +20,10 @@ constexpr std::array<int, 4> ChannelStatusWords = TVelantar::ChannelStatusAddres
 // Cylinder by cylinder: CO, CH and CO2 of gas 1, then of gas 2, then of gas 3.
 constexpr std::array<int, TVelantar::CalibrationGasCount> calibrationGasWords() {
     std::array<int, TVelantar::CalibrationGasCount> words{};
-    for (int cylinder = 0; cylinder < 3; ++cylinder)
-        for (int gas = 0; gas < 3; ++gas)
-            words[3 * cylinder + gas] = TVelantar::CalibrationGasBase + 64 * gas + 2 * cylinder;
+    for (int cylinder = 0; cylinder < CalibrationGasKit::kCylinderCount; ++cylinder)
+        for (int gas = 0; gas < GasCylinder::kGasCount; ++gas)
+            words[CalibrationGasKit::valueIndex(cylinder, gas)] =
+                TVelantar::calibrationGasAddress(cylinder, gas);
     return words;
 }
 constexpr std::array<int, TVelantar::CalibrationGasCount> CalibrationGasWords =
@@ -111,8 +110,10 @@ AnalyserRequest PollCycle::clockByte(int address, quint8 data) const {
 }
 
 std::optional<AnalyserRequest> PollCycle::normalStep(const Conditions &conditions) {
-    const bool correctedCo = conditions.modeIndication && (analyser_.modeFlags & 0x10);
-    const bool oilTemperature = conditions.modeIndication && (analyser_.modeFlags & 0x20);
+    const bool correctedCo =
+        conditions.modeIndication && (analyser_.modeFlags & ModeFlag::CorrectedCo);
+    const bool oilTemperature =
+        conditions.modeIndication && (analyser_.modeFlags & ModeFlag::OilTemperature);
     const int step = PollStep;
     switch (step) {
     case 1:
@@ -232,7 +233,7 @@ std::optional<AnalyserRequest> PollCycle::headerReadStep() {
     if (!(analyser_.StateFlags & TVelantar::HeaderReadRunning))
         return wordRead(entry(AddressMap::PolledWord8));
     if (headerReadCount < HeaderSize) {
-        const AnalyserRequest request{HeaderByteRead, quint8(headerReadCount), 0};
+        const AnalyserRequest request{HeaderReadCode, quint8(headerReadCount), 0};
         if (observer_)
             observer_->headerTransferProgress(headerReadCount * 100 / HeaderSize);
         ++headerReadCount;
@@ -248,7 +249,7 @@ std::optional<AnalyserRequest> PollCycle::headerReadStep() {
 
 std::optional<AnalyserRequest> PollCycle::headerWriteStep() {
     if (headerWriteCount < 2 * HeaderSize) {
-        const AnalyserRequest request{HeaderByteWrite, quint8(headerWriteCount),
+        const AnalyserRequest request{HeaderWriteCode, quint8(headerWriteCount),
                                       headerBuffer[headerWriteCount % HeaderSize]};
         ++headerWriteCount;
         if (observer_)

@@ -1,12 +1,12 @@
 #include "readings_copy.h"
 
+#include "analyser_flags.h"
 #include "current_readings.h"
 #include "tvelantar.h"
 
 namespace {
 
 constexpr qint32 LambdaNotMeasured = 2000;
-constexpr quint8 CorrectedCoInUse = 0x10; // mode flags
 
 } // namespace
 
@@ -35,6 +35,6 @@ void copyDecodedReadings(const TVelantar &analyser, bool modeIndication,
     readings.pumpFlags = analyser.pumpFlags;
     readings.cylinders = analyser.cylinders;
 
-    const bool corrected = modeIndication && (analyser.modeFlags & CorrectedCoInUse);
+    const bool corrected = modeIndication && (analyser.modeFlags & ModeFlag::CorrectedCo);
     sample.co = qint16(corrected ? analyser.coCorrected : analyser.co);
 }

@@ -28,8 +28,8 @@ public:
     static const QStringList KeysPanelLines;
     static const QStringList CylindersPanelLines;
 
-    // The menu the analyser has open: the pressure menu (modeFlags 0x04) wins, then the
-    // cylinders menu (menuFlags 0x10), then the tachometer menu (menuFlags 0x20).
+    // The menu the analyser has open: the pressure menu (ModeFlag::PressureMenuOpen) wins, then
+    // the cylinders menu, then the tachometer menu (MenuFlag, analyser_flags.h).
     static int menuFor(quint8 modeFlags, quint8 menuFlags);
     // The value as Edit1 shows it: the pressure as pressure x 3213 / 65536 (cut toward
     // zero), the number of cylinders, the sensitivity.

@@ -3,6 +3,7 @@
 #include "analyser_requests.h"
 #include "analyser_status_sink.h"
 #include "serial_channel.h"
+#include "status_texts.h"
 #include "user_prompts.h"
 
 #include <algorithm>
@@ -109,7 +110,7 @@ bool TVelantar::reportPolledType(quint8 code) {
     if (code > 2)
         return false;
     if (statusSink_)
-        statusSink_->showAnalyserStatus(QStringLiteral("Тип прибора: ") + names[code]);
+        statusSink_->showAnalyserStatus(LinkStatus::AnalyserTypeLabel.toString() + names[code]);
     StateFlags &= ~TypeRequestOutstanding;
     return true;
 }
@@ -224,10 +225,10 @@ void TVelantar::Decode() {
     pumpFlags = MainImage[PumpFlagsAddress];
     cylinders = MainImage[CylindersAddress];
 
-    for (int cylinder = 0; cylinder < 3; ++cylinder)
-        for (int gas = 0; gas < 3; ++gas)
-            CalibrationGasValues[3 * cylinder + gas] =
-                mainWord(CalibrationGasBase + 64 * gas + 2 * cylinder);
+    for (int cylinder = 0; cylinder < CalibrationGasKit::kCylinderCount; ++cylinder)
+        for (int gas = 0; gas < GasCylinder::kGasCount; ++gas)
+            CalibrationGasValues[CalibrationGasKit::valueIndex(cylinder, gas)] =
+                mainWord(calibrationGasAddress(cylinder, gas));
 }
 
 void TVelantar::decodeClockTime() {

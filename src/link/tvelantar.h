@@ -2,6 +2,7 @@
 
 #include "address_map.h"
 #include "analyser_kind.h"
+#include "calibration_gas_kit.h"
 #include "frame_assembler.h"
 
 #include <QDate>
@@ -43,9 +44,12 @@ public:
     static constexpr int MenuFlagsAddress = 1353;
     static constexpr std::array<int, 4> ChannelStatusAddresses = {1581, 1645, 1709, 1773};
     // Calibration gas g (0 CO, 1 CH, 2 CO2) of cylinder s (0..2) is the word at
-    // CalibrationGasBase + 64 g + 2 s.
+    // CalibrationGasBase + 64 g + 2 s; its value is CalibrationGasValues[valueIndex(s, g)].
     static constexpr int CalibrationGasBase = 1549;
-    static constexpr int CalibrationGasCount = 9;
+    static constexpr int CalibrationGasCount = CalibrationGasKit::kValueCount;
+    static constexpr int calibrationGasAddress(int cylinder, int gas) {
+        return CalibrationGasBase + 64 * gas + 2 * cylinder;
+    }
 
     // Type names as detection reports them.
     static const QString UnknownTypeName;

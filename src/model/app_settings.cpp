@@ -1,8 +1,20 @@
 #include "app_settings.h"
 
+#include "channel_info.h"
+
 #include <QtGlobal>
 
 namespace {
+
+// The graph's full scales start at the channels' defaults.
+constexpr bool fullScalesStartAtChannelDefaults() {
+    constexpr AppSettings defaults;
+    for (Channel channel : kAllChannels)
+        if (defaults.FullScale[index(channel)] != channelInfo(channel).defaultFullScale)
+            return false;
+    return true;
+}
+static_assert(fullScalesStartAtChannelDefaults());
 
 // The record is a block of kFieldCount words (checked beside its declaration), so field i
 // lies i words after its start.

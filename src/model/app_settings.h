@@ -1,5 +1,7 @@
 #pragma once
 
+#include "channel.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -11,11 +13,14 @@
 //
 // The members are declared in record order; field(i) reaches them by that index, which is
 // how the settings file walks them. Colours are 0x00BBGGRR (red in the low byte). Per-channel
-// arrays are indexed 0 CO, 1 CH, 2 CO2, 3 O2, 4 lambda, 5 engine speed. Booleans are 0 or 1.
+// arrays are indexed by index(Channel); their defaults agree with channel_info.h (checked in
+// app_settings.cpp). Booleans are 0 or 1.
 // The valid range of every field is in settings_ranges.h; the settings file reader applies it.
 struct AppSettings {
     static constexpr int kFieldCount = 89;
     static constexpr qint32 kFormatVersion = 23;
+    // The grids and memos of TextColor and BackColor: five controls and one unused.
+    static constexpr int kTextControlCount = 6;
 
     qint32 FormatVersion = kFormatVersion; // 0: settings file format, never changed
     qint32 CurrentView = 6;     // 1: 0 info, 1 table, 2 report, 4 diagram, 5 graph, 6 readings
@@ -38,12 +43,15 @@ struct AppSettings {
     qint32 Reserved4[3] = {0, 150, 100};         // 24-26: kept unchanged
     qint32 ViewInterval[3] = {1000, 1500, 1000}; // 27-29: ms of TimerTab, TimerDia, TimerGRP
     // 30-35: text of the readings grid, date grid, header memo, report memo, info memo, unused
-    qint32 TextColor[6] = {0x00FFFF, 0xFFFFFF, 0xFF00FF, 0x000000, 0x800000, 0xFFFF00};
+    qint32 TextColor[kTextControlCount] = {0x00FFFF, 0xFFFFFF, 0xFF00FF,
+                                           0x000000, 0x800000, 0xFFFF00};
     // 36-41: background of the same controls
-    qint32 BackColor[6] = {0x000000, 0xFF0000, 0x008000, 0xFFFFFF, 0x008080, 0x008080};
+    qint32 BackColor[kTextControlCount] = {0x000000, 0xFF0000, 0x008000,
+                                           0xFFFFFF, 0x008080, 0x008080};
     // 42-47: colour of each channel in the graph, the diagrams and the graph value boxes
-    qint32 ChannelColor[6] = {0x800080, 0x00FFFF, 0xFF0000, 0xFFFF00, 0x00FF00, 0x008080};
-    qint32 ChannelHidden[6] = {0, 0, 0, 0, 0, 0}; // 48-53: 1 the channel's graph line is hidden
+    qint32 ChannelColor[kChannelCount] = {0x800080, 0x00FFFF, 0xFF0000,
+                                          0xFFFF00, 0x00FF00, 0x008080};
+    qint32 ChannelHidden[kChannelCount] = {}; // 48-53: 1 the channel's graph line is hidden
     qint32 GraphStartMode = 1;     // 54: 0 recording starts with the link, 1 on "Запись"
     qint32 NoRecordWhenHidden = 0; // 55: stored only
     qint32 GraphFullAction = 0;    // 56: 0 shift and erase the beginning, 1 stop with a message
@@ -69,7 +77,8 @@ struct AppSettings {
     qint32 OldAnalyser = 0;               // 76: 1 the analyser does not report its operating modes
     qint32 NoBuiltInPrinter = 1;          // 77: 0 the analyser has a printer
     qint32 Spare78[5] = {0, 0, 0, 0, 0};  // 78-82: stored only
-    qint32 FullScale[6] = {10, 5000, 20, 25, 20, 5000}; // 83-88: graph full scale per channel
+    // 83-88: graph full scale per channel, the channels' defaults
+    qint32 FullScale[kChannelCount] = {10, 5000, 20, 25, 20, 5000};
 
     // The field at a record index, 0..kFieldCount-1.
     qint32 &field(int index);

@@ -21,7 +21,16 @@ struct GasCylinder {
 struct CalibrationGasKit {
     static constexpr int kCylinderCount = 3;
 
+    static constexpr int kValueCount = kCylinderCount * GasCylinder::kGasCount;
+
     std::array<GasCylinder, kCylinderCount> cylinders{};
+
+    // Where gas g of cylinder s stands among the nine values in cylinder order (CO, CH, CO2
+    // of cylinder 1, then of 2, then of 3): as the analyser's values are kept and as the
+    // editor grid lists them.
+    static constexpr int valueIndex(int cylinder, int gas) {
+        return GasCylinder::kGasCount * cylinder + gas;
+    }
 
     // Gas g (0 CO, 1 CH, 2 CO2) of cylinder s (0..2); 0 for any other index.
     qint16 value(int cylinder, int gas) const {

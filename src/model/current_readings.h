@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analyser_kind.h"
+#include "channel.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -15,6 +16,16 @@ struct ReadingSample {
     qint16 o2 = 0;     // O2, 0.01 %
     qint16 lambda = 0; // lambda, 0.001
     qint16 rpm = 0;    // engine speed, min-1
+
+    // The field of a channel: the six above, in channel order.
+    static constexpr qint16 ReadingSample::*field(Channel channel) {
+        constexpr PerChannel<qint16 ReadingSample::*> fields = {
+            &ReadingSample::co, &ReadingSample::ch,     &ReadingSample::co2,
+            &ReadingSample::o2, &ReadingSample::lambda, &ReadingSample::rpm};
+        return fields[index(channel)];
+    }
+    constexpr qint16 value(Channel channel) const { return this->*field(channel); }
+    constexpr void setValue(Channel channel, qint16 value) { this->*field(channel) = value; }
 
     friend bool operator==(const ReadingSample &, const ReadingSample &) = default;
 };

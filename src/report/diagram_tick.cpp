@@ -10,19 +10,35 @@ namespace {
 constexpr char16_t NoReadingText[] = u"- - - -";
 
 bool limitShown(qint32 limit, Channel channel) {
-    return limit > 0 && limit < ChannelMaxima[channel];
+    return limit > 0 && limit < displayMaximum(channel);
+}
+
+// Whether a channel's reading breaks the limit in force.
+bool breaksNorm(Channel channel, const ReadingSample &s, const Input &in) {
+    switch (channel) {
+    case Channel::Co:
+        return CoBreaksNorm(in.coLimitInForce, s.co);
+    case Channel::Ch:
+        return ChBreaksNorm(in.chLimitInForce, s.ch);
+    case Channel::Lambda:
+        return LambdaBreaksNorm(in.limits, in.elevatedActive, s.lambda);
+    case Channel::Rpm:
+        return RpmBreaksNorm(in.limits, in.elevatedActive, s.rpm);
+    default:
+        return false;
+    }
 }
 
 // The norm labels of CO and CH vanish (window colour) while no limit applies; lambda and
 // engine speed always carry theirs; CO2 and O2 have none.
-qint32 rightLabelColor(int channel, const Input &in) {
+qint32 rightLabelColor(Channel channel, const Input &in) {
     switch (channel) {
-    case CoChannel:
-        return limitShown(in.coLimitInForce, CoChannel) ? Red : in.windowColor;
-    case ChChannel:
-        return limitShown(in.chLimitInForce, ChChannel) ? Red : in.windowColor;
-    case LambdaChannel:
-    case RpmChannel:
+    case Channel::Co:
+        return limitShown(in.coLimitInForce, Channel::Co) ? Red : in.windowColor;
+    case Channel::Ch:
+        return limitShown(in.chLimitInForce, Channel::Ch) ? Red : in.windowColor;
+    case Channel::Lambda:
+    case Channel::Rpm:
         return Red;
     default:
         return in.windowColor;
@@ -31,8 +47,13 @@ qint32 rightLabelColor(int channel, const Input &in) {
 
 } // namespace
 
-double AxisMaximum(int channel) {
-    return ChannelMaxima[channel] / Scales[channel].scale;
+int BarMaximum(Channel channel) {
+    const int maximum = displayMaximum(channel);
+    return channel == Channel::Co || channel == Channel::Lambda ? maximum - 1 : maximum;
+}
+
+double AxisMaximum(Channel channel) {
+    return displayMaximum(channel) / readingsPerUnit(channel);
 }
 
 void ApplyAlarmStyle(ChannelLook &look, int alarmStyle) {
@@ -56,34 +77,25 @@ void ApplyAlarmStyle(ChannelLook &look, int alarmStyle) {
 Looks Compose(const ReadingSample &s, const Input &in, const QLocale &locale) {
     // A lambda outside 1..1999 is no reading. The shared readings are left as they are: the
     // graph and the report take their own view of them.
-    const bool lambdaRead = s.lambda >= 1 && s.lambda < ChannelMaxima[LambdaChannel];
-    const std::array<int, 6> values = {s.co, s.ch, s.co2, s.o2, lambdaRead ? s.lambda : 0, s.rpm};
-    const std::array<bool, 6> breaks = {
-        CoBreaksNorm(in.coLimitInForce, s.co),
-        ChBreaksNorm(in.chLimitInForce, s.ch),
-        false,
-        false,
-        LambdaBreaksNorm(in.limits, in.elevatedActive, s.lambda),
-        RpmBreaksNorm(in.limits, in.elevatedActive, s.rpm),
-    };
-
+    const bool lambdaRead = s.lambda >= 1 && s.lambda < displayMaximum(Channel::Lambda);
     Looks looks;
-    for (int channel = 0; channel < 6; ++channel) {
-        const ChannelScale &scale = Scales[channel];
-        const int value = values[channel];
-        ChannelLook &look = looks[channel];
-        look.barColor = look.valueTextColor = in.channelColors[channel];
+    for (Channel channel : kAllChannels) {
+        const int value = channel == Channel::Lambda && !lambdaRead ? 0 : s.value(channel);
+        const double scale = readingsPerUnit(channel);
+        ChannelLook &look = looks[index(channel)];
+        look.barColor = look.valueTextColor = in.channelColors[index(channel)];
         look.valueBackColor = look.chartBackColor = in.windowColor;
         look.rightLabelColor = rightLabelColor(channel, in);
         if (!in.readingsCurrent) {
             look.valueText = QString::fromUtf16(NoReadingText);
             continue;
         }
-        look.valueText = channel == LambdaChannel && !lambdaRead
-                             ? QString::fromUtf16(NoReadingText)
-                             : NumberText::fixed(value / scale.scale, scale.decimals, locale);
-        look.barValue = qBound(0, value, scale.barMaximum) / scale.scale;
-        if (breaks[channel])
+        look.valueText =
+            channel == Channel::Lambda && !lambdaRead
+                ? QString::fromUtf16(NoReadingText)
+                : NumberText::fixed(value / scale, channelInfo(channel).decimals, locale);
+        look.barValue = qBound(0, value, BarMaximum(channel)) / scale;
+        if (breaksNorm(channel, s, in))
             ApplyAlarmStyle(look, in.alarmStyle);
     }
     return looks;

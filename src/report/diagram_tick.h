@@ -29,26 +29,13 @@ enum AlarmStyle : int {
     AlarmFrame = 6, // "цвет рамки": the chart's background; its right-axis labels white
 };
 
-// How a channel's reading becomes a bar and a text: the reading is divided by `scale` and
-// shown with `decimals`; the bar is held to 0..barMaximum readings units.
-struct ChannelScale {
-    double scale;
-    int decimals;
-    int barMaximum;
-};
-
-// In channel order. CO stops just under the top of its scale (9,99 %).
-inline constexpr std::array<ChannelScale, 6> Scales = {{
-    {100.0, 2, 999},   // CO, 0.01 %
-    {1.0, 0, 5000},    // CH, ppm
-    {100.0, 2, 2000},  // CO2, 0.01 %
-    {100.0, 2, 2500},  // O2, 0.01 %
-    {1000.0, 3, 1999}, // lambda, 0.001
-    {1.0, 0, 5000},    // engine speed, min-1
-}};
+// A reading is shown with its channel's decimals (channel_info.h); the bar is held to
+// 0..barMaximum reading units: the channel's display maximum, except that CO stops just under
+// the top of its scale (9,99 %) and lambda at the last valid reading (1,999).
+int BarMaximum(Channel channel);
 
 // The top of a diagram's vertical scale in the units it shows (10 %, 5000 ppm, ..., 2,000).
-double AxisMaximum(int channel);
+double AxisMaximum(Channel channel);
 
 // One diagram after a tick.
 struct ChannelLook {
@@ -63,7 +50,7 @@ struct ChannelLook {
 
     friend bool operator==(const ChannelLook &, const ChannelLook &) = default;
 };
-using Looks = std::array<ChannelLook, 6>;
+using Looks = PerChannel<ChannelLook>;
 
 // Everything a tick reads besides the readings.
 struct Input {
@@ -72,7 +59,7 @@ struct Input {
     qint32 coLimitInForce = 0;
     qint32 chLimitInForce = 0;
     int alarmStyle = AlarmText;
-    std::array<qint32, 6> channelColors{};
+    PerChannel<qint32> channelColors{};
     qint32 windowColor = 0; // the main window's own colour
     // False while the readings follow nothing (the link is lost): every diagram shows
     // "- - - -" over an empty bar and nothing is signalled.

@@ -16,17 +16,17 @@ struct SplitScale {
 
 bool isSplit(int column) {
     const Channel channel = ChannelOfColumn(column);
-    return channel == CoChannel || channel == LambdaChannel;
+    return channel == Channel::Co || channel == Channel::Lambda;
 }
 
 SplitScale splitScale(int column) {
-    if (ChannelOfColumn(column) == CoChannel)
+    if (ChannelOfColumn(column) == Channel::Co)
         return {100, 9, 2};
     return {1000, 1, 3};
 }
 
 int singleMaximum(int column) {
-    return ChannelMaxima[ChannelOfColumn(column)];
+    return displayMaximum(ChannelOfColumn(column));
 }
 
 bool isZeroKey(int key) {

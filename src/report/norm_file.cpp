@@ -13,7 +13,7 @@ namespace {
 constexpr int kStoredCategories[] = {2, 3};
 
 bool fitsItsChannel(int column, qint16 value) {
-    return value >= 0 && value <= ChannelMaxima[ChannelOfColumn(column)];
+    return value >= 0 && value <= displayMaximum(ChannelOfColumn(column));
 }
 
 } // namespace

@@ -1,17 +1,9 @@
 #include "norm_grid.h"
 
 #include "norm_table.h"
-#include "number_text.h"
 
 QString NormValueText(int column, int value, const QLocale &locale) {
-    switch (ChannelOfColumn(column)) {
-    case CoChannel:
-        return NumberText::hundredths(value, locale);
-    case LambdaChannel:
-        return NumberText::thousandths(value, locale);
-    default:
-        return QString::number(value);
-    }
+    return readingText(ChannelOfColumn(column), value, locale);
 }
 
 NormGridTexts RefreshNormGrid(const NormSet &limits, int vehicleCategory, const QLocale &locale) {
@@ -22,7 +14,7 @@ NormGridTexts RefreshNormGrid(const NormSet &limits, int vehicleCategory, const 
         const int value = limits.field(column);
         const Channel channel = ChannelOfColumn(column);
         const bool limitless =
-            channel != RpmChannel && (value <= 0 || value >= ChannelMaxima[channel]);
+            channel != Channel::Rpm && (value <= 0 || value >= displayMaximum(channel));
         texts.cells[column] =
             limitless ? QString::fromUtf16(NormGrid::NoLimitCell)
                       : QStringLiteral("        ") + NormValueText(column, value, locale);

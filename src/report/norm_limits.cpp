@@ -38,7 +38,9 @@ SpeedIndicator ShowSpeedIndicator(bool elevatedActive) {
 }
 
 bool LambdaWindowValid(const NormSet &limits) {
-    const auto valid = [](int bound) { return bound > 0 && bound < ChannelMaxima[LambdaChannel]; };
+    const auto valid = [](int bound) {
+        return bound > 0 && bound < displayMaximum(Channel::Lambda);
+    };
     return valid(limits.LambdaMin) && valid(limits.LambdaMax) &&
            limits.LambdaMax > limits.LambdaMin;
 }
@@ -46,7 +48,7 @@ bool LambdaWindowValid(const NormSet &limits) {
 namespace {
 
 bool limitApplies(qint32 limit, Channel channel) {
-    return limit > 0 && limit < ChannelMaxima[channel];
+    return limit > 0 && limit < displayMaximum(channel);
 }
 
 // One chart's marks: the blank first label point, then one label point per column, and the
@@ -64,7 +66,7 @@ ChartNormMarks chartMarks(const char16_t *labelSeries, int blanks,
         return marks;
     for (const auto &[column, value] : columnValues) {
         const Channel channel = ChannelOfColumn(column);
-        const double scale = channel == CoChannel ? 100.0 : channel == LambdaChannel ? 1000.0 : 1.0;
+        const double scale = readingsPerUnit(channel);
         marks.labelPoints.append({value / scale, NormValueText(column, value, locale)});
         marks.barValues.append(value / scale);
     }
@@ -80,12 +82,12 @@ PublishedLimits PublishLimits(const NormSet &limits, bool elevatedActive, const 
     const int coColumn = elevatedActive ? CoElevatedColumn : CoIdleColumn;
     const int chColumn = elevatedActive ? ChElevatedColumn : ChIdleColumn;
 
-    published.marks[CoNormChart] =
-        chartMarks(u"Series18", 6, {u"Series9"}, limitApplies(published.CoLimitInForce, CoChannel),
-                   {{coColumn, published.CoLimitInForce}}, locale);
-    published.marks[ChNormChart] =
-        chartMarks(u"Series16", 7, {u"Series12"}, limitApplies(published.ChLimitInForce, ChChannel),
-                   {{chColumn, published.ChLimitInForce}}, locale);
+    published.marks[CoNormChart] = chartMarks(u"Series18", 6, {u"Series9"},
+                                              limitApplies(published.CoLimitInForce, Channel::Co),
+                                              {{coColumn, published.CoLimitInForce}}, locale);
+    published.marks[ChNormChart] = chartMarks(u"Series16", 7, {u"Series12"},
+                                              limitApplies(published.ChLimitInForce, Channel::Ch),
+                                              {{chColumn, published.ChLimitInForce}}, locale);
     published.marks[LambdaNormChart] = chartMarks(
         u"Series11", 7, {u"BarSeries3", u"BarSeries4"}, LambdaWindowValid(limits),
         {{LambdaMaxColumn, limits.LambdaMax}, {LambdaMinColumn, limits.LambdaMin}}, locale);
@@ -99,17 +101,17 @@ PublishedLimits PublishLimits(const NormSet &limits, bool elevatedActive, const 
 }
 
 bool CoBreaksNorm(qint32 coLimitInForce, int co) {
-    return limitApplies(coLimitInForce, CoChannel) && co > coLimitInForce;
+    return limitApplies(coLimitInForce, Channel::Co) && co > coLimitInForce;
 }
 
 bool ChBreaksNorm(qint32 chLimitInForce, int ch) {
-    return limitApplies(chLimitInForce, ChChannel) && ch > chLimitInForce;
+    return limitApplies(chLimitInForce, Channel::Ch) && ch > chLimitInForce;
 }
 
 bool LambdaBreaksNorm(const NormSet &limits, bool elevatedActive, int lambda) {
     if (!elevatedActive || !LambdaWindowValid(limits))
         return false;
-    if (lambda < 1 || lambda >= ChannelMaxima[LambdaChannel])
+    if (lambda < 1 || lambda >= displayMaximum(Channel::Lambda))
         return false;
     return lambda > limits.LambdaMax || lambda < limits.LambdaMin;
 }

@@ -29,10 +29,10 @@ bool NormSet::setField(int column, qint16 value) {
 
 Channel ChannelOfColumn(int column) {
     if (column <= CoElevatedColumn)
-        return CoChannel;
+        return Channel::Co;
     if (column <= ChElevatedColumn)
-        return ChChannel;
+        return Channel::Ch;
     if (column <= LambdaMaxColumn)
-        return LambdaChannel;
-    return RpmChannel;
+        return Channel::Lambda;
+    return Channel::Rpm;
 }

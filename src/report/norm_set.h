@@ -1,5 +1,7 @@
 #pragma once
 
+#include "channel_info.h"
+
 #include <QtGlobal>
 
 #include <array>
@@ -40,12 +42,11 @@ struct NormSet {
     friend bool operator==(const NormSet &, const NormSet &) = default;
 };
 
-// Channel order shared by the readings, the diagrams and the report.
-enum Channel : int { CoChannel, ChChannel, Co2Channel, O2Channel, LambdaChannel, RpmChannel };
-
-// Display maxima of the six channels in reading units: 10.00 %, 5000 ppm, 20.00 %, 25.00 %,
-// lambda 2.000, 5000 rpm. A CO, CH or lambda limit at or above its maximum is "no limit".
-inline constexpr std::array<qint16, 6> ChannelMaxima = {1000, 5000, 2000, 2500, 2000, 5000};
+// A CO, CH or lambda limit at or above its channel's ChannelInfo::displayMaximum is
+// "no limit".
+constexpr qint16 displayMaximum(Channel channel) {
+    return channelInfo(channel).displayMaximum;
+}
 
 // The channel a grid column limits (CO, CH, lambda or engine speed).
 Channel ChannelOfColumn(int column);

@@ -15,7 +15,7 @@ bool forbiddenInFileName(QChar c) {
 }
 
 bool namesSomething(const QString &field) {
-    return !field.isEmpty() && field != QString(15, u' ');
+    return !field.isEmpty() && field != QString(kVehicleTextMaxLength, u' ');
 }
 
 } // namespace

@@ -1,28 +1,29 @@
 #include "report_text.h"
 
 #include "app_settings.h"
+#include "channel_info.h"
 
 #include <array>
 #include <initializer_list>
 
 namespace {
 
-using Labels = std::array<const char16_t *, TestReport::kParameterCount>;
-
-constexpr Labels kReportLabels = {
-    u"           CO,   %  ", u"           CH, ppm  ", u"           CO2,  %  ",
-    u"           O2,   %  ", u"           Lambda   ", u"           N,об/мин ",
-};
-constexpr Labels kProtocolLabels = {
-    u"        CO,   %  ", u"        CH, ppm  ", u"        CO2,  %  ",
-    u"        O2,   %  ", u"        Lambda   ", u"        N,об/мин ",
-};
-// The first column spells "ПГС" and the gas number downwards; the O2 label carries the number.
-constexpr std::array<const char16_t *, 3> kExtendedGasLabels = {
-    u"   П     CO,   %  ", u"   Г     CH, ppm  ", u"   С     CO2,  %  "};
-constexpr std::array<const char16_t *, 3> kExtendedO2Labels = {
-    u"   1     O2,   %  ", u"   2     O2,   %  ", u"   3     O2,   %  "};
-constexpr char16_t kExtendedLambdaLabel[] = u"         Lambda   ";
+// The row label of a parameter (a channel): its report label after `lead`, which is blanks in
+// the report (11) and the protocol (8). In the extended protocol the lead is four characters,
+// the first column spelling "ПГС" and the gas number downwards beside CO, CH, CO2 and O2, and
+// five blanks.
+QString rowLabel(const QString &lead, int parameter) {
+    return lead + channelInfo(channelAt(parameter)).reportLabel.toString();
+}
+QString blanks(int count) {
+    return QString(count, u' ');
+}
+constexpr int kReportIndent = 11;
+constexpr int kProtocolIndent = 8;
+constexpr char16_t kExtendedColumn[] = u"ПГС";
+QString extendedLabel(QChar first, int parameter) {
+    return rowLabel(QStringLiteral("   ") + first + blanks(5), parameter);
+}
 
 constexpr char16_t kDateLabel[] = u"     Дата:   ";
 constexpr char16_t kTimeLabel[] = u"     Время:  ";
@@ -56,10 +57,13 @@ QString cellRow(const QString &label, std::initializer_list<std::pair<int, QStri
     return line;
 }
 
+// The parameters the analyser measures.
 QList<int> rowsFor(AnalyserKind analyser) {
-    if (analyser == AnalyserKind::FourComponent)
-        return {0, 1, 2, 3, 4, 5};
-    return {0, 1, 5};
+    QList<int> rows;
+    for (Channel channel : kAllChannels)
+        if (analyser == AnalyserKind::FourComponent || !channelInfo(channel).fourComponentOnly)
+            rows << index(channel);
+    return rows;
 }
 
 void appendEmpty(QStringList &lines, int count) {
@@ -92,8 +96,9 @@ void buildVehicleReport(QStringList &lines, const TestReport &report, const Vehi
                      {{27, QStringLiteral(" Nмин.")}, {41, QStringLiteral(" Nпов.")}});
     appendEmpty(lines, 1);
     for (int p : rowsFor(analyser))
-        lines << cellRow(text(kReportLabels[p]), {{28, report.CellText(p, 0, ReadingColumn)},
-                                                  {42, report.CellText(p, 1, ReadingColumn)}});
+        lines << cellRow(rowLabel(blanks(kReportIndent), p),
+                         {{28, report.CellText(p, 0, ReadingColumn)},
+                          {42, report.CellText(p, 1, ReadingColumn)}});
     appendEmpty(lines, 4);
     lines << text(kSignature);
 }
@@ -118,9 +123,10 @@ void buildProtocol(QStringList &lines, const TestReport &report, const VehicleDa
                                                           {52, QStringLiteral(" ПГС 3")}});
     appendEmpty(lines, 1);
     for (int p : rowsFor(analyser))
-        lines << cellRow(text(kProtocolLabels[p]), {{25, report.CellText(p, 0, ReadingColumn)},
-                                                    {39, report.CellText(p, 1, ReadingColumn)},
-                                                    {53, report.CellText(p, 2, ReadingColumn)}});
+        lines << cellRow(rowLabel(blanks(kProtocolIndent), p),
+                         {{25, report.CellText(p, 0, ReadingColumn)},
+                          {39, report.CellText(p, 1, ReadingColumn)},
+                          {53, report.CellText(p, 2, ReadingColumn)}});
     appendEmpty(lines, 4);
     lines << text(kSignature);
 }
@@ -147,15 +153,16 @@ void buildExtendedProtocol(QStringList &lines, const TestReport &report, const V
     for (int s = 0; s < TestReport::kSlotCount; ++s) {
         const QString number = QString::number(s + 1);
         for (int p = 0; p < (fourComponent ? 3 : 2); ++p)
-            lines << cellRow(text(kExtendedGasLabels[p]),
+            lines << cellRow(extendedLabel(QChar(kExtendedColumn[p]), p),
                              {{26, report.CellText(p, s, ReadingColumn)},
                               {40, report.CellText(p, s, ReferenceColumn)},
                               {54, report.CellText(p, s, DeviationColumn)}});
         if (fourComponent) {
-            lines << cellRow(text(kExtendedO2Labels[s]),
-                             {{26, report.CellText(3, s, ReadingColumn)}})
-                  << cellRow(text(kExtendedLambdaLabel),
-                             {{26, report.CellText(4, s, ReadingColumn)}});
+            const int o2 = index(Channel::O2), lambda = index(Channel::Lambda);
+            lines << cellRow(extendedLabel(number[0], o2),
+                             {{26, report.CellText(o2, s, ReadingColumn)}})
+                  << cellRow(extendedLabel(u' ', lambda),
+                             {{26, report.CellText(lambda, s, ReadingColumn)}});
         } else {
             lines << QStringLiteral("   С") << QStringLiteral("   ") + number;
         }

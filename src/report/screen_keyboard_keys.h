@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app_settings.h"
+#include "vehicle_data.h"
+
 #include <QChar>
 #include <QString>
 
@@ -21,9 +24,9 @@ KeyTable table(bool capitalLetters);
 
 // The longest text each field of the dialog takes: the number and detail lines, the station
 // line.
-inline constexpr int kNumberLimit = 15;
-inline constexpr int kDetailLimit = 15;
-inline constexpr int kStationLimit = 64;
+inline constexpr int kNumberLimit = kVehicleTextMaxLength;
+inline constexpr int kDetailLimit = kVehicleTextMaxLength;
+inline constexpr int kStationLimit = kStationNameMaxLength;
 
 // A key press: the key is appended only while the text is shorter than the limit.
 inline bool appendKey(QString &text, QChar key, int limit) {

@@ -7,15 +7,11 @@ namespace {
 
 const QString kBlankCell(TestReport::kCellWidth, u' ');
 
-constexpr int kGasParameters = 3; // CO, CH, CO2 have references
+// CO, CH and CO2, the first three channels, have references: gas g of a kit is channel g.
+constexpr int kGasParameters = GasCylinder::kGasCount;
 
 bool validSlot(int slot) {
     return slot >= 0 && slot < TestReport::kSlotCount;
-}
-
-// A reference or reading of CO, CH or CO2: hundredths with 2 decimals, CH as an integer.
-QString gasText(int parameter, int value, const QLocale &locale) {
-    return parameter == ChChannel ? QString::number(value) : NumberText::hundredths(value, locale);
 }
 
 QString deviationText(int measured, int reference, const QLocale &locale) {
@@ -28,17 +24,6 @@ QString deviationText(int measured, int reference, const QLocale &locale) {
     if ((point < 0 ? text.size() : point) > TestReport::kCellWidth)
         return QStringLiteral("ERROR");
     return text;
-}
-
-int gasValue(const ReadingSample &sample, int parameter) {
-    switch (parameter) {
-    case CoChannel:
-        return sample.co;
-    case ChChannel:
-        return sample.ch;
-    default:
-        return sample.co2;
-    }
 }
 
 } // namespace
@@ -57,19 +42,16 @@ bool TestReport::RecordMeasurement(int slot, const ReadingSample &source, const 
     if (!validSlot(slot))
         return false;
     recordedReadings_ = source;
-    const bool lambdaValid = source.lambda > 0 && source.lambda < ChannelMaxima[LambdaChannel];
+    const bool lambdaValid = source.lambda > 0 && source.lambda < displayMaximum(Channel::Lambda);
     if (!lambdaValid)
         recordedReadings_.lambda = 0;
     slotReadings_[slot] = recordedReadings_;
 
-    const ReadingSample &r = recordedReadings_;
-    setCell(CoChannel, slot, ReadingColumn, NumberText::hundredths(r.co, locale));
-    setCell(ChChannel, slot, ReadingColumn, QString::number(r.ch));
-    setCell(Co2Channel, slot, ReadingColumn, NumberText::hundredths(r.co2, locale));
-    setCell(O2Channel, slot, ReadingColumn, NumberText::hundredths(r.o2, locale));
-    setCell(LambdaChannel, slot, ReadingColumn,
-            lambdaValid ? NumberText::thousandths(r.lambda, locale) : QStringLiteral("----"));
-    setCell(RpmChannel, slot, ReadingColumn, QString::number(r.rpm));
+    for (Channel channel : kAllChannels)
+        setCell(index(channel), slot, ReadingColumn,
+                channel == Channel::Lambda && !lambdaValid
+                    ? QStringLiteral("----")
+                    : readingText(channel, recordedReadings_.value(channel), locale));
     ComputeDeviations(slot, locale);
     return true;
 }
@@ -79,7 +61,7 @@ void TestReport::ComputeDeviations(int slot, const QLocale &locale) {
         return;
     for (int parameter = 0; parameter < kGasParameters; ++parameter)
         setCell(parameter, slot, DeviationColumn,
-                deviationText(gasValue(*slotReadings_[slot], parameter),
+                deviationText(slotReadings_[slot]->value(channelAt(parameter)),
                               references_.value(slot, parameter), locale));
 }
 
@@ -88,7 +70,7 @@ void TestReport::FillReferences(const CalibrationGasKit &workingKit, const QLoca
     for (int slot = 0; slot < kSlotCount; ++slot)
         for (int parameter = 0; parameter < kGasParameters; ++parameter)
             setCell(parameter, slot, ReferenceColumn,
-                    gasText(parameter, workingKit.value(slot, parameter), locale));
+                    readingText(channelAt(parameter), workingKit.value(slot, parameter), locale));
 }
 
 void TestReport::ClearReport() {

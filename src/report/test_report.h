@@ -29,7 +29,7 @@ enum ReportColumn : int { ReadingColumn = 0, ReferenceColumn = 1, DeviationColum
 // since ClearReport has no deviations.
 class TestReport {
 public:
-    static constexpr int kParameterCount = 6;
+    static constexpr int kParameterCount = kChannelCount; // one per channel, index(channel)
     static constexpr int kSlotCount = 3;
     static constexpr int kColumnCount = 3;
     static constexpr int kCellWidth = 6;

@@ -75,7 +75,7 @@ GraphChart::GraphChart(QCustomPlot *chart, GraphRecorder &recorder, QObject *par
     chart_->xAxis->setTickLabelRotation(-90);
     chart_->xAxis->setSubTicks(false);
 
-    for (int channel = 0; channel < kGraphChannels; ++channel) {
+    for (int channel = 0; channel < kChannelCount; ++channel) {
         series_[channel] = chart_->addGraph();
         series_[channel]->setObjectName(QStringLiteral("Series%1").arg(channel + 1));
         // Wide antialiased lines cost several times as much to draw; these are redrawn on
@@ -114,7 +114,7 @@ GraphChart::GraphChart(QCustomPlot *chart, GraphRecorder &recorder, QObject *par
 
 void GraphChart::setLook(const Look &look) {
     look_ = look;
-    for (int channel = 0; channel < kGraphChannels; ++channel) {
+    for (int channel = 0; channel < kChannelCount; ++channel) {
         QCPGraph *line = series_[channel];
         line->setPen(QPen(look.channelColours[channel], std::max(1, look.lineWidth)));
         line->setName(look.titles[channel]);
@@ -126,7 +126,7 @@ void GraphChart::setLook(const Look &look) {
 }
 
 void GraphChart::setChannelVisible(int channel, bool visible) {
-    if (channel < 0 || channel >= kGraphChannels)
+    if (channel < 0 || channel >= kChannelCount)
         return;
     look_.hidden[channel] = !visible;
     series_[channel]->setVisible(visible);
@@ -137,7 +137,7 @@ void GraphChart::setChannelVisible(int channel, bool visible) {
 // The legend lists the shown channels in channel order.
 void GraphChart::rebuildLegend() {
     chart_->legend->clearItems();
-    for (int channel = 0; channel < kGraphChannels; ++channel)
+    for (int channel = 0; channel < kChannelCount; ++channel)
         if (!look_.hidden[channel])
             series_[channel]->addToLegend();
 }
@@ -179,7 +179,7 @@ void GraphChart::refresh() {
 
 // The legend's titles in as few lines as the width allows: six, three or two to a line.
 void GraphChart::fitLegend(int width) {
-    for (int wrap : {kGraphChannels, kGraphChannels / 2, 2}) {
+    for (int wrap : {kChannelCount, kChannelCount / 2, 2}) {
         chart_->legend->setWrap(wrap);
         if (chart_->legend->minimumOuterSizeHint().width() <= width)
             return;
@@ -204,7 +204,7 @@ void GraphChart::loadVisiblePoints() {
     const GraphBuffer &buffer = recorder_.buffer();
     const int first = std::max(0, clampedPosition(std::floor(window.min)) - 1);
     const int last = std::min(buffer.count() - 1, clampedPosition(std::ceil(window.max)) + 1);
-    for (int channel = 0; channel < kGraphChannels; ++channel) {
+    for (int channel = 0; channel < kChannelCount; ++channel) {
         QVector<QCPGraphData> points;
         points.reserve(std::max(0, last - first + 1));
         for (int p = first; p <= last; ++p)

@@ -39,10 +39,10 @@ public:
     // What the settings decide of the chart's look.
     struct Look {
         QColor paper = Qt::black; // GraphBackColor: the chart's background and plot area
-        std::array<QColor, kGraphChannels> channelColours{};
+        std::array<QColor, kChannelCount> channelColours{};
         int lineWidth = 2;
-        std::array<bool, kGraphChannels> hidden{};
-        std::array<QString, kGraphChannels> titles{}; // the legend titles
+        std::array<bool, kChannelCount> hidden{};
+        std::array<QString, kChannelCount> titles{}; // the legend titles
         bool legendVisible = true;
     };
 
@@ -100,7 +100,7 @@ private:
 
     QCustomPlot *chart_;
     GraphRecorder &recorder_;
-    std::array<QCPGraph *, kGraphChannels> series_{};
+    std::array<QCPGraph *, kChannelCount> series_{};
     QCPGraph *marker_ = nullptr;
     QCPTextElement *title_ = nullptr;
     QCPTextElement *footer_ = nullptr;

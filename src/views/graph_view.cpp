@@ -42,7 +42,7 @@ GraphView::GraphView(RunState &state, const Services &services, QTimer &timerGRP
       hooks_(std::move(hooks)), recorder_(recorderSettings(), fullScales()),
       chart_(controls.chart, recorder_, this),
       journal_(services.folder->filePath(JournalRecovery::kJournalName)) {
-    for (int channel = 0; channel < kGraphChannels; ++channel) {
+    for (int channel = 0; channel < kChannelCount; ++channel) {
         const QString number = QString::number(channel + 1);
         channelBoxes_ << controls.sidePanel->findChild<QCheckBox *>(QStringLiteral("CheckBox") +
                                                                     number);
@@ -81,7 +81,7 @@ RecorderSettings GraphView::recorderSettings() const {
 
 FullScales GraphView::fullScales() const {
     FullScales scales{};
-    for (int channel = 0; channel < kGraphChannels; ++channel)
+    for (int channel = 0; channel < kChannelCount; ++channel)
         scales[channel] = ChannelScale::guarded(channel, state_.Settings.FullScale[channel]);
     return scales;
 }
@@ -93,7 +93,7 @@ GraphChart::Look GraphView::lookFromSettings() const {
     look.paper = colorFromBgr(s.GraphBackColor);
     look.lineWidth = s.LineWidth;
     look.legendVisible = s.LegendHidden == 0;
-    for (int channel = 0; channel < kGraphChannels; ++channel) {
+    for (int channel = 0; channel < kChannelCount; ++channel) {
         look.channelColours[channel] = colorFromBgr(s.ChannelColor[channel]);
         look.hidden[channel] = s.ChannelHidden[channel] != 0;
         look.titles[channel] = ChannelScale::legendTitle(channel, scales[channel]);
@@ -111,7 +111,7 @@ void GraphView::applySettings() {
     timer_.setInterval(state_.Settings.ViewInterval[2]);
     recorder_.applyOptions(recorderSettings());
     recorder_.setFullScales(fullScales());
-    for (int channel = 0; channel < kGraphChannels; ++channel)
+    for (int channel = 0; channel < kChannelCount; ++channel)
         channelBoxes_[channel]->setChecked(state_.Settings.ChannelHidden[channel] == 0);
     applyLook();
 }
@@ -183,7 +183,7 @@ void GraphView::readOutAt(double position) {
     const std::optional<GraphReadOut> out = recorder_.readOut(position);
     if (!out)
         return;
-    for (int channel = 0; channel < kGraphChannels; ++channel)
+    for (int channel = 0; channel < kChannelCount; ++channel)
         valueBoxes_[channel]->setText(out->texts[channel]);
     chart_.showMarker(out->position);
 }

@@ -1,14 +1,12 @@
 #include "readings_text.h"
 
+#include "analyser_flags.h"
+#include "channel_info.h"
 #include "number_text.h"
 
 namespace {
 
 const QString kGridPrefix = QStringLiteral("   ");
-
-QString hundredths(qint16 value, const QLocale &locale) {
-    return NumberText::hundredths(value, locale);
-}
 
 bool lambdaValid(qint16 lambda) {
     return lambda >= 1 && lambda <= 1999;
@@ -16,9 +14,12 @@ bool lambdaValid(qint16 lambda) {
 
 // The texts of the six channels before any status word or oil temperature.
 ChannelTexts valueTexts(const ReadingSample &sample, const QLocale &locale) {
-    return {hundredths(sample.co, locale),     QString::number(sample.ch),
-            hundredths(sample.co2, locale),    hundredths(sample.o2, locale),
-            lambdaText(sample.lambda, locale), QString::number(sample.rpm)};
+    ChannelTexts texts;
+    for (Channel channel : kAllChannels)
+        texts[index(channel)] = channel == Channel::Lambda
+                                    ? lambdaText(sample.lambda, locale)
+                                    : readingText(channel, sample.value(channel), locale);
+    return texts;
 }
 
 QString oilTemperatureText(qint32 storedWord) {
@@ -31,7 +32,7 @@ QString oilTemperatureText(qint32 storedWord) {
 // Readings that follow nothing: every value shown becomes kNoValueText; a channel the
 // analyser does not have stays blank.
 void markNotCurrent(ReadingsTexts &out) {
-    for (int channel = 0; channel < kReadingsChannels; ++channel) {
+    for (int channel = 0; channel < kChannelCount; ++channel) {
         if (out.boxes[channel].isEmpty())
             continue;
         out.boxes[channel] = kNoValueText.toString();
@@ -83,9 +84,10 @@ ReadingsTexts liveReadingsTexts(CurrentReadings &readings, bool modeIndication,
     const ChannelTexts values = valueTexts(readings.sample, locale);
     out.graphPanel = graphPanelTexts(readings.sample, locale);
 
-    const bool corrected = indication && (readings.modeFlags & 0x10);
-    out.coGridTitle = corrected ? QStringLiteral("COкорр") : QStringLiteral("CO,%");
-    out.coMemoLine = corrected ? QStringLiteral("корр") : QStringLiteral(" %");
+    const bool corrected = indication && (readings.modeFlags & ModeFlag::CorrectedCo);
+    const ChannelInfo &co = channelInfo(Channel::Co);
+    out.coGridTitle = corrected ? QStringLiteral("COкорр") : co.gridTitle.toString();
+    out.coMemoLine = corrected ? QStringLiteral("корр") : co.memoLines[1].toString();
 
     // Each channel shows its value, indented by three spaces in the grid, unless something
     // below replaces it.
@@ -93,31 +95,33 @@ ReadingsTexts liveReadingsTexts(CurrentReadings &readings, bool modeIndication,
         out.boxes[channel] = box;
         out.gridValues[channel] = grid;
     };
-    for (int channel = 0; channel < kReadingsChannels; ++channel)
+    for (int channel = 0; channel < kChannelCount; ++channel)
         show(channel, values[channel], kGridPrefix + values[channel]);
 
     if (!indication) {
         if (readings.analyserKind != AnalyserKind::FourComponent) {
             // Only CO, CH and engine speed exist on such an analyser.
-            for (int channel = 2; channel <= 4; ++channel)
-                show(channel, QString(), QString());
+            for (Channel channel : kAllChannels)
+                if (channelInfo(channel).fourComponentOnly)
+                    show(index(channel), QString(), QString());
         }
         return out;
     }
 
-    for (int channel = 0; channel < 4; ++channel) {
+    for (int channel = 0; channel < int(readings.channelStatus.size()); ++channel) {
         const quint8 status = readings.channelStatus[channel];
         if (status & 0x01)
             show(channel, QStringLiteral("ЗАГР"), QStringLiteral(" ЗАГР"));
         else if (status & 0x02)
             show(channel, QStringLiteral(" АРУ"), QStringLiteral("  АРУ"));
     }
-    const bool oilMode = readings.modeFlags & 0x20;
-    out.rowFourMemoLine = oilMode ? QStringLiteral(" T") : QStringLiteral(" λ");
-    out.rowFourGridTitle = oilMode ? QStringLiteral(" T мас") : QStringLiteral("Lambda");
+    const bool oilMode = readings.modeFlags & ModeFlag::OilTemperature;
+    const ChannelInfo &lambda = channelInfo(Channel::Lambda);
+    out.rowFourMemoLine = oilMode ? QStringLiteral(" T") : lambda.memoLines[0].toString();
+    out.rowFourGridTitle = oilMode ? QStringLiteral(" T мас") : lambda.gridTitle.toString();
     if (oilMode) {
         const QString oil = oilTemperatureText(readings.oilTemperature);
-        show(4, oil, kGridPrefix + oil);
+        show(index(Channel::Lambda), oil, kGridPrefix + oil);
     }
     return out;
 }

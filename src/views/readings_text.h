@@ -15,10 +15,9 @@
 // Shown in place of a lambda outside 1..1999 and of a missing oil temperature.
 inline constexpr QStringView kNoValueText = u"- - - -";
 
-// Channel order of every array below: 0 CO, 1 CH, 2 CO2, 3 O2, 4 lambda (or oil
-// temperature), 5 engine speed.
-inline constexpr int kReadingsChannels = 6;
-using ChannelTexts = std::array<QString, kReadingsChannels>;
+// Every array below is in channel order, index(Channel); the lambda place may show the oil
+// temperature.
+using ChannelTexts = PerChannel<QString>;
 
 struct ReadingsTexts {
     ChannelTexts boxes;      // Edit8..Edit13 of the readings view

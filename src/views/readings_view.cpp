@@ -1,5 +1,7 @@
 #include "readings_view.h"
 
+#include "channel_info.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTableWidget>
@@ -43,7 +45,7 @@ void setGridCell(QTableWidget *grid, int row, int column, const QString &text) {
 }
 
 ReadingsView::ReadingsView(QWidget *root) {
-    for (int channel = 0; channel < kReadingsChannels; ++channel) {
+    for (int channel = 0; channel < kChannelCount; ++channel) {
         boxes_[channel] = find<QLineEdit>(root, QStringLiteral("Edit%1").arg(8 + channel));
         graphPanel_[channel] = find<QLineEdit>(root, QStringLiteral("Edit%1").arg(1 + channel));
     }
@@ -59,14 +61,14 @@ void ReadingsView::show(const ReadingsTexts &texts) {
         setGridCell(readingsGrid_, 4, 0, *texts.rowFourGridTitle);
     if (texts.rowFourMemoLine)
         setMemoLine(rowFourCaption_, 0, *texts.rowFourMemoLine);
-    for (int channel = 0; channel < kReadingsChannels; ++channel) {
+    for (int channel = 0; channel < kChannelCount; ++channel) {
         setBox(boxes_[channel], texts.boxes[channel]);
         setGridCell(readingsGrid_, channel, 1, texts.gridValues[channel]);
     }
 }
 
 void ReadingsView::showGraphPanel(const ChannelTexts &texts) {
-    for (int channel = 0; channel < kReadingsChannels; ++channel)
+    for (int channel = 0; channel < kChannelCount; ++channel)
         setBox(graphPanel_[channel], texts[channel]);
 }
 
@@ -81,8 +83,10 @@ void ReadingsView::showClock(const QDateTime &now, const QString &deviceDate,
 }
 
 void ReadingsView::resetModeTitles() {
-    setCoTitles(QStringLiteral("CO,%"), QStringLiteral(" %"));
-    setRowFourTitles(QStringLiteral("Lambda"), QStringLiteral(" λ"));
+    setCoTitles(channelInfo(Channel::Co).gridTitle.toString(),
+                channelInfo(Channel::Co).memoLines[1].toString());
+    setRowFourTitles(channelInfo(Channel::Lambda).gridTitle.toString(),
+                     channelInfo(Channel::Lambda).memoLines[0].toString());
 }
 
 void ReadingsView::setCoTitles(const QString &gridTitle, const QString &memoLine) {

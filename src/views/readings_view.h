@@ -34,12 +34,12 @@ private:
     void setCoTitles(const QString &gridTitle, const QString &memoLine);
     void setRowFourTitles(const QString &gridTitle, const QString &memoLine);
 
-    std::array<QLineEdit *, kReadingsChannels> boxes_{};      // Edit8..Edit13
-    std::array<QLineEdit *, kReadingsChannels> graphPanel_{}; // Edit1..Edit6
-    QPlainTextEdit *coCaption_ = nullptr;                     // Memo3
-    QPlainTextEdit *rowFourCaption_ = nullptr;                // Memo7
-    QTableWidget *readingsGrid_ = nullptr;                    // StringGrid1
-    QTableWidget *clockGrid_ = nullptr;                       // StringGrid2
+    std::array<QLineEdit *, kChannelCount> boxes_{};      // Edit8..Edit13
+    std::array<QLineEdit *, kChannelCount> graphPanel_{}; // Edit1..Edit6
+    QPlainTextEdit *coCaption_ = nullptr;                 // Memo3
+    QPlainTextEdit *rowFourCaption_ = nullptr;            // Memo7
+    QTableWidget *readingsGrid_ = nullptr;                // StringGrid1
+    QTableWidget *clockGrid_ = nullptr;                   // StringGrid2
 };
 
 // Replaces one line of a memo's text, adding empty lines when it has fewer; a memo that

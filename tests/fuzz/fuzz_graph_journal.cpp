@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                               size_t(sample.scaleSet) < journal.scaleSets.size(),
                           "every sample names a set of full scales the journal holds");
     }
-    FuzzInput::expect(journal.info.numberText.size() <= GraphJournal::kVehicleTextLength &&
-                          journal.info.detailText.size() <= GraphJournal::kVehicleTextLength,
+    FuzzInput::expect(journal.info.numberText.size() <= kVehicleTextMaxLength &&
+                          journal.info.detailText.size() <= kVehicleTextMaxLength,
                       "the vehicle texts have at most 15 characters");
     if (journal.samples.empty() || journal.samples.size() > 2000)
         return 0;

@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         for (int variant = 0; variant < NormTable::kVariantCount; ++variant)
             for (int column = 0; column < NormSet::kFieldCount; ++column) {
                 const qint16 value = table.row(category, variant).field(column);
-                FuzzInput::expect(value >= 0 && value <= ChannelMaxima[ChannelOfColumn(column)],
+                FuzzInput::expect(value >= 0 && value <= displayMaximum(ChannelOfColumn(column)),
                                   "every limit read lies in its channel's range");
             }
     FuzzInput::expect(NormFile::encode(NormFile::decode(NormFile::encode(table))) ==

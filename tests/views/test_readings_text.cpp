@@ -33,7 +33,7 @@ private slots:
         const ReadingsTexts t = readingsTexts(r, true, russian);
         const ChannelTexts boxes = {"1,50", "2000", "14,20", "0,55", "1,003", "1500"};
         QCOMPARE(t.boxes, boxes);
-        for (int c = 0; c < kReadingsChannels; ++c) {
+        for (int c = 0; c < kChannelCount; ++c) {
             QCOMPARE(t.gridValues[c], "   " + boxes[c]);
             QCOMPARE(t.graphPanel[c], " " + boxes[c]);
         }
@@ -104,7 +104,7 @@ private slots:
         r.channelStatus[channel] = quint8(status);
         const ReadingsTexts t = readingsTexts(r, true, russian);
         const ReadingsTexts plain = readingsTexts(r, false, russian);
-        for (int c = 0; c < kReadingsChannels; ++c) {
+        for (int c = 0; c < kChannelCount; ++c) {
             // Only the channel's own status byte counts, and only with mode indication on.
             QCOMPARE(t.boxes[c], c == channel ? box : plain.boxes[c]);
             QCOMPARE(t.gridValues[c], c == channel ? grid : plain.gridValues[c]);
@@ -214,7 +214,7 @@ private slots:
         r.ReadingsCurrent = false;
         const ReadingsTexts t = readingsTexts(r, true, russian);
         QCOMPARE(t.boxes, boxes);
-        for (int c = 0; c < kReadingsChannels; ++c) {
+        for (int c = 0; c < kChannelCount; ++c) {
             QCOMPARE(t.gridValues[c], boxes[c].isEmpty() ? QString() : "   " + kNone);
             QCOMPARE(t.graphPanel[c], " " + kNone);
         }

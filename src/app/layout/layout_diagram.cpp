@@ -1,5 +1,7 @@
 #include "layout_builder.h"
 
+#include "channel.h"
+
 #include <algorithm>
 
 namespace WindowLayout {
@@ -14,14 +16,14 @@ struct ChartRatios {
     Ratio leftTick;
     Ratio rightTick;
 };
-constexpr ChartRatios kChartRatios[6] = {
+constexpr PerChannel<ChartRatios> kChartRatios = {{
     {{1, 42}, {1, 46}, {1, 14}, {1, 16}},    // Chart4, CO
     {{1, 55}, {1, 57}, {1, 15}, {1, 45}},    // Chart5, CH
     {{1, 42}, {1, 42}, {1, 8}, {1, 10}},     // Chart6, CO2
     {{1, 42}, {1, 42}, {1, 8}, {1, 10}},     // Chart7, O2
     {{1, 45}, {14, 1000}, {1, 15}, {1, 18}}, // Chart8, lambda
     {{1, 55}, {1, 57}, {1, 15}, {1, 35}},    // Chart9, engine speed
-};
+}};
 
 void placeCategoryPanel(Builder &b, const Frame &f, const FormSizes &form) {
     const QString panel = QStringLiteral("Panel8");
@@ -77,7 +79,7 @@ void placeDiagramView(Builder &b, const Frame &f) {
     const int panelWidth = std::max(0, (w * 10 - 70) / 60);
     const int panelTop = 1;
     const int panelHeight = pct(h, 85);
-    for (int k = 0; k < 6; ++k) {
+    for (int k = 0; k < kChannelCount; ++k) {
         const QString chartPanel = QStringLiteral("Panel%1").arg(9 + k);
         b.place(chartPanel, panel, k * (panelWidth + 1) + 1, panelTop, panelWidth, panelHeight);
 

@@ -1,5 +1,7 @@
 #include "layout_builder.h"
 
+#include "channel.h"
+
 #include <algorithm>
 
 namespace WindowLayout {
@@ -12,8 +14,12 @@ struct Cell {
     const char *panel;
     int memoFontPercent; // caption memo font as a share of the memo's height
 };
-constexpr Cell kCells[6] = {{"Panel5", 24},  {"Panel6", 20},  {"Panel17", 20},
-                            {"Panel18", 24}, {"Panel19", 40}, {"Panel20", 20}};
+constexpr PerChannel<Cell> kCells = {{{"Panel5", 24},
+                                      {"Panel6", 20},
+                                      {"Panel17", 20},
+                                      {"Panel18", 24},
+                                      {"Panel19", 40},
+                                      {"Panel20", 20}}};
 
 } // namespace
 
@@ -34,7 +40,7 @@ void placeReadingsView(Builder &b, const Frame &f) {
     const int memoLeft = cellWidth / 100 + boxLeft + boxWidth;
     const int memoWidth = pct(cellWidth, 25);
 
-    for (int channel = 0; channel < 6; ++channel) {
+    for (int channel = 0; channel < kChannelCount; ++channel) {
         const int column = channel / 3;
         const int row = channel % 3;
         const QString cell = QString::fromLatin1(kCells[channel].panel);

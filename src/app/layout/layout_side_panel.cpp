@@ -1,5 +1,7 @@
 #include "layout_builder.h"
 
+#include "channel.h"
+
 namespace WindowLayout {
 
 ControlPlacement placeSidePanel(Builder &b, const Frame &f) {
@@ -10,7 +12,7 @@ ControlPlacement placeSidePanel(Builder &b, const Frame &f) {
 
     // One row per channel: check box on the left, value box on the right.
     const int rowHeight = pct(h, 5);
-    for (int channel = 0; channel < 6; ++channel) {
+    for (int channel = 0; channel < kChannelCount; ++channel) {
         const int top = pct(h, 3 + 7 * channel);
         b.place(QStringLiteral("CheckBox%1").arg(channel + 1), panel, pct(w, 1), top, pct(w, 49),
                 rowHeight, points(pct(rowHeight, 40)));

@@ -1,6 +1,7 @@
 #include "colour_page.h"
 
 #include "app_settings.h"
+#include "channel_info.h"
 #include "settings_ranges.h"
 
 #include <QFormLayout>
@@ -13,26 +14,19 @@
 
 using SettingsRanges::fieldIndex;
 
-namespace {
-
-const char *const ChannelButtonCaptions[6] = {"CO", "CH", "CO2", "O2", "Lam", "N"};
-
-} // namespace
-
 ColourPage::ColourPage(AppSettings &settings, UserPrompts &prompts, QWidget *parent)
     : OptionsPage(settings, prompts, parent) {
     auto *channels = new QGroupBox(QStringLiteral("Цвет диаграмм и графиков"), this);
     auto *channelGrid = new QGridLayout(channels);
-    for (int channel = 0; channel < 6; ++channel) {
-        const int field = fieldIndex(&AppSettings::ChannelColor, channel);
-        const int row = channel % 3, column = channel / 3 * 2;
-        channelGrid->addWidget(colourButton(QStringLiteral("Button%1").arg(channel + 1),
-                                            QString::fromLatin1(ChannelButtonCaptions[channel]),
-                                            field),
+    for (Channel channel : kAllChannels) {
+        const int c = index(channel);
+        const int field = fieldIndex(&AppSettings::ChannelColor, c);
+        const int row = c % 3, column = c / 3 * 2;
+        channelGrid->addWidget(colourButton(QStringLiteral("Button%1").arg(c + 1),
+                                            channelInfo(channel).name.toString(), field),
                                row, column);
-        channelGrid->addWidget(
-            sampleBox(QStringLiteral("Edit%1").arg(channel + 1), QString(), -1, field), row,
-            column + 1);
+        channelGrid->addWidget(sampleBox(QStringLiteral("Edit%1").arg(c + 1), QString(), -1, field),
+                               row, column + 1);
     }
 
     auto *others = new QGridLayout;
@@ -59,6 +53,6 @@ ColourPage::ColourPage(AppSettings &settings, UserPrompts &prompts, QWidget *par
 
 void ColourPage::fieldApplied(int field) {
     const int first = fieldIndex(&AppSettings::ChannelColor, 0);
-    if (field >= first && field < first + 6)
+    if (field >= first && field < first + kChannelCount)
         emit graphSettingsChanged();
 }

@@ -1,6 +1,7 @@
 #include "control_page.h"
 
 #include "app_settings.h"
+#include "channel_info.h"
 #include "radio_group.h"
 #include "settings_ranges.h"
 
@@ -12,12 +13,6 @@
 #include <QVBoxLayout>
 
 using SettingsRanges::fieldIndex;
-
-namespace {
-
-const char *const FullScaleCaptions[6] = {"CO,%", "CH,ppm", "CO2,%", "O2,%", "Lam*0,1", "N,min-1"};
-
-} // namespace
 
 ControlPage::ControlPage(AppSettings &settings, UserPrompts &prompts, QWidget *parent)
     : OptionsPage(settings, prompts, parent) {
@@ -38,12 +33,13 @@ ControlPage::ControlPage(AppSettings &settings, UserPrompts &prompts, QWidget *p
 
     auto *scales = new QGroupBox(QStringLiteral("Вся шкала"), this);
     auto *scaleGrid = new QGridLayout(scales);
-    for (int channel = 0; channel < 6; ++channel) {
+    for (Channel channel : kAllChannels) {
+        const int c = index(channel);
         auto *row = new QFormLayout;
-        row->addRow(QString::fromLatin1(FullScaleCaptions[channel]),
-                    spinEdit(QStringLiteral("SpinEdit%1").arg(8 + channel),
-                             fieldIndex(&AppSettings::FullScale, channel)));
-        scaleGrid->addLayout(row, channel % 3, channel / 3);
+        row->addRow(channelInfo(channel).scaleCaption.toString(),
+                    spinEdit(QStringLiteral("SpinEdit%1").arg(8 + c),
+                             fieldIndex(&AppSettings::FullScale, c)));
+        scaleGrid->addLayout(row, c % 3, c / 3);
     }
 
     auto *column = new QVBoxLayout(this);

@@ -2,6 +2,8 @@
 #include "panel_widgets.h"
 #include "view_panels.h"
 
+#include "channel.h"
+
 #include "qcustomplot.h"
 
 #include <QFrame>
@@ -12,7 +14,7 @@ using namespace PanelWidgets;
 // The diagram view: six bar charts, each in its own panel, and the norms grid under them.
 void PanelBuilders::diagramPanel(QWidget *parent, ViewPanels &v) {
     v.diagramPanel = named(new QFrame(parent), "Panel7");
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kChannelCount; ++i) {
         QFrame *chartPanel = panel(v.diagramPanel, QStringLiteral("Panel%1").arg(9 + i));
         v.diagramCharts << chart(chartPanel, QStringLiteral("Chart%1").arg(4 + i));
     }

@@ -2,11 +2,17 @@
 #include "panel_widgets.h"
 #include "view_panels.h"
 
+#include "channel_info.h"
+
 #include <QTableWidget>
 
 using namespace PanelWidgets;
 
 void PanelBuilders::readingsGrid(QWidget *parent, ViewPanels &v) {
-    v.readingsGrid = grid(parent, "StringGrid1", 6, 3, QStringLiteral("Показания прибора."));
-    setColumn(v.readingsGrid, 0, {"CO,%", "CH,ppm", "CO2,%", "O2,%", "Lambda", "n,min-1"});
+    v.readingsGrid =
+        grid(parent, "StringGrid1", kChannelCount, 3, QStringLiteral("Показания прибора."));
+    QStringList titles;
+    for (Channel channel : kAllChannels)
+        titles << channelInfo(channel).gridTitle.toString();
+    setColumn(v.readingsGrid, 0, titles);
 }

@@ -2,6 +2,8 @@
 #include "panel_widgets.h"
 #include "view_panels.h"
 
+#include "channel_info.h"
+
 #include <QFrame>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -15,8 +17,16 @@ struct ReadingsCell {
     const char *panel;
     const char *valueBox;
     const char *memo;
-    QStringList captionLines;
 };
+
+// The caption memo's lines: one or two.
+QStringList captionLines(Channel channel) {
+    QStringList lines;
+    for (QStringView line : channelInfo(channel).memoLines)
+        if (!line.isNull())
+            lines << line.toString();
+    return lines;
+}
 
 } // namespace
 
@@ -24,17 +34,18 @@ struct ReadingsCell {
 void PanelBuilders::readingsPanel(QWidget *parent, ViewPanels &v) {
     v.readingsPanel = named(new QFrame(parent), "Panel4");
     v.readingsPanel->setAutoFillBackground(true);
-    const ReadingsCell cells[] = {{"Panel5", "Edit8", "Memo3", {"CO", " %"}},
-                                  {"Panel6", "Edit9", "Memo4", {" CH", "ppm"}},
-                                  {"Panel17", "Edit10", "Memo5", {"CO2", "  %"}},
-                                  {"Panel18", "Edit11", "Memo6", {"O2", " %"}},
-                                  {"Panel19", "Edit12", "Memo7", {" λ"}},
-                                  {"Panel20", "Edit13", "Memo8", {" N", "min-1"}}};
-    for (const ReadingsCell &cell : cells) {
+    constexpr PerChannel<ReadingsCell> cells = {{{"Panel5", "Edit8", "Memo3"},
+                                                 {"Panel6", "Edit9", "Memo4"},
+                                                 {"Panel17", "Edit10", "Memo5"},
+                                                 {"Panel18", "Edit11", "Memo6"},
+                                                 {"Panel19", "Edit12", "Memo7"},
+                                                 {"Panel20", "Edit13", "Memo8"}}};
+    for (Channel channel : kAllChannels) {
+        const ReadingsCell &cell = cells[index(channel)];
         QFrame *cellPanel = panel(v.readingsPanel, cell.panel);
         QLineEdit *box = valueBox(cellPanel, cell.valueBox, QStringLiteral("00,00"));
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         v.readingsValueBoxes << box;
-        v.readingsCaptions << memo(cellPanel, cell.memo, cell.captionLines);
+        v.readingsCaptions << memo(cellPanel, cell.memo, captionLines(channel));
     }
 }

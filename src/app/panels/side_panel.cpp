@@ -2,6 +2,8 @@
 #include "panel_widgets.h"
 #include "view_panels.h"
 
+#include "channel_info.h"
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
@@ -15,10 +17,11 @@ using namespace PanelWidgets;
 void PanelBuilders::sidePanel(QWidget *parent, ViewPanels &v) {
     v.sidePanel = named(new QFrame(parent), "Panel15");
     v.sidePanel->setFrameShape(QFrame::StyledPanel);
-    const QStringList channels = {"CO,%", "CH,ppm", "CO2,%", "O2,%", "Lamb", "N,min-1"};
-    for (int i = 0; i < channels.size(); ++i) {
+    for (Channel channel : kAllChannels) {
+        const int i = index(channel);
         auto *check =
-            named(new QCheckBox(channels[i], v.sidePanel), QStringLiteral("CheckBox%1").arg(i + 1));
+            named(new QCheckBox(channelInfo(channel).checkCaption.toString(), v.sidePanel),
+                  QStringLiteral("CheckBox%1").arg(i + 1));
         check->setChecked(true);
         check->show();
         v.graphValueBoxes << valueBox(v.sidePanel, QStringLiteral("Edit%1").arg(i + 1));

@@ -6,13 +6,30 @@ namespace ChannelScale {
 
 namespace {
 
-constexpr FullScales kDefaults = {10, 5000, 20, 25, 20, 5000};
+constexpr FullScales kDefaults = ::defaultFullScales();
 
-// CH and engine speed are scaled from their whole units, the others from their hundredths or
-// thousandths: value x 10 / FS against value x 1000 / FS.
-bool scaledFromWholeUnits(int channel) {
-    return channel == ChannelCh || channel == ChannelRpm;
+// CH and engine speed are scaled from their whole units, the others from their hundredths of a
+// full-scale unit: value x 1000 / FS against value x 10 / FS.
+constexpr bool scaledFromWholeUnits(Channel channel) {
+    return channelInfo(channel).readingsPerScaleUnit == 1;
 }
+static_assert(scaledFromWholeUnits(Channel::Ch) && !scaledFromWholeUnits(Channel::Lambda));
+
+constexpr bool scaledFromWholeUnits(int channel) {
+    return scaledFromWholeUnits(channelAt(channel));
+}
+
+// The others hold a hundred reading units in a unit of their full scale.
+constexpr bool scaledFromHundredths(Channel channel) {
+    return channelInfo(channel).readingsPerScaleUnit == 100;
+}
+constexpr bool everyChannelScaled() {
+    for (Channel channel : kAllChannels)
+        if (!scaledFromWholeUnits(channel) && !scaledFromHundredths(channel))
+            return false;
+    return true;
+}
+static_assert(everyChannelScaled());
 
 // numerator / Denominator, to nearest, halves to even. The divisor is a constant so the
 // compiler turns the division into a multiplication.
@@ -54,15 +71,13 @@ qint32 guarded(int channel, qint32 fullScale) {
 
 FullScales guarded(const FullScales &fullScales) {
     FullScales out;
-    for (int c = 0; c < kGraphChannels; ++c)
+    for (int c = 0; c < kChannelCount; ++c)
         out[c] = guarded(c, fullScales[c]);
     return out;
 }
 
 qint32 reading(const ReadingSample &sample, int channel) {
-    const std::array<qint16, kGraphChannels> values = {sample.co, sample.ch,     sample.co2,
-                                                       sample.o2, sample.lambda, sample.rpm};
-    return values[channel];
+    return sample.value(channelAt(channel));
 }
 
 qint32 perMille(int channel, qint32 value, qint32 fullScale) {
@@ -82,50 +97,33 @@ qint32 recorded(int channel, qint32 value, qint32 fullScale) {
 
 ReadingSample recorded(const ReadingSample &sample, const FullScales &fullScales) {
     const FullScales fs = guarded(fullScales);
-    return {recordedOf<10>(sample.co, fs[ChannelCo]),
-            recordedOf<1000>(sample.ch, fs[ChannelCh]),
-            recordedOf<10>(sample.co2, fs[ChannelCo2]),
-            recordedOf<10>(sample.o2, fs[ChannelO2]),
-            recordedOf<10>(sample.lambda, fs[ChannelLambda]),
-            recordedOf<1000>(sample.rpm, fs[ChannelRpm])};
+    ReadingSample out;
+    for (Channel channel : kAllChannels) {
+        const qint16 value = sample.value(channel);
+        const qint32 scale = fs[index(channel)];
+        out.setValue(channel, scaledFromWholeUnits(channel) ? recordedOf<1000>(value, scale)
+                                                            : recordedOf<10>(value, scale));
+    }
+    return out;
 }
 
 QString unitsText(int channel, qint32 unitsValue, const QLocale &locale) {
-    switch (channel) {
-    case ChannelCo:
-    case ChannelCo2:
-    case ChannelO2:
-        return NumberText::hundredths(unitsValue, locale);
-    case ChannelLambda:
-        return NumberText::thousandths(unitsValue, locale);
-    default:
-        return QString::number(unitsValue);
-    }
+    return readingText(channelAt(channel), unitsValue, locale);
 }
 
 QString readOutText(int channel, qint32 perMilleValue, qint32 unitsValue, const QLocale &locale) {
-    if (channel == ChannelLambda && perMilleValue == 0)
+    if (channelAt(channel) == Channel::Lambda && perMilleValue == 0)
         return QStringLiteral(" - - - -");
     return u' ' + unitsText(channel, unitsValue, locale);
 }
 
 QString legendTitle(int channel, qint32 fullScale, const QLocale &locale) {
     const qint32 fs = guarded(channel, fullScale);
-    const QString number = QString::number(fs);
-    switch (channel) {
-    case ChannelCo:
-        return QStringLiteral("CO : ") + number + QStringLiteral(" %");
-    case ChannelCh:
-        return QStringLiteral("CH:") + number + QStringLiteral("ppm");
-    case ChannelCo2:
-        return QStringLiteral("CO2 : ") + number + QStringLiteral(" %");
-    case ChannelO2:
-        return QStringLiteral("O2 : ") + number + QStringLiteral(" %");
-    case ChannelLambda:
-        return QStringLiteral("lam.: ") + NumberText::fixed(fs / 10.0, 2, locale);
-    default:
-        return QStringLiteral("n: ") + number + QStringLiteral("min-1");
-    }
+    const ChannelInfo &info = channelInfo(channelAt(channel));
+    // Lambda's full scale is held in tenths and shown as a ratio with two decimals.
+    const QString number = info.channel == Channel::Lambda ? NumberText::fixed(fs / 10.0, 2, locale)
+                                                           : QString::number(fs);
+    return info.legendName.toString() + number + info.legendUnit.toString();
 }
 
 } // namespace ChannelScale

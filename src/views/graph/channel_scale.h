@@ -1,5 +1,6 @@
 #pragma once
 
+#include "channel_info.h"
 #include "current_readings.h"
 
 #include <QLocale>
@@ -7,29 +8,21 @@
 
 #include <array>
 
-// The graph's six channels in the program's channel order, and the scaling between a reading
-// in its own units (CO, CO2, O2 in 0.01 %, CH in ppm, lambda in 0.001, engine speed in min-1)
-// and per mille of the channel's full scale, which is what the chart draws.
-inline constexpr int kGraphChannels = 6;
-enum GraphChannel : int {
-    ChannelCo = 0,
-    ChannelCh = 1,
-    ChannelCo2 = 2,
-    ChannelO2 = 3,
-    ChannelLambda = 4,
-    ChannelRpm = 5,
-};
+// The scaling between a reading in its own units (CO, CO2, O2 in 0.01 %, CH in ppm, lambda in
+// 0.001, engine speed in min-1) and per mille of the channel's full scale, which is what the
+// chart draws. A channel is given by its place in channel order, index(Channel).
 
 // Full scales as set in the options: CO, CO2, O2 in %, CH in ppm, lambda in tenths, engine
 // speed in min-1.
-using FullScales = std::array<qint32, kGraphChannels>;
+using FullScales = PerChannel<qint32>;
 // One value per channel in the reading's own units.
-using ChannelValues = std::array<qint32, kGraphChannels>;
-using GraphChannelTexts = std::array<QString, kGraphChannels>;
+using ChannelValues = PerChannel<qint32>;
+using GraphChannelTexts = PerChannel<QString>;
 
 namespace ChannelScale {
 
-FullScales defaultFullScales(); // 10 %, 5000 ppm, 20 %, 25 %, lambda 2.0, 5000 min-1
+// The channels' default full scales (channel_info.h).
+FullScales defaultFullScales();
 
 // A full scale of 0 or below (only a damaged settings file holds one) is replaced by the
 // channel's default, so the scaling never divides by it.

@@ -69,7 +69,10 @@ qint32 GraphBuffer::recordedPerMille(int position, int channel) const {
 
 ChannelValues GraphBuffer::values(int position) const {
     const ReadingSample &r = recorded(position);
-    return {r.co, r.ch, r.co2, r.o2, r.lambda, r.rpm};
+    ChannelValues values;
+    for (Channel channel : kAllChannels)
+        values[index(channel)] = r.value(channel);
+    return values;
 }
 
 QString GraphBuffer::timeLabel(int position) const {

@@ -15,7 +15,7 @@ bool forbiddenInFileName(QChar c) {
 } // namespace
 
 QString trimmedVehicleText(const QString &text) {
-    return text.trimmed().left(kVehicleTextLength);
+    return text.trimmed().left(kVehicleTextMaxLength);
 }
 
 GraphCaptions captions(const GraphCaptionInputs &inputs, const QLocale &locale) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vehicle_data.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QLocale>
@@ -21,10 +23,8 @@ struct GraphCaptionInputs {
 
 namespace GraphCaptionText {
 
-inline constexpr int kVehicleTextLength = 15;
-
 // What UpdateGraphCaptions stores back into NumberText and DetailText before building the
-// captions: no leading or trailing spaces, at most 15 characters.
+// captions: no leading or trailing spaces, at most kVehicleTextMaxLength characters.
 QString trimmedVehicleText(const QString &text);
 
 // The title (at most 70 characters) and the footer: "№ авт.:   ", the number, four spaces,

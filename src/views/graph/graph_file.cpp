@@ -45,13 +45,13 @@ quint8 byteAt(const char *at) {
 }
 
 void putVehicleText(char *at, const QString &text) {
-    const QByteArray encoded = TextFile1251::encode(text).left(kVehicleTextLength);
-    std::fill(at, at + kVehicleTextLength, ' ');
+    const QByteArray encoded = TextFile1251::encode(text).left(kVehicleTextMaxLength);
+    std::fill(at, at + kVehicleTextMaxLength, ' ');
     std::copy(encoded.begin(), encoded.end(), at);
 }
 
 QString vehicleText(const char *at) {
-    QByteArrayView bytes(at, kVehicleTextLength);
+    QByteArrayView bytes(at, kVehicleTextMaxLength);
     // A text ends at its first zero byte: a file of another writer may fill with zeros.
     const qsizetype end = bytes.indexOf('\0');
     if (end >= 0)
@@ -65,10 +65,8 @@ void putSample(char *at, const ReadingSample &values, qint32 msecsOfDay) {
     if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
         std::memcpy(at, &values, sizeof values);
     } else {
-        const std::array<qint16, kGraphChannels> fields = {values.co, values.ch,     values.co2,
-                                                           values.o2, values.lambda, values.rpm};
-        for (int c = 0; c < kGraphChannels; ++c)
-            qToLittleEndian<qint16>(fields[c], at + 2 * c);
+        for (Channel channel : kAllChannels)
+            qToLittleEndian<qint16>(values.value(channel), at + 2 * index(channel));
     }
     const quint32 seconds = quint32(msecsOfDay) / 1000;
     at[kHourOffset] = char(seconds / 3600);
@@ -82,7 +80,7 @@ void putSample(char *at, const ReadingSample &values, qint32 msecsOfDay) {
 // read straight into the samples' storage and put right there.
 static_assert(std::is_trivially_copyable_v<TimedReading> &&
               std::is_standard_layout_v<TimedReading>);
-static_assert(sizeof(TimedReading) == kRecordBytes && sizeof(ReadingSample) == 2 * kGraphChannels);
+static_assert(sizeof(TimedReading) == kRecordBytes && sizeof(ReadingSample) == 2 * kChannelCount);
 static_assert(offsetof(TimedReading, reading) == 0 &&
               offsetof(TimedReading, msecsOfDay) == kHourOffset);
 
@@ -114,8 +112,8 @@ int putRecordsInPlace(TimedReading *samples, int count) {
             const uchar *raw = reinterpret_cast<const uchar *>(samples + i);
             if constexpr (QSysInfo::ByteOrder != QSysInfo::LittleEndian) {
                 const char *at = reinterpret_cast<const char *>(raw);
-                samples[i].reading = {int16At(at),     int16At(at + 2), int16At(at + 4),
-                                      int16At(at + 6), int16At(at + 8), int16At(at + 10)};
+                for (Channel channel : kAllChannels)
+                    samples[i].reading.setValue(channel, int16At(at + 2 * index(channel)));
             }
             // Hour, minute and second in the low three bytes, read as one word.
             const quint32 time = qFromLittleEndian<quint32>(raw + kHourOffset);

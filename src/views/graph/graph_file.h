@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graph_buffer.h"
+#include "vehicle_data.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -21,7 +22,6 @@ namespace GraphFile {
 
 inline constexpr int kRecordBytes = 16;
 inline constexpr int kMaxSamples = 32768; // the header's 16-bit count field
-inline constexpr int kVehicleTextLength = 15;
 inline constexpr qsizetype kMaxFileBytes = qsizetype(kRecordBytes) * (kMaxSamples + 3);
 
 // What a file carries besides the samples.

@@ -23,12 +23,12 @@ constexpr int kYearAt = 1;
 constexpr int kMonthAt = 3;
 constexpr int kDayAt = 4;
 constexpr int kScalesAt = 5;
-constexpr int kNumberAt = kScalesAt + 4 * kGraphChannels;
-constexpr int kDetailAt = kNumberAt + kVehicleTextLength;
-static_assert(kDetailAt + kVehicleTextLength + 2 == kContextRecordBytes);
+constexpr int kNumberAt = kScalesAt + 4 * kChannelCount;
+constexpr int kDetailAt = kNumberAt + kVehicleTextMaxLength;
+static_assert(kDetailAt + kVehicleTextMaxLength + 2 == kContextRecordBytes);
 // Sample payload offsets.
 constexpr int kReadingsAt = 1;
-constexpr int kTimeAt = kReadingsAt + 2 * kGraphChannels;
+constexpr int kTimeAt = kReadingsAt + 2 * kChannelCount;
 static_assert(kTimeAt + 4 + 2 == kSampleRecordBytes);
 
 int recordBytes(char tag) {
@@ -62,13 +62,13 @@ QByteArray sealed(QByteArray record) {
 }
 
 void putText(char *at, const QString &text) {
-    const QByteArray encoded = TextFile1251::encode(text.trimmed()).left(kVehicleTextLength);
-    std::fill(at, at + kVehicleTextLength, ' ');
+    const QByteArray encoded = TextFile1251::encode(text.trimmed()).left(kVehicleTextMaxLength);
+    std::fill(at, at + kVehicleTextMaxLength, ' ');
     std::copy(encoded.begin(), encoded.end(), at);
 }
 
 QString textAt(const char *at) {
-    QByteArrayView bytes(at, kVehicleTextLength);
+    QByteArrayView bytes(at, kVehicleTextMaxLength);
     const qsizetype end = bytes.indexOf('\0');
     if (end >= 0)
         bytes = bytes.first(end);
@@ -108,7 +108,7 @@ private:
         if (year > 0)
             info.date = QDate(year, quint8(record[kMonthAt]), quint8(record[kDayAt]));
         FullScales scales{};
-        for (int c = 0; c < kGraphChannels; ++c)
+        for (int c = 0; c < kChannelCount; ++c)
             scales[c] = ChannelScale::guarded(c, valueAt<qint32>(record + kScalesAt + 4 * c));
         info.numberText = textAt(record + kNumberAt);
         info.detailText = textAt(record + kDetailAt);
@@ -127,9 +127,8 @@ private:
     bool takeSample(const char *record) {
         Sample sample;
         const char *at = record + kReadingsAt;
-        sample.reading = {valueAt<qint16>(at),     valueAt<qint16>(at + 2),
-                          valueAt<qint16>(at + 4), valueAt<qint16>(at + 6),
-                          valueAt<qint16>(at + 8), valueAt<qint16>(at + 10)};
+        for (Channel channel : kAllChannels)
+            sample.reading.setValue(channel, valueAt<qint16>(at + 2 * index(channel)));
         sample.msecsOfDay = valueAt<qint32>(record + kTimeAt);
         if (sample.msecsOfDay < 0 || sample.msecsOfDay >= kMsecsPerDay)
             return false;
@@ -163,7 +162,7 @@ QByteArray contextRecord(const RecordInfo &info, const FullScales &fullScales) {
         at[kMonthAt] = char(info.date.month());
         at[kDayAt] = char(info.date.day());
     }
-    for (int c = 0; c < kGraphChannels; ++c)
+    for (int c = 0; c < kChannelCount; ++c)
         qToLittleEndian<qint32>(fullScales[c], at + kScalesAt + 4 * c);
     putText(at + kNumberAt, info.numberText);
     putText(at + kDetailAt, info.detailText);
@@ -173,10 +172,8 @@ QByteArray contextRecord(const RecordInfo &info, const FullScales &fullScales) {
 QByteArray sampleRecord(const ReadingSample &reading, qint32 msecsOfDay) {
     QByteArray record = blankRecord(kSampleTag);
     char *at = record.data() + kReadingsAt;
-    const std::array<qint16, kGraphChannels> fields = {reading.co, reading.ch,     reading.co2,
-                                                       reading.o2, reading.lambda, reading.rpm};
-    for (int c = 0; c < kGraphChannels; ++c)
-        qToLittleEndian<qint16>(fields[c], at + 2 * c);
+    for (Channel channel : kAllChannels)
+        qToLittleEndian<qint16>(reading.value(channel), at + 2 * index(channel));
     qToLittleEndian<qint32>(msecsOfDay, record.data() + kTimeAt);
     return sealed(std::move(record));
 }

@@ -2,6 +2,7 @@
 
 #include "channel_scale.h"
 #include "graph_buffer.h"
+#include "vehicle_data.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -29,7 +30,6 @@ inline constexpr int kContextRecordBytes = 61;
 inline constexpr int kSampleRecordBytes = 19;
 inline constexpr int kDropRecordBytes = 7;
 inline constexpr int kHeaderBytes = kMagicBytes + kContextRecordBytes;
-inline constexpr int kVehicleTextLength = 15;
 // A reader takes no more records than this, and no more distinct sets of full scales than
 // kMaxScaleSets. The writer keeps a journal of the largest record (100 001 samples) below
 // 160 000 records.

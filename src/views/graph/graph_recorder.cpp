@@ -146,7 +146,7 @@ std::optional<GraphReadOut> GraphRecorder::readOut(double x, const QLocale &loca
     GraphReadOut out;
     out.position = int(*p);
     const ChannelValues values = buffer_.values(out.position);
-    for (int c = 0; c < kGraphChannels; ++c)
+    for (int c = 0; c < kChannelCount; ++c)
         out.texts[c] = ChannelScale::readOutText(c, buffer_.recordedPerMille(out.position, c),
                                                  values[c], locale);
     return out;

@@ -9,11 +9,14 @@ QByteArray graphTextExportBytes(const GraphBuffer &buffer, const GraphCaptions &
                                 const QLocale &locale) {
     QStringList lines;
     lines.reserve(buffer.count() + 6);
-    lines << QStringLiteral("CO\tCH\tCO2\tO2\tlamb\tn\tTime");
+    QString head;
+    for (const ChannelInfo &channel : kChannelInfo)
+        head += channel.exportName.toString() + u'\t';
+    lines << head + QStringLiteral("Time");
     for (int p = 0; p < buffer.count(); ++p) {
         const ChannelValues values = buffer.values(p);
         QString line;
-        for (int c = 0; c < kGraphChannels; ++c)
+        for (int c = 0; c < kChannelCount; ++c)
             line += ChannelScale::unitsText(c, values[c], locale) + u'\t';
         lines << line + buffer.timeLabel(p);
     }

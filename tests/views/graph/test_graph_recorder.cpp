@@ -193,7 +193,7 @@ private slots:
         recorder.setFullScales({1, 100, 1, 1, 1, 100});
         recorder.tick({150, 123, 1420, 55, 1003, 820}, timeOf(3));
         recorder.stop();
-        QCOMPARE(recorder.buffer().chartValue(1, ChannelCh), 1230);
+        QCOMPARE(recorder.buffer().chartValue(1, index(Channel::Ch)), 1230);
         const GraphChannelTexts before = {" 1,50", " 120", " 14,20", " 0,55", " 1,002", " 820"};
         QCOMPARE(recorder.readOut(1)->texts, before);
         const GraphChannelTexts after = {" 1,50", " 123", " 14,20", " 0,55", " 1,003", " 820"};

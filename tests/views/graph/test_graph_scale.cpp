@@ -65,7 +65,7 @@ private slots:
     void legendTitles() {
         QFETCH(FullScales, fullScales);
         QStringList titles;
-        for (int c = 0; c < kGraphChannels; ++c)
+        for (int c = 0; c < kChannelCount; ++c)
             titles << ChannelScale::legendTitle(c, fullScales[c]);
         QTEST(titles, "titles");
     }
