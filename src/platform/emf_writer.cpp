@@ -131,7 +131,7 @@ bool EmfWriter::begin(const QSize &logicalSize, const QSize &hundredthsOfMm,
     if (!gdi.stream) {
         if (fd >= 0)
             ::close(fd);
-        error = QStringLiteral("The temporary file of the metafile cannot be written");
+        error = QStringLiteral("Не удаётся записать временный файл метафайла");
         gdi_.reset();
         return false;
     }
@@ -140,7 +140,7 @@ bool EmfWriter::begin(const QSize &logicalSize, const QSize &hundredthsOfMm,
     const QString description = application + QChar(0) + title + QChar(0);
     gdi.dc = CreateEnhMetaFileWithFILEW(0, gdi.stream, &frame, wide(description));
     if (!gdi.dc) {
-        error = QStringLiteral("The metafile cannot be started");
+        error = QStringLiteral("Не удаётся начать метафайл");
         gdi_.reset();
         return false;
     }
@@ -256,7 +256,7 @@ void EmfWriter::text(const QPoint &origin, const QString &text, const QList<int>
 
 QByteArray EmfWriter::finish(QString &error) {
     if (!isActive()) {
-        error = QStringLiteral("The metafile was not started");
+        error = QStringLiteral("Метафайл не был начат");
         return {};
     }
     Gdi &gdi = *gdi_;
@@ -277,7 +277,7 @@ QByteArray EmfWriter::finish(QString &error) {
     gdi_.reset();
     // A full temporary folder cuts the file short without libEMF noticing.
     if (!looksComplete(bytes)) {
-        error = QStringLiteral("The metafile could not be completed in the temporary folder");
+        error = QStringLiteral("Не удаётся завершить метафайл во временной папке");
         return {};
     }
     return bytes;

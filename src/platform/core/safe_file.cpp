@@ -28,7 +28,7 @@ WriteResult writeInPlace(const QString &path, const QByteArray &bytes) {
         return result;
     }
     if (file.size() > kMaxKeptBytes) {
-        result.error = QStringLiteral("File too large to be replaced in place");
+        result.error = QStringLiteral("Файл слишком велик, чтобы заменить его на месте");
         return result;
     }
     const QByteArray old = file.readAll();

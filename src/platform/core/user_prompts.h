@@ -1,9 +1,12 @@
 #pragma once
 
-#include <QColor>
 #include <QString>
 
 #include <optional>
+
+// The colour dialog's value type comes from QtGui; this interface names it only, so the QtCore
+// libraries that put questions to the operator need no GUI module.
+class QColor;
 
 // The questions and messages the program puts to the operator. The program talks to
 // this interface only, so tests answer with a scripted implementation and never wait
