@@ -23,7 +23,7 @@ struct ShownDiagrams {
     RunState state;
     QTimer timerDia;
     ScriptedPrompts prompts;
-    NormsPanel norms{panels.categoryPanel, panels.normsGrid, state.Settings,
+    NormsPanel norms{panels.normsControls, panels.normsGrid, state.Settings,
                      state.Flags,          prompts,          &root};
     DiagramRefresh diagrams{timerDia, state, norms, panels.diagramCharts, panels.diagramPanel};
 

@@ -1,12 +1,19 @@
 #include "main_menu.h"
 
+#include "view_table.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
+#include <iterator>
+
 namespace {
 
+using Items = MainMenu::Items;
+
 struct MenuItem {
+    QAction *Items::*slot;
     const char *name;    // control name
     const char *caption; // exactly as shown
     const char *key;     // shortcut, empty for none
@@ -16,44 +23,52 @@ struct MenuItem {
 struct MenuDefinition {
     const char *name;
     const char *caption;
+    bool viewsFirst; // the views table's items open the menu, then a separator
     std::initializer_list<MenuItem> items;
 };
 
 const MenuDefinition Menus[] = {
     {"FileM",
      "Файл",
-     {{"N5", "Открыть отчет", "", false},
-      {"N6", "Оформить", "F10", false},
-      {"N7", "Сохранить отчет", "", false},
-      {"N8", "Печать отчета", "", true},
-      {"N9", "Открыть график", "", false},
-      {"N10", "Сохранить график", "", false},
-      {"N11", "Печать графика", "", true},
-      {"N12", "Открыть заголовок", "", false},
-      {"N13", "Сохранить заголовок", "", true},
-      {"ExitM", "Выход", "", false}}},
-    {"ViewM",
-     "  Вид  ",
-     {{"N19", "Показания", "F2", false},
-      {"N20", "Информация.", "", false},
-      {"N21", "Таблица", "F3", false},
-      {"N22", "Отчет", "F4", false},
-      {"N23", "Диаграмма", "F5", false},
-      {"N24", "График", "F6", true},
-      {"N26", "Опции", "", false}}},
+     false,
+     {{&Items::openReport, "N5", "Открыть отчет", "", false},
+      {&Items::arrange, "N6", "Оформить", "F10", false},
+      {&Items::saveReport, "N7", "Сохранить отчет", "", false},
+      {&Items::printReport, "N8", "Печать отчета", "", true},
+      {&Items::openGraph, "N9", "Открыть график", "", false},
+      {&Items::saveGraph, "N10", "Сохранить график", "", false},
+      {&Items::printGraph, "N11", "Печать графика", "", true},
+      {&Items::openHeader, "N12", "Открыть заголовок", "", false},
+      {&Items::saveHeader, "N13", "Сохранить заголовок", "", true},
+      {&Items::exit, "ExitM", "Выход", "", false}}},
+    {"ViewM", "  Вид  ", true, {{&Items::options, "N26", "Опции", "", false}}},
     {"ActionM",
      "Действия",
-     {{"N27", "Связь", "F7", false},
-      {"N44", "Демонстрация", "", false},
-      {"N28", "Насос", "F8", false},
-      {"N29", "Пуск/стоп", "F9", true},
-      {"N2", "Установить время", "", false},
-      {"N3", "Прочитать заголовок", "", false},
-      {"N4", "Записать заголовок", "", true},
-      {"N31", "Запись   Nмин.", "F11", false},
-      {"N32", "Запись  Nпов.", "F12", false}}},
-    {"HelpM", "Помощь", {{"N15", "Помощь ", "F1", false}, {"N16", "О программе", "", false}}},
+     false,
+     {{&Items::link, "N27", "Связь", "F7", false},
+      {&Items::demonstration, "N44", "Демонстрация", "", false},
+      {&Items::pump, "N28", "Насос", "F8", false},
+      {&Items::startStop, "N29", "Пуск/стоп", "F9", true},
+      {&Items::setClock, "N2", "Установить время", "", false},
+      {&Items::readHeader, "N3", "Прочитать заголовок", "", false},
+      {&Items::writeHeader, "N4", "Записать заголовок", "", true},
+      {&Items::recordMinimum, "N31", "Запись   Nмин.", "F11", false},
+      {&Items::recordElevated, "N32", "Запись  Nпов.", "F12", false}}},
+    {"HelpM",
+     "Помощь",
+     false,
+     {{&Items::help, "N15", "Помощь ", "F1", false},
+      {&Items::about, "N16", "О программе", "", false}}},
 };
+
+QAction *addItem(QMenu *menu, const char *name, const char *caption, const char *key) {
+    QAction *action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(name);
+    if (*key)
+        action->setShortcut(QKeySequence(QString::fromLatin1(key)));
+    action->setEnabled(false);
+    return action;
+}
 
 } // namespace
 
@@ -61,15 +76,19 @@ MainMenu::MainMenu(QMenuBar *bar) {
     for (const MenuDefinition &definition : Menus) {
         QMenu *menu = bar->addMenu(QString::fromUtf8(definition.caption));
         menu->setObjectName(definition.name);
+        if (definition.viewsFirst) {
+            for (const ViewDefinition &view : ViewTable::all())
+                viewItems_[view.id] = addItem(menu, view.menuItem, view.menuCaption, view.menuKey);
+            menu->addSeparator();
+        }
         for (const MenuItem &item : definition.items) {
-            QAction *action = menu->addAction(QString::fromUtf8(item.caption));
-            action->setObjectName(item.name);
-            if (*item.key)
-                action->setShortcut(QKeySequence(QString::fromLatin1(item.key)));
-            action->setEnabled(false);
-            actions_.insert(item.name, action);
+            items_.*item.slot = addItem(menu, item.name, item.caption, item.key);
             if (item.separatorAfter)
                 menu->addSeparator();
         }
     }
+}
+
+QAction *MainMenu::viewItem(int view) const {
+    return view >= 0 && view < int(std::size(viewItems_)) ? viewItems_[view] : nullptr;
 }

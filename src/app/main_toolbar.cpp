@@ -1,6 +1,6 @@
 #include "main_toolbar.h"
 
-#include "toolbar_icons.h"
+#include "view_table.h"
 
 #include <QButtonGroup>
 #include <QToolBar>
@@ -8,34 +8,31 @@
 
 namespace {
 
+using Buttons = MainToolbar::Buttons;
+
 struct ToolDefinition {
-    const char *name; // empty: a separator
+    QToolButton *Buttons::*slot; // null: a separator
+    const char *name;
     const char *hint;
     ToolbarIcons::Glyph glyph;
-    int view; // view number of a view button, -1 otherwise
 };
 
+// After the view buttons.
 using G = ToolbarIcons::Glyph;
 const ToolDefinition Tools[] = {
-    {"ToolButton8", "Показания", G::Readings, 6},
-    {"ToolButton1", "Информация.", G::Information, 0},
-    {"ToolButton2", "Таблица", G::Table, 1},
-    {"ToolButton3", "Отчет", G::Report, 2},
-    {"ToolButton6", "Диаграмма ", G::Diagram, 4},
-    {"ToolButton7", "График.", G::Graph, 5},
-    {"", "", G::None, -1},
-    {"ToolButton9", "Опции.", G::Options, -1},
-    {"", "", G::None, -1},
-    {"ToolButton11", "Помощь.", G::Help, -1},
-    {"ToolButton12", "О программе.", G::About, -1},
-    {"", "", G::None, -1},
-    {"ToolButton5", "Демонстрация", G::Demonstration, -1},
-    {"ToolButton14", "Связь", G::Link, -1},
-    {"", "", G::None, -1},
-    {"ToolButton19", "Насос", G::Pump, -1},
-    {"ToolButton17", "Пуск/стоп", G::StartStop, -1},
-    {"", "", G::None, -1},
-    {"ToolButton15", "Выход", G::Exit, -1},
+    {nullptr, "", "", G::None},
+    {&Buttons::options, "ToolButton9", "Опции.", G::Options},
+    {nullptr, "", "", G::None},
+    {&Buttons::help, "ToolButton11", "Помощь.", G::Help},
+    {&Buttons::about, "ToolButton12", "О программе.", G::About},
+    {nullptr, "", "", G::None},
+    {&Buttons::demonstration, "ToolButton5", "Демонстрация", G::Demonstration},
+    {&Buttons::link, "ToolButton14", "Связь", G::Link},
+    {nullptr, "", "", G::None},
+    {&Buttons::pump, "ToolButton19", "Насос", G::Pump},
+    {&Buttons::startStop, "ToolButton17", "Пуск/стоп", G::StartStop},
+    {nullptr, "", "", G::None},
+    {&Buttons::exit, "ToolButton15", "Выход", G::Exit},
 };
 
 } // namespace
@@ -49,31 +46,32 @@ MainToolbar::MainToolbar(QWidget *parent)
     bar_->setMinimumWidth(MinimumWidth);
     bar_->setIconSize(QSize(ButtonWidth - 8, ButtonHeight - 6));
     viewGroup_->setExclusive(true);
+    for (const ViewDefinition &view : ViewTable::all()) {
+        QToolButton *b = addButton(view.button, view.buttonHint, view.glyph);
+        b->setCheckable(true);
+        viewGroup_->addButton(b, view.id);
+    }
     for (const ToolDefinition &tool : Tools) {
-        if (!*tool.name) {
+        if (!tool.slot)
             bar_->addSeparator();
-            continue;
-        }
-        auto *b = new QToolButton(bar_);
-        b->setObjectName(tool.name);
-        b->setToolTip(QString::fromUtf8(tool.hint));
-        b->setIcon(ToolbarIcons::icon(tool.glyph));
-        b->setFixedSize(ButtonWidth, ButtonHeight);
-        b->setAutoRaise(true);
-        if (tool.view >= 0) {
-            b->setCheckable(true);
-            viewGroup_->addButton(b, tool.view);
-        }
-        bar_->addWidget(b);
-        buttons_.insert(tool.name, b);
+        else
+            buttons_.*tool.slot = addButton(tool.name, tool.hint, tool.glyph);
     }
 }
 
-int MainToolbar::viewOfButton(const QString &name) {
-    for (const ToolDefinition &tool : Tools)
-        if (name == QLatin1String(tool.name))
-            return tool.view;
-    return -1;
+QToolButton *MainToolbar::addButton(const char *name, const char *hint, ToolbarIcons::Glyph glyph) {
+    auto *b = new QToolButton(bar_);
+    b->setObjectName(name);
+    b->setToolTip(QString::fromUtf8(hint));
+    b->setIcon(ToolbarIcons::icon(glyph));
+    b->setFixedSize(ButtonWidth, ButtonHeight);
+    b->setAutoRaise(true);
+    bar_->addWidget(b);
+    return b;
+}
+
+QToolButton *MainToolbar::viewButton(int view) const {
+    return qobject_cast<QToolButton *>(viewGroup_->button(view));
 }
 
 void MainToolbar::showViewPressed(int currentView) {

@@ -38,3 +38,7 @@ void RadioGroup::setItemIndex(int index) {
         button->setChecked(false);
     buttons_->setExclusive(true);
 }
+
+QAbstractButton *RadioGroup::item(int index) const {
+    return buttons_->button(index);
+}

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QStringList>
 
+class QAbstractButton;
 class QButtonGroup;
 
 // A captioned group of radio buttons with one item index, laid out in columns. The
@@ -18,6 +19,8 @@ public:
     // Selects an item without emitting itemClicked; an index out of range selects none.
     void setItemIndex(int index);
     int count() const;
+    // The radio button of an item; null for an index out of range.
+    QAbstractButton *item(int index) const;
 
 signals:
     // The user clicked an item.

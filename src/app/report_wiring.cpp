@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 
@@ -28,21 +29,17 @@ ReportWiring::ReportWiring(RunState &state, const Services &services, const View
 }
 
 void ReportWiring::connectButtons(const ViewPanels &panels) {
-    const auto button = [&](const QString &name) {
-        return panels.sidePanel->findChild<QPushButton *>(name);
-    };
-    connect(button(QStringLiteral("BitBtn9")), &QPushButton::clicked, document_,
-            &ReportDocument::arrange);
-    // "Nмин." and "Nпов." on Panel16, "ПГС 1".."ПГС 3" on Panel1.
-    const std::pair<int, int> recordButtons[] = {{17, 0}, {18, 1}, {19, 0}, {20, 1}, {21, 2}};
-    for (const auto &[number, slot] : recordButtons)
-        connect(button(QStringLiteral("BitBtn%1").arg(number)), &QPushButton::clicked, document_,
-                [this, slot = slot] { document_->record(slot); });
+    const ViewPanels::SideButtons &buttons = panels.sideButtons;
+    connect(buttons.arrange, &QPushButton::clicked, document_, &ReportDocument::arrange);
+    // "Nмин." and "Nпов." on Panel16, "ПГС 1".."ПГС 3" on Panel1, each to its slot.
+    for (const QList<QPushButton *> &row : {buttons.speedRecord, buttons.gasRecord})
+        for (int slot = 0; slot < row.size(); ++slot)
+            connect(row[slot], &QPushButton::clicked, document_,
+                    [this, slot] { document_->record(slot); });
 }
 
 void ReportWiring::connectMenu(const MainMenu &menu, const std::function<void(int)> &selectView) {
-    const auto bind = [&](const char *name, std::function<void()> handler) {
-        QAction *action = menu.action(QString::fromLatin1(name));
+    const auto bind = [&](QAction *action, std::function<void()> handler) {
         action->setEnabled(true);
         connect(action, &QAction::triggered, this, std::move(handler));
     };
@@ -54,12 +51,13 @@ void ReportWiring::connectMenu(const MainMenu &menu, const std::function<void(in
             (document_->*command)();
         };
     };
-    bind("N5", inReportView(&ReportDocument::open));
-    bind("N7", inReportView(&ReportDocument::save));
-    bind("N8", inReportView(&ReportDocument::print));
-    bind("N6", [this] { document_->arrange(); });
-    bind("N31", [this] { document_->record(0); });
-    bind("N32", [this] { document_->record(1); });
+    const MainMenu::Items &items = menu.items();
+    bind(items.openReport, inReportView(&ReportDocument::open));
+    bind(items.saveReport, inReportView(&ReportDocument::save));
+    bind(items.printReport, inReportView(&ReportDocument::print));
+    bind(items.arrange, [this] { document_->arrange(); });
+    bind(items.recordMinimum, [this] { document_->record(0); });
+    bind(items.recordElevated, [this] { document_->record(1); });
 }
 
 void ReportWiring::buildPopupMenu(const ViewPanels &panels) {
@@ -69,8 +67,11 @@ void ReportWiring::buildPopupMenu(const ViewPanels &panels) {
             &ReportDocument::allowHandEditing);
     connect(popup->addAction(QStringLiteral("SWITCH")), &QAction::triggered, this,
             [this] { state_.Settings.ReportFormUnlocked = 1; });
-    for (const char *name : {"Panel16", "Label6", "Panel1", "BitBtn19", "BitBtn20", "BitBtn21"}) {
-        auto *owner = panels.sidePanel->findChild<QWidget *>(QString::fromLatin1(name));
+    const ViewPanels::SideButtons &buttons = panels.sideButtons;
+    const QList<QWidget *> owners = {buttons.speedRecordPanel, buttons.speedRecordCaption,
+                                     buttons.gasRecordPanel,   buttons.gasRecord[0],
+                                     buttons.gasRecord[1],     buttons.gasRecord[2]};
+    for (QWidget *owner : owners) {
         owner->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(owner, &QWidget::customContextMenuRequested, popup,
                 [popup, owner](const QPoint &at) { popup->popup(owner->mapToGlobal(at)); });

@@ -30,11 +30,6 @@ void setPanelColor(QWidget *panel, qint32 color) {
     panel->setAutoFillBackground(true);
 }
 
-void selectRow(QWidget *root, const char *name, int row) {
-    if (auto *list = root->findChild<QListWidget *>(name))
-        list->setCurrentRow(row);
-}
-
 } // namespace
 
 void applySettingsAppearance(const AppSettings &s, const ViewPanels &panels) {
@@ -60,7 +55,7 @@ void applySettingsAppearance(const AppSettings &s, const ViewPanels &panels) {
     for (QFrame *cell : panels.readingsPanel->findChildren<QFrame *>(Qt::FindDirectChildrenOnly))
         setPanelColor(cell, s.ReadingsPanelColor);
 
-    selectRow(panels.categoryPanel, "ListBox1", s.VehicleCategory);
-    selectRow(panels.categoryPanel, "ListBox2", s.CatalystKind);
-    selectRow(panels.categoryPanel, "ListBox3", s.SpeedMode);
+    panels.normsControls.categories->setCurrentRow(s.VehicleCategory);
+    panels.normsControls.variants->setCurrentRow(s.CatalystKind);
+    panels.normsControls.speedModes->setCurrentRow(s.SpeedMode);
 }

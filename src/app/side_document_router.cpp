@@ -5,18 +5,17 @@
 #include "view_ids.h"
 
 #include <QPushButton>
-#include <QWidget>
 
-SideDocumentRouter::SideDocumentRouter(const RunState &state, QWidget *sidePanel, QObject *parent)
+SideDocumentRouter::SideDocumentRouter(const RunState &state,
+                                       const ViewPanels::SideButtons &buttons, QObject *parent)
     : QObject(parent), state_(state) {
-    const std::pair<const char *, void (SideDocument::*)()> buttons[] = {
-        {"BitBtn1", &SideDocument::save},
-        {"BitBtn2", &SideDocument::open},
-        {"BitBtn3", &SideDocument::clear},
-        {"BitBtn4", &SideDocument::print},
-        {"BitBtn5", &SideDocument::configure}};
-    for (const auto &[name, action] : buttons) {
-        auto *button = sidePanel->findChild<QPushButton *>(name);
+    const std::pair<QPushButton *, void (SideDocument::*)()> commands[] = {
+        {buttons.save, &SideDocument::save},
+        {buttons.open, &SideDocument::open},
+        {buttons.clear, &SideDocument::clear},
+        {buttons.print, &SideDocument::print},
+        {buttons.configure, &SideDocument::configure}};
+    for (const auto &[button, action] : commands) {
         connect(button, &QPushButton::clicked, this, [this, action = action] {
             if (SideDocument *document = current())
                 (document->*action)();

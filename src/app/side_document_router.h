@@ -1,8 +1,9 @@
 #pragma once
 
+#include "view_panels.h"
+
 #include <QObject>
 
-class QWidget;
 class SideDocument;
 struct RunState;
 
@@ -14,8 +15,8 @@ class SideDocumentRouter : public QObject {
     Q_OBJECT
 
 public:
-    // The buttons are found by name inside sidePanel.
-    SideDocumentRouter(const RunState &state, QWidget *sidePanel, QObject *parent = nullptr);
+    SideDocumentRouter(const RunState &state, const ViewPanels::SideButtons &buttons,
+                       QObject *parent = nullptr);
 
     void setGraph(SideDocument *graph) { graph_ = graph; }
     void setReport(SideDocument *report) { report_ = report; }

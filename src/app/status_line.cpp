@@ -57,3 +57,7 @@ bool StatusLine::eventFilter(QObject *watched, QEvent *event) {
     }
     return QObject::eventFilter(watched, event);
 }
+
+QList<QWidget *> StatusLine::fields() const {
+    return {pump_, link_, fuel_, progress_};
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 class QLineEdit;
@@ -20,6 +21,8 @@ public:
     QLineEdit *linkField() const { return link_; }
     QLineEdit *fuelField() const { return fuel_; }
     QProgressBar *progressBar() const { return progress_; }
+    // The four, for the layout that places them.
+    QList<QWidget *> fields() const;
 
     void setText(QLineEdit *field, const QString &text, const QColor &color);
 

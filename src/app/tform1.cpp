@@ -1,9 +1,9 @@
 #include "tform1.h"
 
-#include "termination_signals.h"
-
 #include "analyser_commands.h"
 #include "clock.h"
+#include "close_controller.h"
+#include "command_bindings.h"
 #include "demonstration_controller.h"
 #include "diagram_refresh.h"
 #include "file_dialogs.h"
@@ -12,6 +12,7 @@
 #include "help_command.h"
 #include "indication_switch.h"
 #include "info_view.h"
+#include "layout_applier.h"
 #include "link_controller.h"
 #include "main_window_link_view.h"
 #include "message_box_prompts.h"
@@ -24,8 +25,6 @@
 #include "report_wiring.h"
 #include "settings_appearance.h"
 #include "settings_file.h"
-#include "shutdown.h"
-#include "side_document.h"
 #include "side_document_router.h"
 #include "station_file.h"
 #include "status_line.h"
@@ -37,26 +36,17 @@
 #include "tupr.h"
 #include "tvelantar.h"
 #include "view_ids.h"
-#include "view_switch.h"
+#include "view_switcher.h"
 #include "view_table.h"
 #include "window_geometry.h"
-#include "window_layout.h"
 #include "window_placement.h"
 #include "work_recovery.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QDialog>
-#include <QHeaderView>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTableWidget>
-#include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
-#include <QVBoxLayout>
 
 TForm1::TForm1(const Environment &environment, QWidget *parent)
     : QMainWindow(parent), client_(new QWidget(this)),
@@ -71,9 +61,11 @@ TForm1::TForm1(const Environment &environment, QWidget *parent)
         environment.fileDialogs ? environment.fileDialogs : ownFileDialogs_.get();
     services_.printer = environment.printer ? environment.printer : ownPrinter_.get();
     services_.folder = &folder_;
+    closer_ = new CloseController(state_, services_, this);
+    connect(closer_, &CloseController::closeWanted, this, &QWidget::close);
     if (environment.termination)
-        connect(environment.termination, &TerminationSignals::terminationRequested, this,
-                &TForm1::terminate);
+        connect(environment.termination, &TerminationSignals::terminationRequested, closer_,
+                &CloseController::terminate);
 
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("ВЕЛАНТАР-ГРАФИЧЕСКИЙ"));
@@ -81,16 +73,20 @@ TForm1::TForm1(const Environment &environment, QWidget *parent)
     setMinimumSize(WindowPlacement::kMinimumWindowSize);
     buildWindow();
     FormCreate();
-    built_ = true;
-    // Ended from outside during start-up: the question open then was closed as if
-    // cancelled; the window closes once the event loop runs.
-    if (terminating_)
-        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    closer_->startUpFinished();
 }
 
 TForm1::~TForm1() {
     // The link's timers stop before the channel and the analyser go.
     link_.reset();
+}
+
+void TForm1::selectView(int view) {
+    views_->select(view);
+}
+
+void TForm1::terminate() {
+    closer_->terminate();
 }
 
 void TForm1::buildWindow() {
@@ -102,9 +98,9 @@ void TForm1::buildWindow() {
     addToolBar(Qt::BottomToolBarArea, toolbar_->bar());
     panels_ = ViewPanels::create(client_);
     statusLine_ = new StatusLine(client_);
+    buildViews();
     options_ = new TPagesDlg(state_, *services_.prompts, this);
-    documents_ = new SideDocumentRouter(state_, panels_.sidePanel, this);
-    buildTimers();
+    documents_ = new SideDocumentRouter(state_, panels_.sideButtons, this);
     buildLink();
     buildCommands();
     buildNormsAndDiagrams();
@@ -119,15 +115,17 @@ void TForm1::buildWindow() {
          [this] { OpenOptionsAt(TPagesDlg::Control); }, [this] { report_->document().rebuild(); },
          [this] { readingsRefresh_->UpdateGraphPanelValues(); }},
         this);
-    graph_->bindMenu(menu_->action("N9"), menu_->action("N10"), menu_->action("N11"));
+    const MainMenu::Items &items = menu_->items();
+    graph_->bindMenu(items.openGraph, items.saveGraph, items.printGraph);
     documents_->setGraph(graph_);
     report_->vehicleDialog().vehicleDataClosed = [this](bool okPressed) {
         graph_->vehicleDataClosed(okPressed);
     };
     connectOptions();
+    buildClosing();
 }
 
-void TForm1::buildTimers() {
+void TForm1::buildViews() {
     const std::pair<QTimer *, const char *> timers[] = {{&TimerTab, "TimerTab"},
                                                         {&TimerDia, "TimerDia"},
                                                         {&TimerGRP, "TimerGRP"},
@@ -137,6 +135,12 @@ void TForm1::buildTimers() {
         timer->setObjectName(name);
     }
     TimerDemo.setInterval(300);
+
+    QHash<QString, QWidget *> placeable = panels_.byName;
+    for (QWidget *field : statusLine_->fields())
+        placeable.insert(field->objectName(), field);
+    layout_ = new LayoutApplier(*client_, *toolbar_->bar(), placeable, this);
+    views_ = new ViewSwitcher(state_, panels_, *toolbar_, *layout_, TimerTab, TimerDia, this);
 }
 
 void TForm1::buildLink() {
@@ -145,7 +149,7 @@ void TForm1::buildLink() {
     analyser_->setPrompts(services_.prompts);
     analyser_->setStatusSink(options_);
     linkView_ = std::make_unique<MainWindowLinkView>(*statusLine_, *options_,
-                                                     toolbar_->button("ToolButton17"));
+                                                     toolbar_->buttons().startStop);
     linkView_->onLinkStarting = [this] { onLinkStarting(); };
     linkView_->onAnalyserFound = [this](AnalyserKind kind) { onAnalyserFound(kind); };
     linkView_->onAnalyserLost = [this] { close(); };
@@ -178,12 +182,10 @@ void TForm1::buildCommands() {
     commands_->transferStarted = [this] { headerTransfer_->started(); };
     link_->pollCycle().setHeaderObserver(headerTransfer_.get());
 
-    const auto headerButton = [this](const char *name) {
-        return panels_.headerPanel->findChild<QPushButton *>(name);
-    };
-    headerEditor_ = new PrinterHeaderEditor(
-        panels_.headerMemo, headerButton("BitBtn11"), headerButton("BitBtn12"),
-        headerButton("BitBtn13"), *services_.fileDialogs, *services_.prompts, folder_.text(), this);
+    const ViewPanels::HeaderButtons &header = panels_.headerButtons;
+    headerEditor_ =
+        new PrinterHeaderEditor(panels_.headerMemo, header.open, header.save, header.clear,
+                                *services_.fileDialogs, *services_.prompts, folder_.text(), this);
     headerEditor_->showTableView = [this] { selectView(ViewId::Table); };
     headerTransfer_->showHeaderLines = [this](const QStringList &lines) {
         headerEditor_->setLinesAsRead(lines);
@@ -192,7 +194,7 @@ void TForm1::buildCommands() {
     indication_ = std::make_unique<IndicationSwitch>(
         state_.IndicationRunning, state_.FrozenReadings, state_.Readings,
         IndicationSwitch::Timers{TimerTab, TimerDia, link_->Timer1, TimerDemo});
-    indication_->enableViewRefresh = [this] { enableViewRefresh(); };
+    indication_->enableViewRefresh = [this] { views_->startViewRefresh(); };
     indication_->frozenReadingsCurrent = &state_.FrozenReadingsCurrent;
     indication_->setLinkStatus = [this](const QString &text) {
         statusLine_->linkField()->setText(text);
@@ -203,7 +205,7 @@ void TForm1::buildCommands() {
 
     demonstration_ = std::make_unique<DemonstrationController>(
         TimerDemo, *link_, *linkView_, state_.IndicationRunning, state_.Readings);
-    demonstration_->enableViewRefresh = [this] { enableViewRefresh(); };
+    demonstration_->enableViewRefresh = [this] { views_->startViewRefresh(); };
     infoView_ = new InfoView(*panels_.infoSelector, *panels_.infoImage, *panels_.infoMemo, this);
     aboutBox_ = new TAboutBox(this);
     OptionsPopupMenus::attachViewMenus(
@@ -211,87 +213,76 @@ void TForm1::buildCommands() {
 }
 
 void TForm1::buildNormsAndDiagrams() {
-    norms_ = new NormsPanel(panels_.categoryPanel, panels_.normsGrid, state_.Settings, state_.Flags,
+    norms_ = new NormsPanel(panels_.normsControls, panels_.normsGrid, state_.Settings, state_.Flags,
                             *services_.prompts, this, this);
     diagrams_ = new DiagramRefresh(TimerDia, state_, *norms_, panels_.diagramCharts,
                                    panels_.diagramPanel, this);
     diagrams_->openOptionsAt = [this](int page) { OpenOptionsAt(page); };
+    connect(layout_, &LayoutApplier::chartsPlaced, diagrams_, &DiagramRefresh::applyMetrics);
 }
 
 void TForm1::connectCommands() {
-    const auto bind = [this](QAction *action, auto handler) {
-        action->setEnabled(true);
-        connect(action, &QAction::triggered, this, handler);
-    };
-    for (const ViewDefinition &definition : ViewTable::all()) {
-        const int view = definition.id;
-        connect(toolbar_->button(definition.button), &QToolButton::clicked, this,
-                [this, view] { selectView(view); });
-        bind(menu_->action(definition.menuItem), [this, view] { selectView(view); });
-    }
-    bind(menu_->action("N26"), [this] { openOptions(); });
-    bind(menu_->action("N27"), [this] { ToolButton14Click(); });
-    bind(menu_->action("ExitM"), [this] { close(); });
-    connect(toolbar_->button("ToolButton9"), &QToolButton::clicked, this, &TForm1::openOptions);
-    connect(toolbar_->button("ToolButton14"), &QToolButton::clicked, this,
-            &TForm1::ToolButton14Click);
-    connect(toolbar_->button("ToolButton15"), &QToolButton::clicked, this, &QWidget::close);
-    connect(statusLine_, &StatusLine::linkFieldClicked, this, &TForm1::ToolButton14Click);
-
+    WindowCommands commands;
+    commands.selectView = [this](int view) { selectView(view); };
+    commands.openOptions = [this] { openOptions(); };
+    commands.connectLink = [this] { link_->startConnection(); };
+    commands.exit = [this] { close(); };
     // Commands to the analyser, from the menu, the toolbar and the printer panel.
-    const auto pump = [this] { commands_->togglePump(); };
-    const auto startStop = [this] { indication_->toggle(); };
-    const auto setClock = [this] { commands_->setClock(); };
-    const auto readHeader = [this] { commands_->readHeader(); };
-    const auto writeHeader = [this] { commands_->writeHeader(headerEditor_->lines()); };
-    bind(menu_->action("N28"), pump);
-    bind(menu_->action("N29"), startStop);
-    bind(menu_->action("N2"), setClock);
-    bind(menu_->action("N3"), readHeader);
-    bind(menu_->action("N4"), writeHeader);
-    bind(menu_->action("N12"), [this] { headerEditor_->openFile(); });
-    bind(menu_->action("N13"), [this] { headerEditor_->saveFile(); });
-    connect(toolbar_->button("ToolButton19"), &QToolButton::clicked, this, pump);
-    connect(toolbar_->button("ToolButton17"), &QToolButton::clicked, this, startStop);
-    connect(statusLine_, &StatusLine::pumpFieldClicked, this, pump);
-    const std::pair<const char *, std::function<void()>> panelButtons[] = {
-        {"BitBtn14", setClock}, {"BitBtn15", readHeader}, {"BitBtn16", writeHeader}};
-    for (const auto &[name, handler] : panelButtons)
-        connect(panels_.headerPanel->findChild<QPushButton *>(name), &QPushButton::clicked, this,
-                handler);
-    connect(options_, &TPagesDlg::connectRequested, this, &TForm1::ToolButton14Click);
-
-    // The demonstration, help and the about box: a toolbar button and a menu item each.
-    const std::tuple<const char *, const char *, void (TForm1::*)()> toolCommands[] = {
-        {"ToolButton5", "N44", &TForm1::ToolButton5Click},
-        {"ToolButton11", "N15", &TForm1::ToolButton11Click},
-        {"ToolButton12", "N16", &TForm1::ToolButton12Click}};
-    for (const auto &[button, item, handler] : toolCommands) {
-        connect(toolbar_->button(button), &QToolButton::clicked, this, handler);
-        bind(menu_->action(item), handler);
-    }
+    commands.pump = [this] { commands_->togglePump(); };
+    commands.startStop = [this] { indication_->toggle(); };
+    commands.setClock = [this] { commands_->setClock(); };
+    commands.readHeader = [this] { commands_->readHeader(); };
+    commands.writeHeader = [this] { commands_->writeHeader(headerEditor_->lines()); };
+    commands.openHeader = [this] { headerEditor_->openFile(); };
+    commands.saveHeader = [this] { headerEditor_->saveFile(); };
+    commands.demonstration = [this] { demonstration_->toggle(); };
+    commands.help = [this] {
+        HelpCommand::show(folder_, *services_.prompts, *panels_.reportMemo,
+                          [this] { toolbar_->viewButton(ViewId::Report)->click(); });
+    };
+    commands.about = [this] { aboutBox_->exec(); };
+    CommandBindings::bind(commands, *menu_, *toolbar_, panels_, *statusLine_, this);
+    connect(options_, &TPagesDlg::connectRequested, this, commands.connectLink);
 }
 
 void TForm1::connectOptions() {
     connect(options_, &TPagesDlg::appearanceChanged, this, &TForm1::applyAppearance);
     connect(options_, &TPagesDlg::intervalsChanged, this, &TForm1::applyIntervals);
-    connect(options_, &TPagesDlg::graphSettingsChanged, this, &TForm1::applyGraphSettings);
+    // Points on screen, shift, total points, one-point scrolling, the sampling interval, line
+    // width, legend, full scales and the channel colours of the lines.
+    connect(options_, &TPagesDlg::graphSettingsChanged, graph_, &GraphView::applySettings);
     connect(options_, &TPagesDlg::modeIndicationSwitchedOff, this, &TForm1::showModeIndicationOff);
     connect(options_, &TPagesDlg::normalPollingRequested, this,
             [this] { link_->pollCycle().resumeNormalCycle(); });
     connect(options_, &TPagesDlg::reportKindChanged, this, [this] {
         if (state_.Settings.CurrentView == ViewId::Report)
-            ViewSwitch();
+            views_->showCurrent();
     });
     connect(options_, &TPagesDlg::windowModeChanged, geometry_, &WindowGeometry::applyMode);
     // After the dialog's own modal loop has ended.
     connect(options_, &TPagesDlg::resetRequested, this, &QWidget::close, Qt::QueuedConnection);
 }
 
+void TForm1::buildClosing() {
+    CloseController::Steps steps;
+    steps.documents = documents_;
+    steps.saveButton = panels_.sideButtons.save;
+    steps.showView = [this](int view) { selectView(view); };
+    steps.stopPolling = [this] { link_->stop(); };
+    steps.saveNorms = [this] { norms_->SaveNormFile(folder_.filePath(DataFileNames::Norms)); };
+    steps.saveCalibrationGas = [this] {
+        report_->saveKits(folder_.filePath(DataFileNames::CalibrationGas));
+    };
+    steps.closeGraphJournal = [this](bool userAsked) { graph_->closeJournalAtExit(userAsked); };
+    closer_->setSteps(std::move(steps));
+}
+
 // ---- Start-up --------------------------------------------------------------------------
 
 void TForm1::FormCreate() {
-    clearRecordedState();
+    state_.Vehicle.NumberText.clear();
+    state_.Vehicle.DetailText.clear();
+    graph_->ClearGraph();
     QPalette hints = QToolTip::palette();
     hints.setColor(QPalette::ToolTipBase, QColor(0, 255, 255));
     QToolTip::setPalette(hints);
@@ -299,83 +290,38 @@ void TForm1::FormCreate() {
     state_.Readings.analyserKind = AnalyserKind::FourComponent;
     analyser_->SelectAddressMap(AnalyserKind::FourComponent);
     headerEditor_->loadAtStart();
-    putDefaults();
+    // Nothing the user changed yet: whatever building the window marked goes.
+    state_.Flags = ChangeFlags();
 
     folder_.createSubfolders();
     state_.Settings = SettingsFile::read(folder_.filePath(DataFileNames::Settings));
     geometry_->applyBorder();
-    state_.ViewTimerMode = ViewSwitch::timerModeFor(state_.Settings.CurrentView);
-    loadNorms();
+    state_.ViewTimerMode = ViewTimerMode::of(state_.Settings.CurrentView);
+    norms_->LoadNormFile(folder_.filePath(DataFileNames::Norms));
     StationFile::read(folder_.filePath(DataFileNames::Station), state_.Vehicle.StationName);
-    loadCalibrationGasKits();
-    applySettingsToControls();
-    applyGraphScale();
-    showNormsInForce();
-    prepareReportAndCaptions();
-    buildInfoPages();
-    if (state_.Settings.ConnectAtStart == 1)
-        ToolButton14Click();
-    // Work the last run saved when it was ended from outside, told once the window is up.
-    QTimer::singleShot(
-        0, this, [this] { WorkRecovery::tellAboutRecoveredWork(folder_, *services_.prompts); });
-}
-
-void TForm1::clearRecordedState() {
-    state_.Vehicle.NumberText.clear();
-    state_.Vehicle.DetailText.clear();
-    graph_->ClearGraph();
-}
-
-void TForm1::applyGraphScale() {
+    report_->loadKits(folder_.filePath(DataFileNames::CalibrationGas));
+    applyIntervals();
+    applyAppearance();
     graph_->applyScaleAtStart();
     state_.Vehicle.DetailLabel = DetailLabelFor(state_.Settings.VehicleFieldIndex);
     // With the settings in force and before the link starts recording.
     graph_->offerRecovery();
-}
-
-void TForm1::loadCalibrationGasKits() {
-    report_->loadKits(folder_.filePath(DataFileNames::CalibrationGas));
-}
-
-void TForm1::prepareReportAndCaptions() {
+    // The limits of the speed mode in force, the mode indicator and the norms grid.
+    norms_->startUp();
     graph_->UpdateGraphCaptions();
     report_->startUp();
-}
-
-void TForm1::putDefaults() {
-    state_.Settings = AppSettings();
-    state_.Vehicle.StationName = defaultStationName();
-    state_.Flags = ChangeFlags();
-    state_.IndicationRunning = true;
-}
-
-void TForm1::buildInfoPages() {
     infoView_->build(folder_.text());
-}
-
-void TForm1::loadNorms() {
-    norms_->LoadNormFile(folder_.filePath(DataFileNames::Norms));
-}
-
-void TForm1::showNormsInForce() {
-    norms_->startUp();
-}
-
-void TForm1::applySettingsToControls() {
-    applyIntervals();
-    applyAppearance();
+    if (state_.Settings.ConnectAtStart == 1)
+        link_->startConnection();
+    // Work the last run saved when it was ended from outside, told once the window is up.
+    QTimer::singleShot(
+        0, this, [this] { WorkRecovery::tellAboutRecoveredWork(folder_, *services_.prompts); });
 }
 
 void TForm1::applyIntervals() {
     TimerTab.setInterval(state_.Settings.ViewInterval[0]);
     TimerDia.setInterval(state_.Settings.ViewInterval[1]);
     TimerGRP.setInterval(state_.Settings.ViewInterval[2]);
-}
-
-void TForm1::applyGraphSettings() {
-    // Points on screen, shift, total points, one-point scrolling, the sampling interval, line
-    // width, legend, full scales and the channel colours of the lines.
-    graph_->applySettings();
 }
 
 void TForm1::showModeIndicationOff() {
@@ -395,106 +341,24 @@ void TForm1::applyAppearance() {
 
 // ---- Link ------------------------------------------------------------------------------
 
-void TForm1::ToolButton14Click() {
-    link_->startConnection();
-}
-
 void TForm1::onLinkStarting() {
     state_.IndicationRunning = true;
-    enableViewRefresh();
+    views_->startViewRefresh();
     TimerDemo.stop();
     tupr_->showSettingsMenu(SettingsMenuDisplay::NoMenu); // a new search: no menu known yet
 }
 
-void TForm1::ToolButton5Click() {
-    demonstration_->toggle();
-}
-
-void TForm1::enableViewRefresh() {
-    if (state_.ViewTimerMode == ViewSwitch::TextViews)
-        TimerTab.start();
-    else if (state_.ViewTimerMode == ViewSwitch::DiagramView)
-        TimerDia.start();
-}
-
-void TForm1::showInfoPageFor(AnalyserKind kind) {
-    infoView_->showPageFor(kind);
-}
-
 void TForm1::onAnalyserFound(AnalyserKind kind) {
-    showInfoPageFor(kind);
+    // The info page shown after detection: the first for a four-component analyser,
+    // otherwise the last.
+    infoView_->showPageFor(kind);
     // Recording starts with the link when so configured, in whichever view is shown: as if
     // "Запись" were pressed.
     if (state_.Settings.GraphStartMode == 0 && !graph_->isRecording())
         panels_.recordButton->click();
 }
 
-// ---- Views and layout ------------------------------------------------------------------
-
-void TForm1::selectView(int view) {
-    state_.Settings.CurrentView = view;
-    state_.ViewTimerMode = ViewSwitch::timerModeFor(view);
-    ViewSwitch();
-    if (view == ViewId::Information)
-        panels_.infoMemo->setFocus();
-    else if (view == ViewId::Graph)
-        (panels_.recordButton->isVisible() ? panels_.recordButton : panels_.stopButton)->setFocus();
-}
-
-void TForm1::ViewSwitch() {
-    const int view = state_.Settings.CurrentView;
-    toolbar_->showViewPressed(view);
-    // A view number no view has (a damaged setting) hides and shows nothing and places only
-    // the status line; the refresh timers are still set below.
-    if (ViewId::isKnown(view)) {
-        const QStringList shown = WindowLayout::viewControls(view, state_.Settings.ReportKind);
-        static const QStringList alwaysHidden = {"Panel16", "Panel1", "Panel4"};
-        for (const QString &name : WindowLayout::allViewControls()) {
-            QWidget *control = client_->findChild<QWidget *>(name);
-            if (control && (!shown.contains(name) || alwaysHidden.contains(name)))
-                control->hide();
-        }
-        Layout();
-        for (const QString &name : shown)
-            if (QWidget *control = client_->findChild<QWidget *>(name))
-                control->show();
-    } else {
-        Layout();
-    }
-
-    const ViewSwitch::TimerAction action =
-        ViewSwitch::timerAction(state_.ViewTimerMode, state_.IndicationRunning);
-    if (action.tabEnabled)
-        *action.tabEnabled ? TimerTab.start() : TimerTab.stop();
-    if (action.diaEnabled)
-        *action.diaEnabled ? TimerDia.start() : TimerDia.stop();
-}
-
-void TForm1::Layout() {
-    WindowLayout::Input input;
-    input.toolbarHeight = toolbar_->bar()->height();
-    input.clientWidth = client_->width();
-    input.clientHeight = client_->height() + input.toolbarHeight;
-    input.currentView = state_.Settings.CurrentView;
-    const WindowLayout::Layout layout = WindowLayout::compute(input);
-    if (diagrams_)
-        diagrams_->applyMetrics(layout.charts);
-    for (const WindowLayout::ControlPlacement &placement : layout.placements) {
-        QWidget *control = client_->findChild<QWidget *>(placement.name);
-        if (!control)
-            continue;
-        control->setGeometry(placement.geometry);
-        if (placement.fontPointSize > 0) {
-            QFont font = control->font();
-            font.setPointSize(placement.fontPointSize);
-            control->setFont(font);
-        }
-        if (auto *grid = qobject_cast<QTableWidget *>(control)) {
-            grid->verticalHeader()->setDefaultSectionSize(std::max(1, placement.rowHeight));
-            grid->horizontalHeader()->setDefaultSectionSize(std::max(1, placement.columnWidth));
-        }
-    }
-}
+// ---- Options ---------------------------------------------------------------------------
 
 void TForm1::openOptions() {
     static constexpr TPagesDlg::Page PageOfTimerMode[] = {TPagesDlg::General, TPagesDlg::Colour,
@@ -504,24 +368,10 @@ void TForm1::openOptions() {
 
 void TForm1::OpenOptionsAt(int page) {
     options_->openAt(TPagesDlg::Page(page), true);
-    refreshAfterOptions();
-}
-
-void TForm1::refreshAfterOptions() {
+    // The dialog may have changed what the report and the graph captions show; the report
+    // first: it takes the detail caption from the settings.
     report_->afterOptions();
-    // After the report: it takes the detail caption from the settings first.
     graph_->UpdateGraphCaptions();
-}
-
-// ---- Help and about ----------------------------------------------------------------------
-
-void TForm1::ToolButton11Click() {
-    HelpCommand::show(folder_, *services_.prompts, *panels_.reportMemo,
-                      [this] { toolbar_->button("ToolButton3")->click(); });
-}
-
-void TForm1::ToolButton12Click() {
-    aboutBox_->exec();
 }
 
 // ---- Window ----------------------------------------------------------------------------
@@ -530,82 +380,20 @@ void TForm1::showEvent(QShowEvent *event) {
     if (!shownOnce_) {
         shownOnce_ = true;
         geometry_->applyAtStart();
-        ViewSwitch();
+        views_->showCurrent();
     }
     QMainWindow::showEvent(event);
 }
 
 void TForm1::resizeEvent(QResizeEvent *event) {
     QMainWindow::resizeEvent(event);
-    Layout();
+    if (layout_)
+        layout_->apply(state_.Settings.CurrentView);
 }
 
 void TForm1::closeEvent(QCloseEvent *event) {
-    if (closing_) {
+    if (closer_->closeRequested({isMaximized(), frameGeometry()}))
         event->accept();
-        return;
-    }
-    if (!terminating_ && !allowClose()) {
+    else
         event->ignore();
-        return;
-    }
-    closing_ = true;
-    // Polling stops first: nothing goes on behind a message the exit save may show.
-    link_->stop();
-    // Ended from outside, no question was asked: unsaved work goes into recovered files.
-    if (terminating_)
-        WorkRecovery::saveUnsavedWork(documents_->graph(), documents_->report(), folder_,
-                                      services_.clock->now());
-    Shutdown::WindowState window;
-    window.maximised = isMaximized();
-    window.frame = frameGeometry();
-    Shutdown::OtherFiles otherFiles;
-    otherFiles.saveNorms = [this] { norms_->SaveNormFile(folder_.filePath(DataFileNames::Norms)); };
-    otherFiles.saveCalibrationGas = [this] {
-        report_->saveKits(folder_.filePath(DataFileNames::CalibrationGas));
-    };
-    // Ended from outside, a graph that could not be saved keeps its journal for the next start.
-    otherFiles.closeGraphJournal = [this] { graph_->closeJournalAtExit(!terminating_); };
-    Shutdown::exitSave(state_.Settings, state_.Flags, window, folder_, state_.Vehicle.StationName,
-                       otherFiles, *services_.prompts);
-    event->accept();
-}
-
-bool TForm1::allowClose() {
-    const SideDocument *graph = documents_->graph();
-    const SideDocument *report = documents_->report();
-    const auto saveFirst = [this](int view) {
-        // As the user would: the view that shows the document, then its "Сохранить".
-        selectView(view);
-        panels_.sidePanel->findChild<QPushButton *>("BitBtn1")->click();
-    };
-    switch (Shutdown::askToClose(graph && graph->unsaved(), report && report->unsaved(),
-                                 *services_.prompts)) {
-    case Shutdown::CloseOutcome::SaveGraph:
-        saveFirst(ViewId::Graph);
-        return false;
-    case Shutdown::CloseOutcome::SaveReport:
-        saveFirst(ViewId::Report);
-        return false;
-    case Shutdown::CloseOutcome::Stay:
-        return false;
-    case Shutdown::CloseOutcome::Close:
-        break;
-    }
-    return true;
-}
-
-void TForm1::terminate() {
-    terminating_ = true;
-    // A question or dialog open now returns as if cancelled; the close then runs from the
-    // event loop, after the dialog's own loop has ended.
-    if (auto *boxes = dynamic_cast<MessageBoxPrompts *>(services_.prompts))
-        boxes->abandon();
-    while (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-        dialog->reject();
-        if (QApplication::activeModalWidget() == dialog)
-            break;
-    }
-    if (built_)
-        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }

@@ -11,9 +11,9 @@
 #include <QTimer>
 
 #include <memory>
-#include <optional>
 
 class AnalyserCommands;
+class CloseController;
 class DiagramRefresh;
 class DemonstrationController;
 class FileDialogs;
@@ -21,6 +21,7 @@ class GraphView;
 class HeaderTransferDisplay;
 class IndicationSwitch;
 class InfoView;
+class LayoutApplier;
 class LinkController;
 class MainWindowLinkView;
 class NormsPanel;
@@ -37,6 +38,7 @@ class TUpr;
 class TVelantar;
 class TerminationSignals;
 class UserPrompts;
+class ViewSwitcher;
 class WindowGeometry;
 
 // The main window: the composition root of the program. It owns the state of the run
@@ -62,20 +64,8 @@ public:
     explicit TForm1(const Environment &environment, QWidget *parent = nullptr);
     ~TForm1() override;
 
-    // "Связь".
-    void ToolButton14Click();
-    // "Демонстрация".
-    void ToolButton5Click();
-    // "Помощь.": the help text in the report view.
-    void ToolButton11Click();
-    // "О программе.": the about box, modal.
-    void ToolButton12Click();
     // The view buttons and their menu items.
     void selectView(int view);
-    // Shows the current view's controls, lays them out and sets the refresh timers.
-    void ViewSwitch();
-    // Places the current view's controls and the status line for the client size.
-    void Layout();
     // Opens the options dialog on the page that suits the current view.
     void openOptions();
     // Opens the options dialog modally on the given page (a TPagesDlg::Page); afterwards the
@@ -101,6 +91,8 @@ public:
     GraphView &graph() const { return *graph_; }
     DemonstrationController &demonstration() const { return *demonstration_; }
     InfoView &infoView() const { return *infoView_; }
+    ViewSwitcher &views() const { return *views_; }
+    CloseController &closing() const { return *closer_; }
     const ViewPanels &panels() const { return panels_; }
     const WorkingFolder &workingFolder() const { return folder_; }
 
@@ -110,46 +102,26 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Start-up: the data files read and applied in their order.
     void FormCreate();
     void buildWindow();
-    void buildTimers();
+    // The refresh timers, the layout and the view switch.
+    void buildViews();
     void buildLink();
     void buildCommands();
     void buildNormsAndDiagrams();
+    void buildClosing();
     void connectCommands();
     void connectOptions();
-    void putDefaults();
-    void applySettingsToControls();
     // TimerTab, TimerDia and TimerGRP take their intervals from the settings.
     void applyIntervals();
-    // The graph view takes the graph settings the options changed.
-    void applyGraphSettings();
     // The options switched the analyser's mode indication off.
     void showModeIndicationOff();
     // Gives every control the colours and visibility the settings hold; run at start-up and
     // whenever the options change a colour.
     void applyAppearance();
-    // After every modal opening of the options dialog.
-    void refreshAfterOptions();
     void onLinkStarting();
     void onAnalyserFound(AnalyserKind kind);
-    void enableViewRefresh();
-    // Asks about unsaved work; false when the window is to stay open.
-    bool allowClose();
-
-    // Start-up steps whose content arrives with the graph, the norms, the report, the
-    // calibration gas kits and the info pages.
-    void clearRecordedState();
-    void loadNorms();
-    // The limits of the speed mode in force, the mode indicator and the norms grid.
-    void showNormsInForce();
-    void loadCalibrationGasKits();
-    void applyGraphScale();
-    void prepareReportAndCaptions();
-    void buildInfoPages();
-    // The info page shown after detection: the first for a four-component analyser,
-    // otherwise the last.
-    void showInfoPageFor(AnalyserKind kind);
 
     RunState state_;
     QWidget *client_;
@@ -190,8 +162,8 @@ private:
     InfoView *infoView_ = nullptr;
     TAboutBox *aboutBox_ = nullptr;
     WindowGeometry *geometry_ = nullptr;
+    LayoutApplier *layout_ = nullptr;
+    ViewSwitcher *views_ = nullptr;
+    CloseController *closer_ = nullptr;
     bool shownOnce_ = false;
-    bool closing_ = false;
-    bool terminating_ = false;
-    bool built_ = false; // the constructor has finished: closing is safe
 };

@@ -8,7 +8,6 @@
 #include "options/other_colours_page.h"
 #include "options/port_page.h"
 #include "options/readings_colours_page.h"
-#include "options/spin_edit_keys.h"
 #include "run_state.h"
 
 #include <QDialogButtonBox>
@@ -54,7 +53,6 @@ TPagesDlg::TPagesDlg(RunState &state, UserPrompts &prompts, QWidget *parent)
             &TPagesDlg::normalPollingRequested);
     connect(general_, &GeneralPage::defaultsConfirmed, this, &TPagesDlg::defaultsConfirmed);
     connect(port_, &PortPage::connectRequested, this, &TPagesDlg::connectRequested);
-    SpinEditKeys::watch(this);
 
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);

@@ -2,6 +2,8 @@
 
 #include "panels/panel_builders.h"
 
+#include <QWidget>
+
 namespace {
 
 using Builder = void (*)(QWidget *, ViewPanels &);
@@ -19,5 +21,9 @@ ViewPanels ViewPanels::create(QWidget *parent) {
     ViewPanels panels;
     for (Builder build : kBuilders)
         build(parent, panels);
+    // Every named control, for the layout that places controls by their names.
+    for (QWidget *control : parent->findChildren<QWidget *>())
+        if (!control->objectName().isEmpty())
+            panels.byName.insert(control->objectName(), control);
     return panels;
 }

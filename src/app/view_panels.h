@@ -1,6 +1,10 @@
 #pragma once
 
+#include "norms_panel_controls.h"
+
+#include <QHash>
 #include <QList>
+#include <QString>
 
 class QCustomPlot;
 class QFrame;
@@ -9,6 +13,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QTableWidget;
 class QWidget;
 class TUpDown;
@@ -45,6 +50,33 @@ struct ViewPanels {
     QFrame *readingsPanel = nullptr;          // Panel4
     QList<QLineEdit *> readingsValueBoxes;    // Edit8..Edit13
     QList<QPlainTextEdit *> readingsCaptions; // Memo3..Memo8
+
+    // The side panel's document and report buttons.
+    struct SideButtons {
+        QPushButton *save = nullptr;          // BitBtn1 "Сохранить"
+        QPushButton *open = nullptr;          // BitBtn2 "Открыть"
+        QPushButton *clear = nullptr;         // BitBtn3 "Стереть"
+        QPushButton *print = nullptr;         // BitBtn4 "Печать"
+        QPushButton *configure = nullptr;     // BitBtn5 "Настроить"
+        QPushButton *arrange = nullptr;       // BitBtn9 "Оформить"
+        QFrame *speedRecordPanel = nullptr;   // Panel16: the report form's record buttons
+        QLabel *speedRecordCaption = nullptr; // Label6 "Записать:"
+        QList<QPushButton *> speedRecord;     // BitBtn17 "Nмин.", BitBtn18 "Nпов."
+        QFrame *gasRecordPanel = nullptr;     // Panel1: the protocols' record buttons
+        QList<QPushButton *> gasRecord;       // BitBtn19..BitBtn21 "ПГС 1".."ПГС 3"
+    } sideButtons;
+    // The printer panel's buttons (Panel2).
+    struct HeaderButtons {
+        QPushButton *open = nullptr;        // BitBtn11 "Открыть"
+        QPushButton *save = nullptr;        // BitBtn12 "Сохранить"
+        QPushButton *clear = nullptr;       // BitBtn13 "Стереть"
+        QPushButton *setClock = nullptr;    // BitBtn14 "Время"
+        QPushButton *readHeader = nullptr;  // BitBtn15 "Прочитать"
+        QPushButton *writeHeader = nullptr; // BitBtn16 "Записать"
+    } headerButtons;
+    NormsPanelControls normsControls; // the norms panel's controls (Panel8)
+    // Every control the builders named, by control name: the layout places controls by name.
+    QHash<QString, QWidget *> byName;
 
     // Creates every view control inside parent, all hidden.
     static ViewPanels create(QWidget *parent);

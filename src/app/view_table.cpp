@@ -1,29 +1,36 @@
 #include "view_table.h"
 
 #include "layout/layout_builder.h"
+#include "up_down.h"
 #include "view_ids.h"
+#include "view_panels.h"
+
+#include <QFrame>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <qcustomplot.h>
 
 namespace {
 
-QStringList readingsControls(int) {
-    return {QStringLiteral("Panel4")};
+QList<QWidget *> readingsControls(const ViewPanels &v, int) {
+    return {v.readingsPanel};
 }
-QStringList informationControls(int) {
-    return {QStringLiteral("StringGrid1"), QStringLiteral("Panel3"), QStringLiteral("UpDown1")};
+QList<QWidget *> informationControls(const ViewPanels &v, int) {
+    return {v.readingsGrid, v.infoPanel, v.infoSelector};
 }
-QStringList tableControls(int) {
-    return {QStringLiteral("StringGrid1"), QStringLiteral("Panel2")};
+QList<QWidget *> tableControls(const ViewPanels &v, int) {
+    return {v.readingsGrid, v.headerPanel};
 }
-QStringList reportControls(int reportKind) {
+QList<QWidget *> reportControls(const ViewPanels &v, int reportKind) {
     // "Nмин." / "Nпов." for the report form, the calibration gas buttons for the protocols.
-    return {QStringLiteral("Memo10"), QStringLiteral("Panel15"),
-            reportKind == 0 ? QStringLiteral("Panel16") : QStringLiteral("Panel1")};
+    return {v.reportMemo, v.sidePanel,
+            reportKind == 0 ? v.sideButtons.speedRecordPanel : v.sideButtons.gasRecordPanel};
 }
-QStringList diagramControls(int) {
-    return {QStringLiteral("Panel7"), QStringLiteral("Panel8")};
+QList<QWidget *> diagramControls(const ViewPanels &v, int) {
+    return {v.diagramPanel, v.categoryPanel};
 }
-QStringList graphControls(int) {
-    return {QStringLiteral("Chart3"), QStringLiteral("Panel15")};
+QList<QWidget *> graphControls(const ViewPanels &v, int) {
+    return {v.graphChart, v.sidePanel};
 }
 
 } // namespace
@@ -32,13 +39,20 @@ namespace ViewTable {
 
 const QList<ViewDefinition> &all() {
     using namespace WindowLayout;
+    using G = ToolbarIcons::Glyph;
     static const QList<ViewDefinition> views = {
-        {ViewId::Readings, "ToolButton8", "N19", readingsControls, placeReadingsView},
-        {ViewId::Information, "ToolButton1", "N20", informationControls, placeInformationView},
-        {ViewId::Table, "ToolButton2", "N21", tableControls, placeTableView},
-        {ViewId::Report, "ToolButton3", "N22", reportControls, placeReportView},
-        {ViewId::Diagram, "ToolButton6", "N23", diagramControls, placeDiagramView},
-        {ViewId::Graph, "ToolButton7", "N24", graphControls, placeGraphView},
+        {ViewId::Readings, "ToolButton8", "Показания", G::Readings, "N19", "Показания", "F2",
+         readingsControls, placeReadingsView},
+        {ViewId::Information, "ToolButton1", "Информация.", G::Information, "N20", "Информация.",
+         "", informationControls, placeInformationView},
+        {ViewId::Table, "ToolButton2", "Таблица", G::Table, "N21", "Таблица", "F3", tableControls,
+         placeTableView},
+        {ViewId::Report, "ToolButton3", "Отчет", G::Report, "N22", "Отчет", "F4", reportControls,
+         placeReportView},
+        {ViewId::Diagram, "ToolButton6", "Диаграмма ", G::Diagram, "N23", "Диаграмма", "F5",
+         diagramControls, placeDiagramView},
+        {ViewId::Graph, "ToolButton7", "График.", G::Graph, "N24", "График", "F6", graphControls,
+         placeGraphView},
     };
     return views;
 }
@@ -50,13 +64,18 @@ const ViewDefinition *find(int view) {
     return nullptr;
 }
 
-QStringList allControls() {
-    QStringList controls;
+QList<QWidget *> controlsOf(int view, const ViewPanels &panels, int reportKind) {
+    const ViewDefinition *definition = find(view);
+    return definition ? definition->controls(panels, reportKind) : QList<QWidget *>();
+}
+
+QList<QWidget *> allControls(const ViewPanels &panels) {
+    QList<QWidget *> controls;
     for (const ViewDefinition &definition : all())
         for (int reportKind : {0, 1})
-            for (const QString &name : definition.controls(reportKind))
-                if (!controls.contains(name))
-                    controls << name;
+            for (QWidget *control : definition.controls(panels, reportKind))
+                if (!controls.contains(control))
+                    controls << control;
     return controls;
 }
 

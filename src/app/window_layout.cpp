@@ -60,13 +60,4 @@ QStringList Layout::names() const {
     return result;
 }
 
-QStringList viewControls(int currentView, int reportKind) {
-    const ViewDefinition *view = ViewTable::find(currentView);
-    return view ? view->controls(reportKind) : QStringList();
-}
-
-QStringList allViewControls() {
-    return ViewTable::allControls();
-}
-
 } // namespace WindowLayout

@@ -9,7 +9,7 @@
 // The proportional layout of the main window: positions, sizes and font sizes of the status
 // line and of the controls of the current view, computed from the client size alone so that
 // the window looks the same at 640 x 480 and full screen. Pure arithmetic, no widgets: the
-// main window applies the placements to its controls, found by objectName.
+// LayoutApplier applies the placements to the controls of those control names.
 //
 // All values are whole pixels from truncating integer division, multiplying first
 // (value x percent / 100). Font sizes are points.
@@ -80,14 +80,5 @@ int statusFieldHeight(int clientHeight, int toolbarHeight);
 // report view places both report button panels, Panel16 and Panel1: the options dialog swaps
 // them by visibility alone when the report form changes.
 Layout compute(const Input &input);
-
-// The view controls the view shows, each hidden or shown as a whole; empty for a view number
-// outside the views table. In the report view Panel16 when reportKind is 0, else Panel1
-// (both lie inside Panel15).
-QStringList viewControls(int currentView, int reportKind);
-
-// Every view control, in a fixed order. The status line and the toolbar are not
-// among them: they are always visible.
-QStringList allViewControls();
 
 } // namespace WindowLayout

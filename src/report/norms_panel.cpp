@@ -19,12 +19,6 @@
 
 namespace {
 
-template <typename Control> Control *find(QWidget *root, const char *name) {
-    auto *control = root->findChild<Control *>(name);
-    Q_ASSERT_X(control, "NormsPanel", name);
-    return control;
-}
-
 constexpr NormEditor kEditors[] = {NormEditor::Single, NormEditor::Integer, NormEditor::Fraction};
 
 } // namespace
@@ -41,20 +35,15 @@ QSpinBox *NormsPanel::Editors::of(NormEditor editor) const {
     return single;
 }
 
-NormsPanel::NormsPanel(QWidget *categoryPanel, QTableWidget *normsGrid, AppSettings &settings,
-                       ChangeFlags &flags, UserPrompts &prompts, QWidget *dialogParent,
-                       QObject *parent)
+NormsPanel::NormsPanel(const NormsPanelControls &controls, QTableWidget *normsGrid,
+                       AppSettings &settings, ChangeFlags &flags, UserPrompts &prompts,
+                       QWidget *dialogParent, QObject *parent)
     : QObject(parent), runModal([](QDialog &dialog) { return dialog.exec(); }), settings_(settings),
-      flags_(flags), prompts_(prompts), categories_(find<QListWidget>(categoryPanel, "ListBox1")),
-      variants_(find<QListWidget>(categoryPanel, "ListBox2")),
-      speedModes_(find<QListWidget>(categoryPanel, "ListBox3")),
-      categoriesButton_(find<QPushButton>(categoryPanel, "BitBtn10")),
-      editButton_(find<QPushButton>(categoryPanel, "BitBtn8")),
-      speedIndicator_(find<QLineEdit>(categoryPanel, "Edit7")),
-      comma_(find<QLabel>(categoryPanel, "Label5")),
-      grid_(normsGrid), editors_{find<QSpinBox>(categoryPanel, "SpinEdit1"),
-                                 find<QSpinBox>(categoryPanel, "SpinEdit2"),
-                                 find<QSpinBox>(categoryPanel, "SpinEdit3")},
+      flags_(flags), prompts_(prompts), categories_(controls.categories),
+      variants_(controls.variants), speedModes_(controls.speedModes),
+      categoriesButton_(controls.categoriesButton), editButton_(controls.editButton),
+      speedIndicator_(controls.speedIndicator), comma_(controls.comma),
+      grid_(normsGrid), editors_{controls.single, controls.integer, controls.fraction},
       gridMenu_(new QMenu(normsGrid)), dialog_(new TForm3(dialogParent)) {
     gridMenu_->setObjectName("PopupMenu8");
     speedIndicator_->setToolTip(QString::fromUtf16(SpeedIndicatorHint));

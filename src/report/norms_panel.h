@@ -4,6 +4,7 @@
 #include "norm_file.h"
 #include "norm_limits.h"
 #include "norm_table.h"
+#include "norms_panel_controls.h"
 
 #include <QObject>
 
@@ -30,9 +31,8 @@ class NormsPanel : public QObject {
     Q_OBJECT
 
 public:
-    // The controls are found by name in `categoryPanel` (ListBox1..3, BitBtn10, BitBtn8, Edit7,
-    // SpinEdit1..3, Label5). The categories dialog is created as a child of `dialogParent`.
-    NormsPanel(QWidget *categoryPanel, QTableWidget *normsGrid, AppSettings &settings,
+    // The categories dialog is created as a child of `dialogParent`.
+    NormsPanel(const NormsPanelControls &controls, QTableWidget *normsGrid, AppSettings &settings,
                ChangeFlags &flags, UserPrompts &prompts, QWidget *dialogParent,
                QObject *parent = nullptr);
 

@@ -22,6 +22,8 @@ public:
     void begin(const QString &text, int limit);
     QString text() const;
     bool capitalLetters() const { return capitalLetters_; }
+    // The input line Edit4.
+    QLineEdit *input() const { return input_; }
 
     // A click on the key in `row`, `column` of the grid.
     void pressKey(int row, int column);

@@ -83,7 +83,7 @@ TForm2::TForm2(RunState &state, QWidget *parent)
         closeKeyboard();
     });
     connect(keyboard_, &ScreenKeyboard::cancelled, this, &TForm2::closeKeyboard);
-    keyboard_->findChild<QLineEdit *>(QStringLiteral("Edit4"))->installEventFilter(this);
+    keyboard_->input()->installEventFilter(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(fields_);

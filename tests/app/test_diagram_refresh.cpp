@@ -33,7 +33,7 @@ struct DiagramView {
 
     explicit DiagramView(const AppSettings &settings) {
         state.Settings = settings;
-        norms = std::make_unique<NormsPanel>(panels.categoryPanel, panels.normsGrid, state.Settings,
+        norms = std::make_unique<NormsPanel>(panels.normsControls, panels.normsGrid, state.Settings,
                                              state.Flags, prompts, &root);
         diagrams = std::make_unique<DiagramRefresh>(timerDia, state, *norms, panels.diagramCharts,
                                                     panels.diagramPanel);
@@ -139,7 +139,7 @@ private slots:
 
         // A reading back within its limits: the next tick shows the normal colours again.
         view.state.Readings.sample = reading(10, 1000, 800);
-        view.panels.categoryPanel->findChild<QListWidget *>("ListBox3")->setCurrentRow(0);
+        view.panels.normsControls.speedModes->setCurrentRow(0);
         view.diagrams->TimerDiaTimer();
         for (int channel = 0; channel < 6; ++channel) {
             QCOMPARE(view.barColour(channel), colorFromBgr(settings.ChannelColor[channel]));

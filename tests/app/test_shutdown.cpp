@@ -3,7 +3,6 @@
 #include "settings_file.h"
 #include "shutdown.h"
 #include "station_file.h"
-#include "view_switch.h"
 #include "working_folder.h"
 
 #include <QTemporaryDir>
@@ -118,26 +117,6 @@ private slots:
         QString station;
         QVERIFY(StationFile::read(folder.filePath(DataFileNames::Station), station));
         QCOMPARE(station, QStringLiteral("Станция"));
-    }
-
-    void viewTimerTable() {
-        using namespace ViewSwitch;
-        QCOMPARE(timerModeFor(4), int(DiagramView));
-        QCOMPARE(timerModeFor(5), int(GraphView));
-        for (int view : {0, 1, 2, 3, 6, 7, -1})
-            QCOMPARE(timerModeFor(view), int(TextViews));
-        // Text views: running enables TimerTab and leaves TimerDia as it was.
-        QCOMPARE(timerAction(TextViews, true).tabEnabled, std::optional<bool>(true));
-        QVERIFY(!timerAction(TextViews, true).diaEnabled);
-        QCOMPARE(timerAction(TextViews, false).diaEnabled, std::optional<bool>(false));
-        QVERIFY(!timerAction(TextViews, false).tabEnabled);
-        QCOMPARE(timerAction(DiagramView, true).diaEnabled, std::optional<bool>(true));
-        QCOMPARE(timerAction(DiagramView, false).tabEnabled, std::optional<bool>(false));
-        for (bool running : {true, false}) {
-            QCOMPARE(timerAction(GraphView, running).tabEnabled, std::optional<bool>(false));
-            QCOMPARE(timerAction(GraphView, running).diaEnabled, std::optional<bool>(false));
-        }
-        QVERIFY(!isKnownView(3) && !isKnownView(7) && isKnownView(0) && isKnownView(6));
     }
 };
 

@@ -163,10 +163,6 @@ private slots:
         QCOMPARE(row(l, "BitBtn19"), QString("Panel1: 9,0 116x30 f12"));
         QCOMPARE(row(l, "BitBtn20"), QString("Panel1: 9,30 116x30 f12"));
         QCOMPARE(row(l, "BitBtn21"), QString("Panel1: 9,60 116x30 f12"));
-
-        QCOMPARE(viewControls(ViewId::Report, 0), QStringList({"Memo10", "Panel15", "Panel16"}));
-        QCOMPARE(viewControls(ViewId::Report, 1), QStringList({"Memo10", "Panel15", "Panel1"}));
-        QCOMPARE(viewControls(ViewId::Report, 2), QStringList({"Memo10", "Panel15", "Panel1"}));
     }
 
     void diagramPanelsAndCharts() {
@@ -223,32 +219,10 @@ private slots:
         QCOMPARE(l.find("Label5")->fontPointSize, 25);
     }
 
-    // Each view places its own view controls (both report panels in the report view) and
-    // none of another view's, so a control shown by the view switch is always laid out.
-    void viewsPlaceTheirOwnControls() {
-        QStringList shownSomewhere;
-        for (int view : kViews) {
-            QStringList placed = layoutAt(757, 569, view).names();
-            placed.removeIf([](const QString &name) { return !allViewControls().contains(name); });
-            QStringList expected = viewControls(view, 0) + viewControls(view, 1);
-            expected.removeDuplicates();
-            placed.sort();
-            expected.sort();
-            QCOMPARE(placed, expected);
-            shownSomewhere += expected;
-        }
-        shownSomewhere.removeDuplicates();
-        shownSomewhere.sort();
-        QStringList all = allViewControls();
-        all.sort();
-        QCOMPARE(shownSomewhere, all);
-    }
-
     void outOfRangeViewPlacesOnlyTheStatusLine() {
         for (int view : {3, 7, -1}) {
             QCOMPARE(layoutAt(757, 569, view).names(), kStatusLine);
             QVERIFY(layoutAt(757, 569, view).charts.isEmpty());
-            QVERIFY(viewControls(view, 0).isEmpty());
         }
     }
 

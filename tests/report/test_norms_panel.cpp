@@ -65,6 +65,14 @@ struct Panel {
     }
 
     template <typename T> T *get(const char *name) const { return window.findChild<T *>(name); }
+    // The controls as the panel's builder hands them over.
+    NormsPanelControls typed() const {
+        return {get<QListWidget>("ListBox1"), get<QListWidget>("ListBox2"),
+                get<QListWidget>("ListBox3"), get<QPushButton>("BitBtn10"),
+                get<QPushButton>("BitBtn8"),  get<QLineEdit>("Edit7"),
+                get<QLabel>("Label5"),        get<QSpinBox>("SpinEdit1"),
+                get<QSpinBox>("SpinEdit2"),   get<QSpinBox>("SpinEdit3")};
+    }
     QString valueCell(int column) const { return grid->item(NormGrid::kValueRow, column)->text(); }
 };
 
@@ -130,7 +138,7 @@ private slots:
         settings_.VehicleCategory = category;
         settings_.CatalystKind = variant;
         Panel p;
-        NormsPanel panel(p.controls, p.grid, settings_, flags_, prompts_, &p.window);
+        NormsPanel panel(p.typed(), p.grid, settings_, flags_, prompts_, &p.window);
         panel.startUp();
         p.window.show();
         QApplication::setActiveWindow(&p.window);
@@ -187,7 +195,7 @@ private slots:
         QFETCH(int, row);
         settings_.VehicleCategory = category;
         Panel p;
-        NormsPanel panel(p.controls, p.grid, settings_, flags_, prompts_, &p.window);
+        NormsPanel panel(p.typed(), p.grid, settings_, flags_, prompts_, &p.window);
         panel.startUp();
         int initialRow = -2;
         panel.runModal = [&](QDialog &dialog) {
@@ -231,7 +239,7 @@ private slots:
         QFETCH(QList<int>, coLimits);
         settings_.SpeedMode = mode == 0 ? 1 : 0; // so that choosing `mode` is a change
         Panel p;
-        NormsPanel panel(p.controls, p.grid, settings_, flags_, prompts_, &p.window);
+        NormsPanel panel(p.typed(), p.grid, settings_, flags_, prompts_, &p.window);
         panel.startUp();
         p.get<QListWidget>("ListBox3")->setCurrentRow(mode);
         QCOMPARE(settings_.SpeedMode, mode);
@@ -252,7 +260,7 @@ private slots:
         settings_.CatalystKind = -3;
         settings_.SpeedMode = 7;
         Panel p;
-        NormsPanel panel(p.controls, p.grid, settings_, flags_, prompts_, &p.window);
+        NormsPanel panel(p.typed(), p.grid, settings_, flags_, prompts_, &p.window);
         panel.startUp();
         QCOMPARE(p.valueCell(0), QStringLiteral("        3,50"));
         QCOMPARE(p.grid->toolTip(), QStringLiteral("Нормы по ГОСТ Р 52033-2003"));

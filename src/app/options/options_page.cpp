@@ -4,6 +4,7 @@
 #include "bgr_color.h"
 #include "radio_group.h"
 #include "settings_ranges.h"
+#include "spin_edit_keys.h"
 #include "user_prompts.h"
 
 #include <QCheckBox>
@@ -64,6 +65,7 @@ QSpinBox *OptionsPage::spinEdit(const QString &name, int field) {
     spin->setObjectName(name);
     const SettingsRanges::FieldRange &range = SettingsRanges::of(field);
     spin->setRange(range.min, range.max);
+    SpinEditKeys::watch(spin);
     bind(spin, {field, Applied::OnOk, [spin] { return std::optional<int>(spin->value()); },
                 [spin](int value) { spin->setValue(value); }});
     return spin;

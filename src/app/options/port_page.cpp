@@ -101,8 +101,7 @@ void PortPage::showDevices() {
     // Looked up at every show: adapters come and go.
     for (int port = 1; port <= kPortCount; ++port) {
         const QString device = deviceOf(port);
-        fixedPort_->findChild<QRadioButton *>(QStringLiteral("RadioGroup7_%1").arg(port - 1))
-            ->setToolTip(device);
+        fixedPort_->item(port - 1)->setToolTip(device);
         devices_[port - 1]->setText(PortNames::displayName(port) + QStringLiteral(": ") + device);
     }
 }

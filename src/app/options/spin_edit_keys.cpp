@@ -48,10 +48,8 @@ bool resetsToMinimum(int qtKey) {
     }
 }
 
-void watch(QWidget *root) {
-    auto *filter = new Filter(root);
-    for (QSpinBox *spin : root->findChildren<QSpinBox *>())
-        spin->installEventFilter(filter);
+void watch(QSpinBox *spin) {
+    spin->installEventFilter(new Filter(spin));
 }
 
 } // namespace SpinEditKeys

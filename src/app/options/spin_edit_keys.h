@@ -1,6 +1,6 @@
 #pragma once
 
-class QWidget;
+class QSpinBox;
 
 // The keys of the options dialog's spin edits.
 namespace SpinEditKeys {
@@ -9,9 +9,8 @@ namespace SpinEditKeys {
 // minus of the number pad, and the main keyboard's "=/+" and "-" keys (either shift state).
 bool resetsToMinimum(int qtKey);
 
-// Watches every spin edit under root: the release of such a key sets that spin edit to its
-// minimum; Enter takes the typed value and finishes the edit (editingFinished) without
-// closing the dialog.
-void watch(QWidget *root);
+// Watches a spin edit of the dialog: the release of such a key sets it to its minimum; Enter
+// takes the typed value and finishes the edit (editingFinished) without closing the dialog.
+void watch(QSpinBox *spin);
 
 } // namespace SpinEditKeys

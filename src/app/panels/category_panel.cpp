@@ -16,22 +16,27 @@ using namespace PanelWidgets;
 void PanelBuilders::categoryPanel(QWidget *parent, ViewPanels &v) {
     v.categoryPanel = named(new QFrame(parent), "Panel8");
     v.categoryPanel->setFrameShape(QFrame::StyledPanel);
+    NormsPanelControls &c = v.normsControls;
     label(v.categoryPanel, "Label3", QStringLiteral("Автомобили"));
-    list(v.categoryPanel, "ListBox1", {"M1,N1", "M2,M3,N2,N3", "Настройка1", "Настройка2"})
-        ->setToolTip(QStringLiteral("Категории автомобилей по ГОСТ Р"));
-    button(v.categoryPanel, "BitBtn10", QStringLiteral("Категории"),
-           QStringLiteral("Расширенное описание категорий"));
+    c.categories =
+        list(v.categoryPanel, "ListBox1", {"M1,N1", "M2,M3,N2,N3", "Настройка1", "Настройка2"});
+    c.categories->setToolTip(QStringLiteral("Категории автомобилей по ГОСТ Р"));
+    c.categoriesButton = button(v.categoryPanel, "BitBtn10", QStringLiteral("Категории"),
+                                QStringLiteral("Расширенное описание категорий"));
     label(v.categoryPanel, "Label4", QStringLiteral("Нейтрализац."));
-    list(v.categoryPanel, "ListBox2",
-         {"Нет", "2х-компонентная", "3х-компонентная", "вып. до 01.10.86"})
-        ->setToolTip(QStringLiteral("Наличие системы нейтрализации"));
+    c.variants = list(v.categoryPanel, "ListBox2",
+                      {"Нет", "2х-компонентная", "3х-компонентная", "вып. до 01.10.86"});
+    c.variants->setToolTip(QStringLiteral("Наличие системы нейтрализации"));
     label(v.categoryPanel, "Label2", QStringLiteral("Обороты"));
-    list(v.categoryPanel, "ListBox3", {"минимальные", "повышенные", "авто-перекл."});
-    auto *speedIndicator = valueBox(v.categoryPanel, "Edit7");
-    speedIndicator->setToolTip(QStringLiteral("Индикация включенного режима для норм"));
-    button(v.categoryPanel, "BitBtn8", QStringLiteral("Изменить"),
-           QStringLiteral("помеченную ячейку в таблице"));
-    for (int i = 1; i <= 3; ++i)
-        named(new QSpinBox(v.categoryPanel), QStringLiteral("SpinEdit%1").arg(i));
-    named(new QLabel(QStringLiteral(","), v.categoryPanel), "Label5");
+    c.speedModes = list(v.categoryPanel, "ListBox3", {"минимальные", "повышенные", "авто-перекл."});
+    c.speedIndicator = valueBox(v.categoryPanel, "Edit7");
+    c.speedIndicator->setToolTip(QStringLiteral("Индикация включенного режима для норм"));
+    c.editButton = button(v.categoryPanel, "BitBtn8", QStringLiteral("Изменить"),
+                          QStringLiteral("помеченную ячейку в таблице"));
+    QSpinBox *NormsPanelControls::*const editors[] = {
+        &NormsPanelControls::single, &NormsPanelControls::integer, &NormsPanelControls::fraction};
+    for (int i = 0; i < 3; ++i)
+        c.*editors[i] =
+            named(new QSpinBox(v.categoryPanel), QStringLiteral("SpinEdit%1").arg(i + 1));
+    c.comma = named(new QLabel(QStringLiteral(","), v.categoryPanel), "Label5");
 }

@@ -15,19 +15,19 @@ void PanelBuilders::headerPanel(QWidget *parent, ViewPanels &v) {
     v.headerPanel->setFrameShape(QFrame::StyledPanel);
     label(v.headerPanel, "Label1", QStringLiteral("Встроенный принтер"))
         ->setAlignment(Qt::AlignCenter);
-    button(v.headerPanel, "BitBtn11", QStringLiteral("Открыть"),
-           QStringLiteral("Заголовок из файла"));
-    button(v.headerPanel, "BitBtn12", QStringLiteral("Сохранить"),
-           QStringLiteral("Заголовок в файле"));
-    button(v.headerPanel, "BitBtn13", QStringLiteral("Стереть"),
-           QStringLiteral("Заголовок с экрана"));
+    v.headerButtons.open = button(v.headerPanel, "BitBtn11", QStringLiteral("Открыть"),
+                                  QStringLiteral("Заголовок из файла"));
+    v.headerButtons.save = button(v.headerPanel, "BitBtn12", QStringLiteral("Сохранить"),
+                                  QStringLiteral("Заголовок в файле"));
+    v.headerButtons.clear = button(v.headerPanel, "BitBtn13", QStringLiteral("Стереть"),
+                                   QStringLiteral("Заголовок с экрана"));
     v.headerMemo = memo(v.headerPanel, "Memo1", {}, false);
-    button(v.headerPanel, "BitBtn14", QStringLiteral("Время"),
-           QStringLiteral("Установить дату и время в приборе"));
-    button(v.headerPanel, "BitBtn15", QStringLiteral("Прочитать"),
-           QStringLiteral("Заголовок из прибора"));
-    button(v.headerPanel, "BitBtn16", QStringLiteral("Записать"),
-           QStringLiteral("Заголовок в прибор"));
+    v.headerButtons.setClock = button(v.headerPanel, "BitBtn14", QStringLiteral("Время"),
+                                      QStringLiteral("Установить дату и время в приборе"));
+    v.headerButtons.readHeader = button(v.headerPanel, "BitBtn15", QStringLiteral("Прочитать"),
+                                        QStringLiteral("Заголовок из прибора"));
+    v.headerButtons.writeHeader = button(v.headerPanel, "BitBtn16", QStringLiteral("Записать"),
+                                         QStringLiteral("Заголовок в прибор"));
     v.clockGrid = grid(v.headerPanel, "StringGrid2", 4, 3, QStringLiteral("Дата и время."));
     v.clockGrid->show();
     setColumn(v.clockGrid, 0, {" Date PRN", " Date SYS", " Time PRN", " Time SYS"});

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <tuple>
+
 using namespace PanelWidgets;
 
 // The side panel the report and graph views share: the channel check boxes and value boxes,
@@ -26,24 +28,29 @@ void PanelBuilders::sidePanel(QWidget *parent, ViewPanels &v) {
         check->show();
         v.graphValueBoxes << valueBox(v.sidePanel, QStringLiteral("Edit%1").arg(i + 1));
     }
-    const std::pair<const char *, const char *> documentButtons[] = {
-        {"BitBtn1", "Сохранить"}, {"BitBtn2", "Открыть"},   {"BitBtn3", "Стереть"},
-        {"BitBtn4", "Печать"},    {"BitBtn5", "Настроить"}, {"BitBtn9", "Оформить"}};
-    for (const auto &[name, caption] : documentButtons)
-        button(v.sidePanel, name, QString::fromUtf8(caption));
+    ViewPanels::SideButtons &b = v.sideButtons;
+    const std::tuple<QPushButton * ViewPanels::SideButtons::*, const char *, const char *>
+        documentButtons[] = {{&ViewPanels::SideButtons::save, "BitBtn1", "Сохранить"},
+                             {&ViewPanels::SideButtons::open, "BitBtn2", "Открыть"},
+                             {&ViewPanels::SideButtons::clear, "BitBtn3", "Стереть"},
+                             {&ViewPanels::SideButtons::print, "BitBtn4", "Печать"},
+                             {&ViewPanels::SideButtons::configure, "BitBtn5", "Настроить"},
+                             {&ViewPanels::SideButtons::arrange, "BitBtn9", "Оформить"}};
+    for (const auto &[slot, name, caption] : documentButtons)
+        b.*slot = button(v.sidePanel, name, QString::fromUtf8(caption));
     v.stopButton = button(v.sidePanel, "BitBtn6", QStringLiteral("Останов"),
                           QStringLiteral("Остановить запись графика."));
     v.stopButton->hide();
     v.recordButton = button(v.sidePanel, "BitBtn7", QStringLiteral("Запись"),
                             QStringLiteral("Начать/продолжить запись графика"));
 
-    auto *speedPanel = named(new QFrame(v.sidePanel), "Panel16");
-    speedPanel->setToolTip(QStringLiteral("измерения в отчет"));
-    label(speedPanel, "Label6", QStringLiteral("Записать:"));
-    button(speedPanel, "BitBtn17", QStringLiteral("Nмин."));
-    button(speedPanel, "BitBtn18", QStringLiteral("Nпов."));
-    auto *gasPanel = named(new QFrame(v.sidePanel), "Panel1");
+    b.speedRecordPanel = named(new QFrame(v.sidePanel), "Panel16");
+    b.speedRecordPanel->setToolTip(QStringLiteral("измерения в отчет"));
+    b.speedRecordCaption = label(b.speedRecordPanel, "Label6", QStringLiteral("Записать:"));
+    b.speedRecord = {button(b.speedRecordPanel, "BitBtn17", QStringLiteral("Nмин.")),
+                     button(b.speedRecordPanel, "BitBtn18", QStringLiteral("Nпов."))};
+    b.gasRecordPanel = named(new QFrame(v.sidePanel), "Panel1");
     for (int i = 0; i < 3; ++i)
-        button(gasPanel, QStringLiteral("BitBtn%1").arg(19 + i),
-               QStringLiteral("ПГС %1").arg(i + 1));
+        b.gasRecord << button(b.gasRecordPanel, QStringLiteral("BitBtn%1").arg(19 + i),
+                              QStringLiteral("ПГС %1").arg(i + 1));
 }
