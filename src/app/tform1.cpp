@@ -20,6 +20,7 @@
 #include "print_service.h"
 #include "printer_header_editor.h"
 #include "readings_refresh.h"
+#include "readings_source.h"
 #include "report_document.h"
 #include "report_wiring.h"
 #include "settings_appearance.h"
@@ -156,11 +157,15 @@ void TForm1::buildLink() {
         if (TimerDia.isActive())
             diagrams_->TimerDiaTimer();
     };
-    link_ = std::make_unique<LinkController>(*serial_, *analyser_, state_.Settings, state_.Readings,
+    readings_ = new ReadingsSource(this);
+    state_.bindReadings(readings_->readings());
+    connect(readings_, &ReadingsSource::linkStatusChanged, statusLine_->linkField(),
+            &QLineEdit::setText);
+    link_ = std::make_unique<LinkController>(*serial_, *analyser_, state_.Settings, *readings_,
                                              *linkView_, *services_.prompts, this);
 
-    tupr_ =
-        new TUpr(link_->pollCycle(), state_.Settings, state_.Readings, *services_.prompts, this);
+    tupr_ = new TUpr(link_->pollCycle(), state_.Settings, readings_->readings(),
+                     *services_.prompts, this);
     linkView_->onSettingsMenu = [this](int menu) { tupr_->showSettingsMenu(menu); };
     tupr_->indicationSwitchedOff = [this](const SettingsMenuDisplay::IndicationOff &off) {
         statusLine_->pumpField()->setText(off.pumpText);
@@ -171,7 +176,7 @@ void TForm1::buildLink() {
 
 void TForm1::buildCommands() {
     commands_ = std::make_unique<AnalyserCommands>(*analyser_, *serial_, link_->pollCycle(),
-                                                   state_.Settings, state_.Readings,
+                                                   state_.Settings, readings_->readings(),
                                                    *services_.prompts, *services_.clock);
     commands_->showTableView = [this] { selectView(ViewId::Table); };
     headerTransfer_ = std::make_unique<HeaderTransferDisplay>(*analyser_, *statusLine_, *options_);
@@ -189,20 +194,19 @@ void TForm1::buildCommands() {
         headerEditor_->setLinesAsRead(lines);
     };
 
-    indication_ = std::make_unique<IndicationSwitch>(
-        state_.IndicationRunning, state_.FrozenReadings, state_.Readings,
-        IndicationSwitch::Timers{TimerTab, TimerDia, link_->Timer1, TimerDemo});
+    indication_ = std::make_unique<IndicationSwitch>(*readings_,
+                                                     IndicationSwitch::Timers{TimerTab, TimerDia});
+    state_.bindIndication(indication_->state());
     indication_->enableViewRefresh = [this] { enableViewRefresh(); };
-    indication_->frozenReadingsCurrent = &state_.FrozenReadingsCurrent;
     indication_->setLinkStatus = [this](const QString &text) {
         statusLine_->linkField()->setText(text);
     };
-    readingsRefresh_ =
-        new ReadingsRefresh(TimerTab, state_.Readings, state_.Settings, state_.IndicationRunning,
-                            client_, *services_.clock, this);
+    readingsRefresh_ = new ReadingsRefresh(TimerTab, readings_->readings(), state_.Settings,
+                                           indication_->state().running, client_,
+                                           *services_.clock, this);
 
-    demonstration_ = std::make_unique<DemonstrationController>(
-        TimerDemo, *link_, *linkView_, state_.IndicationRunning, state_.Readings);
+    demonstration_ = std::make_unique<DemonstrationController>(TimerDemo, *link_, *linkView_,
+                                                               *indication_, *readings_);
     demonstration_->enableViewRefresh = [this] { enableViewRefresh(); };
     infoView_ = new InfoView(*panels_.infoSelector, *panels_.infoImage, *panels_.infoMemo, this);
     aboutBox_ = new TAboutBox(this);
@@ -296,7 +300,6 @@ void TForm1::FormCreate() {
     hints.setColor(QPalette::ToolTipBase, QColor(0, 255, 255));
     QToolTip::setPalette(hints);
 
-    state_.Readings.analyserKind = AnalyserKind::FourComponent;
     analyser_->SelectAddressMap(AnalyserKind::FourComponent);
     headerEditor_->loadAtStart();
     putDefaults();
@@ -346,7 +349,7 @@ void TForm1::putDefaults() {
     state_.Settings = AppSettings();
     state_.Vehicle.StationName = defaultStationName();
     state_.Flags = ChangeFlags();
-    state_.IndicationRunning = true;
+    indication_->resume();
 }
 
 void TForm1::buildInfoPages() {
@@ -400,9 +403,9 @@ void TForm1::ToolButton14Click() {
 }
 
 void TForm1::onLinkStarting() {
-    state_.IndicationRunning = true;
+    indication_->resume();
     enableViewRefresh();
-    TimerDemo.stop();
+    demonstration_->stopForConnection();
     tupr_->showSettingsMenu(SettingsMenuDisplay::NoMenu); // a new search: no menu known yet
 }
 
@@ -463,7 +466,7 @@ void TForm1::ViewSwitch() {
     }
 
     const ViewSwitch::TimerAction action =
-        ViewSwitch::timerAction(state_.ViewTimerMode, state_.IndicationRunning);
+        ViewSwitch::timerAction(state_.ViewTimerMode, state_.indicationRunning());
     if (action.tabEnabled)
         *action.tabEnabled ? TimerTab.start() : TimerTab.stop();
     if (action.diaEnabled)

@@ -1,4 +1,5 @@
 #include "app_settings.h"
+#include "readings_source_probe.h"
 #include "calibration_gas_kits.h"
 #include "fixed_clock.h"
 #include "link_controller.h"
@@ -304,7 +305,7 @@ private slots:
         QVERIFY(memo->toPlainText().contains(QStringLiteral("Владелец:")));
 
         // "Запись   Nмин." works in the readings view; the saving menu item shows the report.
-        window.state().Readings.sample = {150, 0, 0, 0, 1000, 800};
+        ReadingsSourceProbe::setSample(window.readingsSource(), {150, 0, 0, 0, 1000, 800});
         window.findChild<QAction *>("N31")->trigger();
         QVERIFY(window.state().Flags.ReportUnsaved);
         QCOMPARE(window.state().Settings.CurrentView, 6);

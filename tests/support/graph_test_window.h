@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fixed_clock.h"
+#include "readings_source_probe.h"
 #include "graph_view.h"
 #include "scripted_file_dialogs.h"
 #include "scripted_print_service.h"
@@ -48,7 +49,7 @@ struct GraphTestWindow {
         if (!graph().isRecording())
             window->findChild<QPushButton *>("BitBtn7")->click();
         for (const ReadingSample &reading : readings) {
-            window->state().Readings.sample = reading;
+            ReadingsSourceProbe::setSample(window->readingsSource(), reading);
             graph().TimerGRPTimer();
             clock.time = clock.time.addSecs(1);
         }
