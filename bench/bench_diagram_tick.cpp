@@ -46,7 +46,7 @@ struct ShownDiagrams {
 
     void tick(int n) {
         readings.sample = {qint16(n % 2 ? 500 : 100), qint16(n % 900),           1400, 50,
-                                 qint16(990 + n % 20),      qint16(n % 2 ? 2600 : 800)};
+                           qint16(990 + n % 20),      qint16(n % 2 ? 2600 : 800)};
         diagrams.TimerDiaTimer();
     }
 };

@@ -164,8 +164,8 @@ void TForm1::buildLink() {
     link_ = std::make_unique<LinkController>(*serial_, *analyser_, state_.Settings, *readings_,
                                              *linkView_, *services_.prompts, this);
 
-    tupr_ = new TUpr(link_->pollCycle(), state_.Settings, readings_->readings(),
-                     *services_.prompts, this);
+    tupr_ = new TUpr(link_->pollCycle(), state_.Settings, readings_->readings(), *services_.prompts,
+                     this);
     linkView_->onSettingsMenu = [this](int menu) { tupr_->showSettingsMenu(menu); };
     tupr_->indicationSwitchedOff = [this](const SettingsMenuDisplay::IndicationOff &off) {
         statusLine_->pumpField()->setText(off.pumpText);
@@ -201,9 +201,9 @@ void TForm1::buildCommands() {
     indication_->setLinkStatus = [this](const QString &text) {
         statusLine_->linkField()->setText(text);
     };
-    readingsRefresh_ = new ReadingsRefresh(TimerTab, readings_->readings(), state_.Settings,
-                                           indication_->state().running, client_,
-                                           *services_.clock, this);
+    readingsRefresh_ =
+        new ReadingsRefresh(TimerTab, readings_->readings(), state_.Settings,
+                            indication_->state().running, client_, *services_.clock, this);
 
     demonstration_ = std::make_unique<DemonstrationController>(TimerDemo, *link_, *linkView_,
                                                                *indication_, *readings_);

@@ -25,8 +25,8 @@ constexpr int SendAfterReceiveMs = 20;
 LinkController::LinkController(SerialChannel &serial, TVelantar &analyser, AppSettings &settings,
                                ReadingsSource &source, LinkView &view, UserPrompts &prompts,
                                QObject *parent)
-    : QObject(parent), serial_(serial), analyser_(analyser), settings_(settings),
-      source_(source), view_(view), prompts_(prompts), cycle_(analyser, serial) {
+    : QObject(parent), serial_(serial), analyser_(analyser), settings_(settings), source_(source),
+      view_(view), prompts_(prompts), cycle_(analyser, serial) {
     StartTimer.setObjectName("StartTimer");
     Timer1.setObjectName("Timer1");
     Timer2.setObjectName("Timer2");

@@ -239,8 +239,8 @@ void TVelantar::decodeClockTime() {
         return value >= limit ? 0 : value;
     };
     decoded_.deviceTime = QTime(clockValue(AddressMap::ClockHours, 0x3F, 24),
-                       clockValue(AddressMap::ClockMinutes, 0xFF, 60),
-                       clockValue(AddressMap::ClockSeconds, 0xFF, 60));
+                                clockValue(AddressMap::ClockMinutes, 0xFF, 60),
+                                clockValue(AddressMap::ClockSeconds, 0xFF, 60));
 }
 
 void TVelantar::SetDate(quint16 year, quint16 month, quint16 day) {

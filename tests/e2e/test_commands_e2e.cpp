@@ -43,8 +43,8 @@ class TestCommandsE2E : public QObject {
             qputenv("VELANTAR_PORTS", emulator.devicePath().toLocal8Bit());
             settings.NoBuiltInPrinter = 0; // header transfers run with a printer ...
             settings.CurrentView = 1;      // ... in the table view
-            link = std::make_unique<LinkController>(serial, analyser, settings, source, view,
-                                                    prompts);
+            link =
+                std::make_unique<LinkController>(serial, analyser, settings, source, view, prompts);
             commands = std::make_unique<AnalyserCommands>(
                 analyser, serial, link->pollCycle(), settings, source.readings(), prompts, clock);
             observer.reads = &headerReads;
@@ -110,7 +110,8 @@ private slots:
                                 5000));
 
         // Wipe the mirror's copy so the read-back can only come from the analyser.
-        std::fill(TVelantarProbe::auxImage(rig.analyser).begin() + 256, TVelantarProbe::auxImage(rig.analyser).begin() + 386, 0xFF);
+        std::fill(TVelantarProbe::auxImage(rig.analyser).begin() + 256,
+                  TVelantarProbe::auxImage(rig.analyser).begin() + 386, 0xFF);
         rig.commands->readHeader();
         QVERIFY(QTest::qWaitFor([&] { return rig.headerReads == 1; }, 15000));
 
@@ -119,7 +120,8 @@ private slots:
         TVelantar expectedImage;
         const auto bytes = AnalyserCommands::headerBytes(header);
         for (int copy = 0; copy < 2; ++copy)
-            std::copy(bytes.begin(), bytes.end(), TVelantarProbe::auxImage(expectedImage).begin() + 256 + 64 * copy);
+            std::copy(bytes.begin(), bytes.end(),
+                      TVelantarProbe::auxImage(expectedImage).begin() + 256 + 64 * copy);
         const QStringList expected = AnalyserCommands::headerLinesFromImage(expectedImage);
         QCOMPARE(expected.mid(0, 2), header);
         QCOMPARE(AnalyserCommands::headerLinesFromImage(rig.analyser), expected);

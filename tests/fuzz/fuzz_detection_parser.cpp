@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     TVelantar whole;
     whole.ParseDetectionBytes(std::span(data + 1, size - 1));
-    FuzzInput::expect(TVelantarProbe::frame(whole).count >= 0 && TVelantarProbe::frame(whole).count < 4,
+    FuzzInput::expect(TVelantarProbe::frame(whole).count >= 0 &&
+                          TVelantarProbe::frame(whole).count < 4,
                       "the frame assembler holds 0 to 3 bytes between reads");
     return 0;
 }

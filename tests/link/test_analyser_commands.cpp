@@ -1,14 +1,14 @@
 #include "analyser_commands.h"
-#include "tvelantar_probe.h"
 #include "app_settings.h"
 #include "current_readings.h"
-#include "readings_source.h"
-#include "status_texts.h"
 #include "fake_channel.h"
 #include "fixed_clock.h"
 #include "indication_switch.h"
+#include "readings_source.h"
 #include "scripted_prompts.h"
+#include "status_texts.h"
 #include "tvelantar.h"
+#include "tvelantar_probe.h"
 
 #include <QTimer>
 #include <QtTest>

@@ -1,6 +1,6 @@
 #include "answer_frames.h"
-#include "tvelantar_probe.h"
 #include "link_rig.h"
+#include "tvelantar_probe.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 #include "fake_channel.h"
-#include "tvelantar_probe.h"
 #include "poll_cycle.h"
 #include "tvelantar.h"
+#include "tvelantar_probe.h"
 
 #include <QtTest>
 

@@ -57,8 +57,9 @@ private slots:
             << polling << Feed([](ReadingsSource &s) { s.searchStarted(); }) << false << true
             << notConnected << false << false;
         QTest::newRow("a found analyser is not current before a cycle")
-            << nothing << Feed([](ReadingsSource &s) { s.analyserFound(AnalyserKind::TwoComponent); })
-            << false << true << LinkStatus::TwoComponent.toString() << true << false;
+            << nothing
+            << Feed([](ReadingsSource &s) { s.analyserFound(AnalyserKind::TwoComponent); }) << false
+            << true << LinkStatus::TwoComponent.toString() << true << false;
         QTest::newRow("an unknown analyser is named so")
             << nothing << Feed([](ReadingsSource &s) { s.analyserFound(AnalyserKind::Unknown); })
             << false << true << LinkStatus::UnknownAnalyser.toString() << true << false;
@@ -66,22 +67,21 @@ private slots:
             << Feed([](ReadingsSource &s) { s.analyserFound(AnalyserKind::FourComponent); })
             << Feed([](ReadingsSource &s) { s.cycleAnswered(); }) << true << true << none << true
             << false;
-        QTest::newRow("a lost link")
-            << polling << Feed([](ReadingsSource &s) { s.linkLost(); }) << false << true
-            << notConnected << false << false;
+        QTest::newRow("a lost link") << polling << Feed([](ReadingsSource &s) { s.linkLost(); })
+                                     << false << true << notConnected << false << false;
         QTest::newRow("polling stopped without a loss keeps the currency")
             << polling << Feed([](ReadingsSource &s) { s.pollingStopped(); }) << true << false
             << none << false << false;
         QTest::newRow("the demonstration switched on")
-            << notCurrent << demonstrating << false << false
-            << LinkStatus::Demonstration.toString() << false << true;
+            << notCurrent << demonstrating << false << false << LinkStatus::Demonstration.toString()
+            << false << true;
         QTest::newRow("a demonstration sample is current, even after a loss")
-            << notCurrent
-            << Feed([](ReadingsSource &s) { s.demonstrationSample(someSample()); }) << true
-            << true << none << false << false;
+            << notCurrent << Feed([](ReadingsSource &s) { s.demonstrationSample(someSample()); })
+            << true << true << none << false << false;
         QTest::newRow("the demonstration switched off keeps the currency")
-            << demonstrating
-            << Feed([](ReadingsSource &s) { s.demonstrationSwitched(false, LinkStatus::NotConnected.toString()); })
+            << demonstrating << Feed([](ReadingsSource &s) {
+                   s.demonstrationSwitched(false, LinkStatus::NotConnected.toString());
+               })
             << true << false << notConnected << false << false;
         QTest::newRow("a connection interrupts the demonstration silently")
             << demonstrating << Feed([](ReadingsSource &s) { s.demonstrationInterrupted(); })
@@ -120,8 +120,8 @@ private slots:
     void runningLinkStatus_data() {
         QTest::addColumn<Feed>("feed");
         QTest::addColumn<QString>("status");
-        QTest::newRow("nothing feeding") << Feed([](ReadingsSource &) {})
-                                         << LinkStatus::NotConnected.toString();
+        QTest::newRow("nothing feeding")
+            << Feed([](ReadingsSource &) {}) << LinkStatus::NotConnected.toString();
         QTest::newRow("polling a two-component analyser")
             << Feed([](ReadingsSource &s) { s.analyserFound(AnalyserKind::TwoComponent); })
             << LinkStatus::TwoComponent.toString();

@@ -1,9 +1,9 @@
 #include "app_settings.h"
-#include "tvelantar_probe.h"
 #include "fake_channel.h"
 #include "poll_cycle.h"
 #include "tprt.h"
 #include "tvelantar.h"
+#include "tvelantar_probe.h"
 
 #include <QListWidget>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 #include "analyser_requests.h"
-#include "tvelantar_probe.h"
 #include "analyser_status_sink.h"
 #include "answer_frames.h"
 #include "fake_channel.h"
 #include "scripted_prompts.h"
 #include "tvelantar.h"
+#include "tvelantar_probe.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "fixed_clock.h"
-#include "readings_source_probe.h"
 #include "graph_view.h"
+#include "readings_source_probe.h"
 #include "scripted_file_dialogs.h"
 #include "scripted_print_service.h"
 #include "scripted_prompts.h"
