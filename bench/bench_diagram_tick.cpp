@@ -21,6 +21,7 @@ struct ShownDiagrams {
     QWidget root;
     ViewPanels panels = ViewPanels::create(&root);
     RunState state;
+    CurrentReadings readings; // in place of the readings source
     QTimer timerDia;
     ScriptedPrompts prompts;
     NormsPanel norms{panels.normsControls, panels.normsGrid, state.Settings,
@@ -28,6 +29,7 @@ struct ShownDiagrams {
     DiagramRefresh diagrams{timerDia, state, norms, panels.diagramCharts, panels.diagramPanel};
 
     ShownDiagrams() {
+        state.bindReadings(readings);
         state.Settings.SpeedMode = 2;
         state.Settings.AlarmStyle = 4;
         root.resize(1024, 700);
@@ -43,8 +45,8 @@ struct ShownDiagrams {
     }
 
     void tick(int n) {
-        state.Readings.sample = {qint16(n % 2 ? 500 : 100), qint16(n % 900),           1400, 50,
-                                 qint16(990 + n % 20),      qint16(n % 2 ? 2600 : 800)};
+        readings.sample = {qint16(n % 2 ? 500 : 100), qint16(n % 900),           1400, 50,
+                           qint16(990 + n % 20),      qint16(n % 2 ? 2600 : 800)};
         diagrams.TimerDiaTimer();
     }
 };

@@ -1,8 +1,8 @@
 #include "app_settings.h"
-#include "current_readings.h"
 #include "fake_channel.h"
 #include "link_controller.h"
 #include "link_view.h"
+#include "readings_source.h"
 #include "scripted_prompts.h"
 #include "tvelantar.h"
 
@@ -42,7 +42,6 @@ std::vector<quint8> answerStream(int cycles) {
 class QuietLinkView : public LinkView {
 public:
     void linkStarting() override {}
-    void setLinkStatus(const QString &) override {}
     void setIndicationToggleEnabled(bool) override {}
     void setSearchProgress(int) override {}
     void setSearchProgressVisible(bool) override {}
@@ -79,7 +78,7 @@ static void DecodePass(benchmark::State &state) {
     analyser.ParsePollingBytes(answerStream(1));
     for (auto _ : state) {
         analyser.Decode();
-        benchmark::DoNotOptimize(analyser.co);
+        benchmark::DoNotOptimize(analyser.decoded().co);
     }
 }
 BENCHMARK(DecodePass);
@@ -96,10 +95,10 @@ static void ReceiveAndSendTicks(benchmark::State &state) {
     TVelantar analyser;
     analyser.SelectAddressMap(AnalyserKind::FourComponent);
     AppSettings settings;
-    CurrentReadings readings;
+    ReadingsSource source;
     QuietLinkView view;
     ScriptedPrompts prompts;
-    LinkController link(channel, analyser, settings, readings, view, prompts);
+    LinkController link(channel, analyser, settings, source, view, prompts);
     const std::vector<quint8> stream = answerStream(50);
     std::size_t next = 0;
     for (auto _ : state) {
@@ -111,7 +110,7 @@ static void ReceiveAndSendTicks(benchmark::State &state) {
         link.Timer2Timer();
         channel.written.clear();
     }
-    benchmark::DoNotOptimize(readings.sample);
+    benchmark::DoNotOptimize(source.readings().sample);
 }
 BENCHMARK(ReceiveAndSendTicks);
 

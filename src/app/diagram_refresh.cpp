@@ -82,7 +82,7 @@ void DiagramRefresh::TimerDiaTimer() {
     } catch (...) {
         // The drawing of this tick ends here; the timer is re-armed all the same.
     }
-    if (state_.IndicationRunning)
+    if (state_.indicationRunning())
         timer_.start();
     else
         timer_.setInterval(qMax(1, state_.Settings.ViewInterval[1]));

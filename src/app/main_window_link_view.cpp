@@ -25,10 +25,6 @@ void MainWindowLinkView::linkStarting() {
         onLinkStarting();
 }
 
-void MainWindowLinkView::setLinkStatus(const QString &text) {
-    statusLine_.linkField()->setText(text);
-}
-
 void MainWindowLinkView::setIndicationToggleEnabled(bool enabled) {
     startStop_->setEnabled(enabled);
 }

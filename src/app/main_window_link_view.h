@@ -28,7 +28,6 @@ public:
     std::function<void()> onLinkLost;
 
     void linkStarting() override;
-    void setLinkStatus(const QString &text) override;
     void setIndicationToggleEnabled(bool enabled) override;
     void setSearchProgress(int percent) override;
     void setSearchProgressVisible(bool visible) override;

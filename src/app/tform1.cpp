@@ -21,6 +21,7 @@
 #include "print_service.h"
 #include "printer_header_editor.h"
 #include "readings_refresh.h"
+#include "readings_source.h"
 #include "report_document.h"
 #include "report_wiring.h"
 #include "settings_appearance.h"
@@ -160,11 +161,15 @@ void TForm1::buildLink() {
         if (TimerDia.isActive())
             diagrams_->TimerDiaTimer();
     };
-    link_ = std::make_unique<LinkController>(*serial_, *analyser_, state_.Settings, state_.Readings,
+    readings_ = new ReadingsSource(this);
+    state_.bindReadings(readings_->readings());
+    connect(readings_, &ReadingsSource::linkStatusChanged, statusLine_->linkField(),
+            &QLineEdit::setText);
+    link_ = std::make_unique<LinkController>(*serial_, *analyser_, state_.Settings, *readings_,
                                              *linkView_, *services_.prompts, this);
 
-    tupr_ =
-        new TUpr(link_->pollCycle(), state_.Settings, state_.Readings, *services_.prompts, this);
+    tupr_ = new TUpr(link_->pollCycle(), state_.Settings, readings_->readings(), *services_.prompts,
+                     this);
     linkView_->onSettingsMenu = [this](int menu) { tupr_->showSettingsMenu(menu); };
     tupr_->indicationSwitchedOff = [this](const SettingsMenuDisplay::IndicationOff &off) {
         statusLine_->pumpField()->setText(off.pumpText);
@@ -175,7 +180,7 @@ void TForm1::buildLink() {
 
 void TForm1::buildCommands() {
     commands_ = std::make_unique<AnalyserCommands>(*analyser_, *serial_, link_->pollCycle(),
-                                                   state_.Settings, state_.Readings,
+                                                   state_.Settings, readings_->readings(),
                                                    *services_.prompts, *services_.clock);
     commands_->showTableView = [this] { selectView(ViewId::Table); };
     headerTransfer_ = std::make_unique<HeaderTransferDisplay>(*analyser_, *statusLine_, *options_);
@@ -191,20 +196,19 @@ void TForm1::buildCommands() {
         headerEditor_->setLinesAsRead(lines);
     };
 
-    indication_ = std::make_unique<IndicationSwitch>(
-        state_.IndicationRunning, state_.FrozenReadings, state_.Readings,
-        IndicationSwitch::Timers{TimerTab, TimerDia, link_->Timer1, TimerDemo});
+    indication_ = std::make_unique<IndicationSwitch>(*readings_,
+                                                     IndicationSwitch::Timers{TimerTab, TimerDia});
+    state_.bindIndication(indication_->state());
     indication_->enableViewRefresh = [this] { views_->startViewRefresh(); };
-    indication_->frozenReadingsCurrent = &state_.FrozenReadingsCurrent;
     indication_->setLinkStatus = [this](const QString &text) {
         statusLine_->linkField()->setText(text);
     };
     readingsRefresh_ =
-        new ReadingsRefresh(TimerTab, state_.Readings, state_.Settings, state_.IndicationRunning,
-                            client_, *services_.clock, this);
+        new ReadingsRefresh(TimerTab, readings_->readings(), state_.Settings,
+                            indication_->state().running, client_, *services_.clock, this);
 
-    demonstration_ = std::make_unique<DemonstrationController>(
-        TimerDemo, *link_, *linkView_, state_.IndicationRunning, state_.Readings);
+    demonstration_ = std::make_unique<DemonstrationController>(TimerDemo, *link_, *linkView_,
+                                                               *indication_, *readings_);
     demonstration_->enableViewRefresh = [this] { views_->startViewRefresh(); };
     infoView_ = new InfoView(*panels_.infoSelector, *panels_.infoImage, *panels_.infoMemo, this);
     aboutBox_ = new TAboutBox(this);
@@ -287,7 +291,6 @@ void TForm1::FormCreate() {
     hints.setColor(QPalette::ToolTipBase, QColor(0, 255, 255));
     QToolTip::setPalette(hints);
 
-    state_.Readings.analyserKind = AnalyserKind::FourComponent;
     analyser_->SelectAddressMap(AnalyserKind::FourComponent);
     headerEditor_->loadAtStart();
     // Nothing the user changed yet: whatever building the window marked goes.
@@ -342,9 +345,9 @@ void TForm1::applyAppearance() {
 // ---- Link ------------------------------------------------------------------------------
 
 void TForm1::onLinkStarting() {
-    state_.IndicationRunning = true;
+    indication_->resume();
     views_->startViewRefresh();
-    TimerDemo.stop();
+    demonstration_->stopForConnection();
     tupr_->showSettingsMenu(SettingsMenuDisplay::NoMenu); // a new search: no menu known yet
 }
 

@@ -28,6 +28,7 @@ class NormsPanel;
 class PrintService;
 class PrinterHeaderEditor;
 class ReadingsRefresh;
+class ReadingsSource;
 class ReportWiring;
 class SideDocumentRouter;
 class StatusLine;
@@ -81,6 +82,7 @@ public:
     const RunState &state() const { return state_; }
     const Services &services() const { return services_; }
     LinkController &link() const { return *link_; }
+    ReadingsSource &readingsSource() const { return *readings_; }
     AnalyserCommands &commands() const { return *commands_; }
     PrinterHeaderEditor &headerEditor() const { return *headerEditor_; }
     TPagesDlg &options() const { return *options_; }
@@ -147,6 +149,7 @@ private:
     TPagesDlg *options_ = nullptr;
     SideDocumentRouter *documents_ = nullptr;
     std::unique_ptr<MainWindowLinkView> linkView_;
+    ReadingsSource *readings_ = nullptr;
     std::unique_ptr<LinkController> link_;
     std::unique_ptr<AnalyserCommands> commands_;
     std::unique_ptr<IndicationSwitch> indication_;

@@ -30,7 +30,8 @@ TPagesDlg::TPagesDlg(RunState &state, UserPrompts &prompts, QWidget *parent)
     pages_->setUsesScrollButtons(false); // the dialog is as wide as its eight page tabs
 
     AppSettings &settings = state_.Settings;
-    general_ = new GeneralPage(settings, prompts, [this] { return state_.Readings.analyserKind; });
+    general_ =
+        new GeneralPage(settings, prompts, [this] { return state_.readings().analyserKind; });
     port_ = new PortPage(settings, prompts);
     pageWidgets_ = {general_,
                     new ColourPage(settings, prompts),

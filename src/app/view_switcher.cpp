@@ -48,7 +48,7 @@ void ViewSwitcher::showCurrent() {
         layout_.apply(view);
     }
 
-    const TimerAction action = timerAction(state_.ViewTimerMode, state_.IndicationRunning);
+    const TimerAction action = timerAction(state_.ViewTimerMode, state_.indicationRunning());
     if (action.tabEnabled)
         *action.tabEnabled ? timerTab_.start() : timerTab_.stop();
     if (action.diaEnabled)

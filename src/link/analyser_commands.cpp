@@ -60,7 +60,7 @@ void AnalyserCommands::setClock() {
 }
 
 void AnalyserCommands::sendHeaderService() {
-    const int service = analyser_.AddressMap[AddressMap::HeaderService];
+    const int service = analyser_.addressMap()[AddressMap::HeaderService];
     serial_.SendCommand(quint8(0x10 + (service >> 8)), quint8(service & 0xFF), HeaderServiceByte);
 }
 
@@ -132,7 +132,7 @@ QStringList AnalyserCommands::headerLinesFromImage(const TVelantar &analyser) {
     QStringList lines;
     QByteArray line;
     for (int i = 0; i < HeaderBytesRead; ++i) {
-        const quint8 byte = analyser.AuxImage[HeaderAddress + i];
+        const quint8 byte = analyser.auxImage()[HeaderAddress + i];
         if (line.size() < HeaderLineLength && byte != 0) {
             line.append(char(byte));
         } else {

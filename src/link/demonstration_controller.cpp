@@ -1,17 +1,18 @@
 #include "demonstration_controller.h"
 
+#include "indication_switch.h"
 #include "link_controller.h"
 #include "link_view.h"
+#include "readings_source.h"
 
 #include <QTimer>
 
 DemonstrationController::DemonstrationController(QTimer &timer, LinkController &link,
-                                                 LinkView &view, bool &indicationRunning,
-                                                 CurrentReadings &readings,
+                                                 LinkView &view, IndicationSwitch &indication,
+                                                 ReadingsSource &source,
                                                  Demonstration::Random random, QObject *parent)
-    : QObject(parent), timer_(timer), link_(link), view_(view),
-      indicationRunning_(indicationRunning), readings_(readings),
-      demonstration_(std::move(random)) {
+    : QObject(parent), timer_(timer), link_(link), view_(view), indication_(indication),
+      source_(source), demonstration_(std::move(random)) {
     timer_.setInterval(Demonstration::IntervalMs);
     connect(&timer_, &QTimer::timeout, this, &DemonstrationController::TimerDemoTimer);
 }
@@ -21,7 +22,7 @@ bool DemonstrationController::isRunning() const {
 }
 
 void DemonstrationController::toggle() {
-    indicationRunning_ = true;
+    indication_.resume();
     view_.setSearchProgress(0);
     view_.setSearchProgressVisible(false);
     view_.setIndicationToggleEnabled(true);
@@ -40,11 +41,15 @@ void DemonstrationController::toggle() {
         timer_.stop();
     if (change.portStatus)
         view_.setPortStatus(*change.portStatus);
-    view_.setLinkStatus(change.linkStatus);
+    source_.demonstrationSwitched(change.start, change.linkStatus);
+}
+
+void DemonstrationController::stopForConnection() {
+    timer_.stop();
+    source_.demonstrationInterrupted();
 }
 
 void DemonstrationController::TimerDemoTimer() {
-    demonstration_.tick(readings_);
     // The demonstration's values are what it shows live, even after a lost link.
-    readings_.ReadingsCurrent = true;
+    source_.demonstrationSample(demonstration_.nextSample());
 }

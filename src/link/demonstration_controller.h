@@ -6,12 +6,14 @@
 
 #include <functional>
 
+class IndicationSwitch;
 class LinkController;
 class LinkView;
 class QTimer;
+class ReadingsSource;
 
 // Runs the demonstration: "Демонстрация" switches it on and off, and each tick of the
-// demonstration timer (TimerDemo, 300 ms) puts a new random sample into the readings.
+// demonstration timer (TimerDemo, 300 ms) gives the readings source a new random sample.
 // Starting it stops the link's polling and search, so that only the demonstration changes
 // the readings; stopping it does not resume polling ("Связь" does).
 class DemonstrationController : public QObject {
@@ -20,7 +22,7 @@ class DemonstrationController : public QObject {
 public:
     // timer: TimerDemo, owned by the main window; its timeout runs TimerDemoTimer.
     DemonstrationController(QTimer &timer, LinkController &link, LinkView &view,
-                            bool &indicationRunning, CurrentReadings &readings,
+                            IndicationSwitch &indication, ReadingsSource &source,
                             Demonstration::Random random = {}, QObject *parent = nullptr);
 
     // Enables the refresh timer of the current view.
@@ -28,6 +30,8 @@ public:
 
     // "Демонстрация" (ToolButton5, menu item N44).
     void toggle();
+    // A connection starts: the demonstration stops; the link shows its own status.
+    void stopForConnection();
     // One tick of TimerDemo.
     void TimerDemoTimer();
 
@@ -37,7 +41,7 @@ private:
     QTimer &timer_;
     LinkController &link_;
     LinkView &view_;
-    bool &indicationRunning_;
-    CurrentReadings &readings_;
+    IndicationSwitch &indication_;
+    ReadingsSource &source_;
     Demonstration demonstration_;
 };

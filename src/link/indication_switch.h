@@ -1,40 +1,41 @@
 #pragma once
 
 #include "current_readings.h"
+#include "run_state.h"
 
 #include <QString>
 
 #include <functional>
 
 class QTimer;
+class ReadingsSource;
 
 // "Пуск/стоп": stops the screen following the analyser, keeping a frozen copy of the
-// readings, or lets it follow again. The analyser itself is not told anything.
+// readings, or lets it follow again. The analyser itself is not told anything. It is the one
+// owner of the indication state (IndicationState); the views and the report read it.
 class IndicationSwitch {
 public:
     struct Timers {
-        QTimer &tab;  // refresh of the text views
-        QTimer &dia;  // refresh of the diagrams
-        QTimer &poll; // the link's receive timer: polling is on while it runs
-        QTimer &demo; // the demonstration's timer
+        QTimer &tab; // refresh of the text views
+        QTimer &dia; // refresh of the diagrams
     };
 
-    IndicationSwitch(bool &indicationRunning, ReadingSample &frozen,
-                     const CurrentReadings &readings, Timers timers);
+    IndicationSwitch(const ReadingsSource &source, Timers timers);
+
+    const IndicationState &state() const { return state_; }
 
     // Enables the refresh timer of the current view (text views or the diagram).
     std::function<void()> enableViewRefresh;
     // The link status field.
     std::function<void(const QString &)> setLinkStatus;
-    // Where stopping the indication records whether the frozen copy was current
-    // (RunState::FrozenReadingsCurrent); none: not recorded.
-    bool *frozenReadingsCurrent = nullptr;
 
     void toggle();
+    // The indication follows the readings again without a press (a connection starts, the
+    // demonstration is switched, the program starts); the caller refreshes the views.
+    void resume() { state_.running = true; }
 
 private:
-    bool &running_;
-    ReadingSample &frozen_;
-    const CurrentReadings &readings_;
+    const ReadingsSource &source_;
     Timers timers_;
+    IndicationState state_;
 };

@@ -3,9 +3,8 @@
 #include "app_settings.h"
 #include "link_view.h"
 #include "port_names.h"
-#include "readings_copy.h"
+#include "readings_source.h"
 #include "serial_channel.h"
-#include "status_texts.h"
 #include "tvelantar.h"
 #include "user_prompts.h"
 #include "view_ids.h"
@@ -24,10 +23,10 @@ constexpr int SendAfterReceiveMs = 20;
 } // namespace
 
 LinkController::LinkController(SerialChannel &serial, TVelantar &analyser, AppSettings &settings,
-                               CurrentReadings &readings, LinkView &view, UserPrompts &prompts,
+                               ReadingsSource &source, LinkView &view, UserPrompts &prompts,
                                QObject *parent)
-    : QObject(parent), serial_(serial), analyser_(analyser), settings_(settings),
-      readings_(readings), view_(view), prompts_(prompts), cycle_(analyser, serial) {
+    : QObject(parent), serial_(serial), analyser_(analyser), settings_(settings), source_(source),
+      view_(view), prompts_(prompts), cycle_(analyser, serial) {
     StartTimer.setObjectName("StartTimer");
     Timer1.setObjectName("Timer1");
     Timer2.setObjectName("Timer2");
@@ -74,34 +73,29 @@ void LinkController::ReconnectTimerTimer() {
 void LinkController::startSearch(bool automatic) {
     ReconnectTimer.stop();
     automaticSearch_ = automatic;
-    // Readings left behind by polling follow nothing while the search runs.
-    if (Timer1.isActive())
-        readings_.ReadingsCurrent = false;
     // A read failure during a search the link started itself is no reason for a box.
     analyser_.setPrompts(automatic ? nullptr : &prompts_);
     if (!automatic) {
         view_.linkStarting();
         view_.setIndicationToggleEnabled(false);
     }
-    view_.setLinkStatus(LinkStatus::NotConnected.toString());
+    source_.searchStarted();
     view_.setSearchProgress(0);
     view_.setSearchProgressVisible(true);
 
     analyser_.Reset();
     cycle_.resetForConnection();
-    Timer1.stop();
-    Timer2.stop();
+    stopPolling();
     Timer1.setInterval(IntervalAfterReset);
     Timer2.setInterval(IntervalAfterReset);
-    analyser_.FrameAssembler.count = 0;
+    analyser_.discardPartialFrame();
 
     StartTimer.start();
 }
 
 void LinkController::stop() {
     StartTimer.stop();
-    Timer1.stop();
-    Timer2.stop();
+    stopPolling();
     ReconnectTimer.stop();
     lost_ = false;
     automaticSearch_ = false;
@@ -109,12 +103,12 @@ void LinkController::stop() {
 
 void LinkController::StartTimerTimer() {
     const int ports = portCount();
-    view_.setSearchProgress((analyser_.attempts + 1) * 100 / (2 * ports + 1));
+    view_.setSearchProgress((analyser_.attempts() + 1) * 100 / (2 * ports + 1));
 
     const bool fixedMode = settings_.PortMode == 1;
     if (analyser_.Detect(serial_, ports, fixedMode, settings_.FixedPort))
         found();
-    else if (analyser_.attempts > 2 * ports)
+    else if (analyser_.attempts() > 2 * ports)
         giveUp();
 }
 
@@ -135,33 +129,34 @@ void LinkController::giveUp() {
         ReconnectTimer.start();
 }
 
-void LinkController::found() {
-    StartTimer.stop();
+void LinkController::startPolling() {
     Timer1.start();
     Timer2.start();
+}
+
+void LinkController::stopPolling() {
+    Timer1.stop();
+    Timer2.stop();
+    source_.pollingStopped();
+}
+
+void LinkController::found() {
+    StartTimer.stop();
+    startPolling();
 
     const int port = serial_.PortNumber();
-    view_.setPortStatus(LinkStatus::AnalyserTypeLabel.toString() + analyser_.typeName +
+    view_.setPortStatus(LinkStatus::AnalyserTypeLabel.toString() + analyser_.typeName() +
                         QStringLiteral("  Порт: ") + PortNames::displayName(port));
     view_.setSearchProgress(0);
     view_.setSearchProgressVisible(false);
     settings_.FixedPort = port;
 
-    AnalyserKind kind = AnalyserKind::Unknown;
-    if (analyser_.typeName == TVelantar::TwoComponentTypeName) {
-        kind = AnalyserKind::TwoComponent;
-        view_.setLinkStatus(LinkStatus::TwoComponent.toString());
+    const AnalyserKind kind = analyser_.kind();
+    if (kind == AnalyserKind::TwoComponent)
         settings_.OldAnalyser = 1;
-    } else if (analyser_.typeName == TVelantar::FourComponentTypeName) {
-        kind = AnalyserKind::FourComponent;
-        view_.setLinkStatus(LinkStatus::FourComponent.toString());
-    } else {
-        view_.setLinkStatus(LinkStatus::UnknownAnalyser.toString());
-    }
-    readings_.analyserKind = kind;
     // Nothing has been read from this analyser yet: its readings become current at the end
     // of the first whole poll cycle with answers, so a graph started now records no zeros.
-    readings_.ReadingsCurrent = false;
+    source_.analyserFound(kind);
     analyser_.SelectAddressMap(kind);
     view_.analyserFound(kind);
     view_.setIndicationToggleEnabled(true);
@@ -181,9 +176,8 @@ void LinkController::linkLost(LinkLossPolicy::Health why) {
     Timer1.stop();
     Timer2.stop();
     serial_.Close();
-    readings_.ReadingsCurrent = false;
+    source_.linkLost();
     lost_ = true;
-    view_.setLinkStatus(LinkStatus::NotConnected.toString());
     // No settings menu of the analyser stays on screen once nothing is polled.
     view_.showSettingsMenu(ModeIndication::NoMenu);
     view_.linkLost(LinkLossPolicy::lossNotice(why));
@@ -204,9 +198,10 @@ void LinkController::Timer1Timer() {
             requestsSinceAnswer_ = 0;
             answeredSinceDecode_ = true;
         }
-    } else if (analyser_.StateFlags & TVelantar::TypeRequestOutstanding) {
+    } else if (analyser_.stateFlags() & TVelantar::TypeRequestOutstanding) {
         Timer1.setInterval(LostIntervalMs);
         Timer1.stop();
+        source_.pollingStopped();
         prompts_.message(QStringLiteral("Прибор не подключен!"));
         view_.analyserLost();
         return;
@@ -219,18 +214,18 @@ void LinkController::Timer1Timer() {
     }
 
     const bool modeIndicationOn = settings_.OldAnalyser == 0;
-    copyDecodedReadings(analyser_, modeIndicationOn, readings_);
-    if (settings_.CurrentView == ViewId::Table) {
-        readings_.deviceDateText = formatDate(analyser_.deviceDate);
-        readings_.deviceTimeText = formatTime(analyser_.deviceTime);
-    }
+    source_.takeDecoded(analyser_, modeIndicationOn);
+    if (settings_.CurrentView == ViewId::Table)
+        source_.takeDeviceClock(formatDate(analyser_.decoded().deviceDate),
+                                formatTime(analyser_.decoded().deviceTime));
     if (modeIndicationOn)
         showModes();
 }
 
 void LinkController::showModes() {
+    const CurrentReadings &readings = source_.readings();
     const ModeIndication::Update update =
-        indication_.apply(readings_.pumpFlags, readings_.modeFlags, readings_.menuFlags);
+        indication_.apply(readings.pumpFlags, readings.modeFlags, readings.menuFlags);
     view_.showSettingsMenu(update.settingsMenu);
     if (update.pump)
         view_.setPumpIndicator(*update.pump);
@@ -252,7 +247,7 @@ void LinkController::Timer2Timer() {
         // readings follow the analyser once more.
         decodePassesSeen_ = cycle_.decodePasses();
         if (answeredSinceDecode_)
-            readings_.ReadingsCurrent = true;
+            source_.cycleAnswered();
         answeredSinceDecode_ = false;
     }
 }

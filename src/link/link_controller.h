@@ -1,6 +1,5 @@
 #pragma once
 
-#include "current_readings.h"
 #include "link_loss_policy.h"
 #include "mode_indication.h"
 #include "poll_cycle.h"
@@ -13,6 +12,7 @@
 
 struct AppSettings;
 class LinkView;
+class ReadingsSource;
 class SerialChannel;
 class TVelantar;
 class UserPrompts;
@@ -21,7 +21,9 @@ class UserPrompts;
 // and starts the detection timer, which tries one port a second until the analyser
 // answers or the attempts run out; then the receive timer (every 10 ms) takes answers
 // into the mirror and the readings, and the send timer (every 30 ms) issues the poll
-// cycle. The timer handlers are public so tests can drive them tick by tick.
+// cycle. The timers are its own; their handlers are public so tests can drive them tick by
+// tick. It feeds the readings source (ReadingsSource), which owns the readings, whether
+// they are current, the polling state and the link status text.
 //
 // A lost link is never shown as a live one: when the port closes under the link or the
 // analyser leaves a poll cycle unanswered for about two seconds (LinkLossPolicy), polling
@@ -37,7 +39,7 @@ public:
     static constexpr int IntervalAfterReset = 1000;
 
     LinkController(SerialChannel &serial, TVelantar &analyser, AppSettings &settings,
-                   CurrentReadings &readings, LinkView &view, UserPrompts &prompts,
+                   ReadingsSource &source, LinkView &view, UserPrompts &prompts,
                    QObject *parent = nullptr);
 
     // "Связь": resets the link and starts searching.
@@ -71,10 +73,11 @@ public:
     // set their own.
     std::function<qint64()> elapsedMs;
 
-    QTimer StartTimer;
-    QTimer Timer1;
-    QTimer Timer2;
-    QTimer ReconnectTimer;
+    // The timers, read-only: tests check their state and intervals.
+    const QTimer &detectionTimer() const { return StartTimer; }
+    const QTimer &receiveTimer() const { return Timer1; }
+    const QTimer &sendTimer() const { return Timer2; }
+    const QTimer &reconnectTimer() const { return ReconnectTimer; }
 
 private:
     // Resets the link and starts the detection timer; an automatic search shows no
@@ -86,11 +89,13 @@ private:
     // looks for the analyser again later.
     void linkLost(LinkLossPolicy::Health why);
     void showModes();
+    void startPolling();
+    void stopPolling();
 
     SerialChannel &serial_;
     TVelantar &analyser_;
     AppSettings &settings_;
-    CurrentReadings &readings_;
+    ReadingsSource &source_;
     LinkView &view_;
     UserPrompts &prompts_;
     PollCycle cycle_;
@@ -104,4 +109,9 @@ private:
     // readings current again.
     bool answeredSinceDecode_ = false;
     quint32 decodePassesSeen_ = 0;
+
+    QTimer StartTimer;
+    QTimer Timer1;
+    QTimer Timer2;
+    QTimer ReconnectTimer;
 };

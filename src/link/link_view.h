@@ -14,8 +14,6 @@ public:
     // A connection starts: the indication runs again, the refresh timer of the current
     // view is enabled and the demonstration stops.
     virtual void linkStarting() = 0;
-    // The link status field of the status line.
-    virtual void setLinkStatus(const QString &text) = 0;
     // The "Пуск/стоп" button.
     virtual void setIndicationToggleEnabled(bool enabled) = 0;
     // Both search progress bars (main window and options dialog).

@@ -46,19 +46,15 @@ void PollCycle::reset() {
 }
 
 int PollCycle::entry(int index) const {
-    return analyser_.AddressMap[index];
+    return analyser_.addressMap()[index];
 }
 
 bool PollCycle::tick(const Conditions &conditions) {
     ++PollStep;
-    if (const auto request = buildStep(conditions)) {
-        analyser_.CommandBuffer[0] = request->header;
-        analyser_.CommandBuffer[1] = request->address;
-        analyser_.CommandBuffer[2] = request->data;
-    }
-    const auto &buffer = analyser_.CommandBuffer;
-    serial_.SendCommand(buffer[0], buffer[1], buffer[2]);
-    return AnalyserRequests::expectsAnswer(buffer[0]);
+    if (const auto request = buildStep(conditions))
+        lastRequest_ = *request;
+    serial_.SendCommand(lastRequest_.header, lastRequest_.address, lastRequest_.data);
+    return AnalyserRequests::expectsAnswer(lastRequest_.header);
 }
 
 std::optional<AnalyserRequest> PollCycle::endOfCycle() {
@@ -111,9 +107,9 @@ AnalyserRequest PollCycle::clockByte(int address, quint8 data) const {
 
 std::optional<AnalyserRequest> PollCycle::normalStep(const Conditions &conditions) {
     const bool correctedCo =
-        conditions.modeIndication && (analyser_.modeFlags & ModeFlag::CorrectedCo);
+        conditions.modeIndication && (analyser_.decoded().modeFlags & ModeFlag::CorrectedCo);
     const bool oilTemperature =
-        conditions.modeIndication && (analyser_.modeFlags & ModeFlag::OilTemperature);
+        conditions.modeIndication && (analyser_.decoded().modeFlags & ModeFlag::OilTemperature);
     const int step = PollStep;
     switch (step) {
     case 1:
@@ -143,7 +139,7 @@ std::optional<AnalyserRequest> PollCycle::normalStep(const Conditions &condition
         const int address = entry(ClockEntries[step - 7]);
         // A write sends the new byte kept at the command; a read only names the address.
         const quint8 data =
-            ClockMode == ClockWritePending ? clockBytes_[step - 7] : analyser_.MainImage[address];
+            ClockMode == ClockWritePending ? clockBytes_[step - 7] : analyser_.mainImage()[address];
         return clockByte(address, data);
     }
     case 14: {
@@ -154,7 +150,7 @@ std::optional<AnalyserRequest> PollCycle::normalStep(const Conditions &condition
     case 15:
         return std::nullopt;
     case 16:
-        if (analyser_.StateFlags & TVelantar::HeaderWriteRunning)
+        if (analyser_.stateFlags() & TVelantar::HeaderWriteRunning)
             return headerWriteStep();
         return wordRead(entry(AddressMap::PolledWord10));
     case 17: {
@@ -193,14 +189,14 @@ void PollCycle::queueCommand(const ::PendingCommand &command) {
 
 void PollCycle::startClockWrite() {
     for (int i = 0; i < ClockByteCount; ++i)
-        clockBytes_[i] = analyser_.MainImage[entry(ClockEntries[i])];
+        clockBytes_[i] = analyser_.mainImage()[entry(ClockEntries[i])];
     ClockMode = ClockWritePending;
     PollStep = 5;
 }
 
 void PollCycle::startHeaderRead() {
     headerReadCount = 0;
-    analyser_.StateFlags |= TVelantar::HeaderReadRunning;
+    analyser_.setHeaderReadRunning(true);
     headerReadRequested_ = true;
 }
 
@@ -224,13 +220,13 @@ void PollCycle::startCalibrationGasCycle() {
 void PollCycle::startHeaderWrite(const std::array<quint8, HeaderSize> &header) {
     headerBuffer = header;
     headerWriteCount = 0;
-    analyser_.StateFlags |= TVelantar::HeaderWriteRunning;
+    analyser_.setHeaderWriteRunning(true);
 }
 
 std::optional<AnalyserRequest> PollCycle::headerReadStep() {
     if (!headerReadRequested_)
         return std::nullopt;
-    if (!(analyser_.StateFlags & TVelantar::HeaderReadRunning))
+    if (!(analyser_.stateFlags() & TVelantar::HeaderReadRunning))
         return wordRead(entry(AddressMap::PolledWord8));
     if (headerReadCount < HeaderSize) {
         const AnalyserRequest request{HeaderReadCode, quint8(headerReadCount), 0};
@@ -240,7 +236,7 @@ std::optional<AnalyserRequest> PollCycle::headerReadStep() {
         PollStep = 4;
         return request;
     }
-    analyser_.StateFlags &= ~TVelantar::HeaderReadRunning;
+    analyser_.setHeaderReadRunning(false);
     headerReadRequested_ = false;
     if (observer_)
         observer_->headerReadComplete();
@@ -257,7 +253,7 @@ std::optional<AnalyserRequest> PollCycle::headerWriteStep() {
         PollStep = 15;
         return request;
     }
-    analyser_.StateFlags &= ~TVelantar::HeaderWriteRunning;
+    analyser_.setHeaderWriteRunning(false);
     if (observer_)
         observer_->headerWriteComplete();
     return std::nullopt;

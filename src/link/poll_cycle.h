@@ -113,6 +113,8 @@ private:
     qint32 PollMode = Normal;
     quint8 ClockMode = ClockRunning;
     ::PendingCommand PendingCommand;
+    // The request sent last; a step that builds nothing sends it again.
+    AnalyserRequest lastRequest_{};
     bool headerReadRequested_ = false;
     qint32 headerReadCount = 0;
     qint32 headerWriteCount = 0;

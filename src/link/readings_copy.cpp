@@ -12,29 +12,30 @@ constexpr qint32 LambdaNotMeasured = 2000;
 
 void copyDecodedReadings(const TVelantar &analyser, bool modeIndication,
                          CurrentReadings &readings) {
+    const TVelantar::Decoded &decoded = analyser.decoded();
     ReadingSample &sample = readings.sample;
-    sample.ch = qint16(analyser.ch);
+    sample.ch = qint16(decoded.ch);
     if (readings.analyserKind == AnalyserKind::FourComponent) {
-        sample.co2 = qint16(analyser.co2);
-        sample.o2 = qint16(analyser.o2);
-        sample.lambda = analyser.lambda >= LambdaNotMeasured ? 0 : qint16(analyser.lambda);
+        sample.co2 = qint16(decoded.co2);
+        sample.o2 = qint16(decoded.o2);
+        sample.lambda = decoded.lambda >= LambdaNotMeasured ? 0 : qint16(decoded.lambda);
     } else {
         sample.co2 = 0;
         sample.o2 = 1;
         sample.lambda = 0;
     }
-    sample.rpm = qint16(analyser.rpm);
+    sample.rpm = qint16(decoded.rpm);
 
-    readings.modeFlags = analyser.modeFlags;
-    readings.channelStatus = analyser.channelStatus;
-    readings.menuFlags = analyser.menuFlags;
-    readings.coCorrected = analyser.coCorrected;
-    readings.pressure = analyser.pressure;
-    readings.oilTemperature = analyser.oilTemperature;
-    readings.tachoSensitivity = analyser.tachoSensitivity;
-    readings.pumpFlags = analyser.pumpFlags;
-    readings.cylinders = analyser.cylinders;
+    readings.modeFlags = decoded.modeFlags;
+    readings.channelStatus = decoded.channelStatus;
+    readings.menuFlags = decoded.menuFlags;
+    readings.coCorrected = decoded.coCorrected;
+    readings.pressure = decoded.pressure;
+    readings.oilTemperature = decoded.oilTemperature;
+    readings.tachoSensitivity = decoded.tachoSensitivity;
+    readings.pumpFlags = decoded.pumpFlags;
+    readings.cylinders = decoded.cylinders;
 
-    const bool corrected = modeIndication && (analyser.modeFlags & ModeFlag::CorrectedCo);
-    sample.co = qint16(corrected ? analyser.coCorrected : analyser.co);
+    const bool corrected = modeIndication && (decoded.modeFlags & ModeFlag::CorrectedCo);
+    sample.co = qint16(corrected ? decoded.coCorrected : decoded.co);
 }

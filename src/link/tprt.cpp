@@ -144,7 +144,7 @@ void TPRT::refreshFromAnalyser() {
 void TPRT::Timer1Timer() {
     Timer1.stop();
     ValueTable values = table();
-    fillWorkingFromAnalyser(values, analyser_.CalibrationGasValues);
+    fillWorkingFromAnalyser(values, analyser_.decoded().CalibrationGasValues);
     setTable(values);
 }
 

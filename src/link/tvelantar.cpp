@@ -35,8 +35,8 @@ TVelantar::TVelantar() {
 
 void TVelantar::Reset() {
     StateFlags = 0;
-    detected = false;
-    attempts = 0;
+    detected_ = false;
+    attempts_ = 0;
     // These words read 0 until the analyser sends them; for a two-component analyser
     // they all point at address 1, which must then read 0 for CO2, O2 and lambda.
     for (const int entry : {AddressMap::LambdaWord, AddressMap::Co2Word, AddressMap::O2Word,
@@ -62,8 +62,8 @@ bool TVelantar::SendTypeRequest(SerialChannel &serial) {
 }
 
 bool TVelantar::Detect(SerialChannel &serial, int portCount, bool fixedMode, int fixedPort) {
-    ++attempts;
-    if (detected)
+    ++attempts_;
+    if (detected_)
         return true;
 
     const int waiting = serial.BytesWaiting();
@@ -165,11 +165,14 @@ TVelantar::FrameOutcome TVelantar::takeDetectionFrame(bool &typeSeen) {
         return FrameOutcome::Continue;
 
     static const QString names[] = {UnknownTypeName, TwoComponentTypeName, FourComponentTypeName};
+    static constexpr AnalyserKind kinds[] = {AnalyserKind::Unknown, AnalyserKind::TwoComponent,
+                                             AnalyserKind::FourComponent};
     if (code > 2)
         return FrameOutcome::DropBatch;
-    typeName = names[code];
+    typeName_ = names[code];
+    kind_ = kinds[code];
     StateFlags &= ~TypeRequestOutstanding;
-    detected = true;
+    detected_ = true;
     typeSeen = true;
     return FrameOutcome::Continue;
 }
@@ -184,12 +187,12 @@ bool TVelantar::ParseDetectionBytes(std::span<const quint8> bytes) {
 }
 
 void TVelantar::Decode() {
-    co = mainWord(AddressMap[AddressMap::CoWord]);
-    ch = mainWord(AddressMap[AddressMap::ChWord]);
-    co2 = mainWord(AddressMap[AddressMap::Co2Word]);
-    o2 = mainWord(AddressMap[AddressMap::O2Word]);
-    lambda = mainWord(AddressMap[AddressMap::LambdaWord]);
-    rpm = mainWord(AddressMap[AddressMap::RpmWord]);
+    decoded_.co = mainWord(AddressMap[AddressMap::CoWord]);
+    decoded_.ch = mainWord(AddressMap[AddressMap::ChWord]);
+    decoded_.co2 = mainWord(AddressMap[AddressMap::Co2Word]);
+    decoded_.o2 = mainWord(AddressMap[AddressMap::O2Word]);
+    decoded_.lambda = mainWord(AddressMap[AddressMap::LambdaWord]);
+    decoded_.rpm = mainWord(AddressMap[AddressMap::RpmWord]);
 
     const auto clockByte = [this](int entry) { return MainImage[AddressMap[entry]]; };
     int year =
@@ -209,25 +212,25 @@ void TVelantar::Decode() {
     // leaves everything after the readings as it was.
     if (!date.isValid())
         return;
-    deviceDate = date;
+    decoded_.deviceDate = date;
     decodeClockTime();
 
-    modeFlags = MainImage[ModeFlagsAddress];
-    for (size_t i = 0; i < channelStatus.size(); ++i)
-        channelStatus[i] = MainImage[ChannelStatusAddresses[i]];
-    menuFlags = MainImage[MenuFlagsAddress];
+    decoded_.modeFlags = MainImage[ModeFlagsAddress];
+    for (size_t i = 0; i < decoded_.channelStatus.size(); ++i)
+        decoded_.channelStatus[i] = MainImage[ChannelStatusAddresses[i]];
+    decoded_.menuFlags = MainImage[MenuFlagsAddress];
 
-    coCorrected = mainWord(CorrectedCoAddress);
-    pressure = mainWord(PressureAddress);
-    oilTemperature = mainWord(OilTemperatureAddress);
+    decoded_.coCorrected = mainWord(CorrectedCoAddress);
+    decoded_.pressure = mainWord(PressureAddress);
+    decoded_.oilTemperature = mainWord(OilTemperatureAddress);
 
-    tachoSensitivity = MainImage[TachoSensitivityAddress];
-    pumpFlags = MainImage[PumpFlagsAddress];
-    cylinders = MainImage[CylindersAddress];
+    decoded_.tachoSensitivity = MainImage[TachoSensitivityAddress];
+    decoded_.pumpFlags = MainImage[PumpFlagsAddress];
+    decoded_.cylinders = MainImage[CylindersAddress];
 
     for (int cylinder = 0; cylinder < CalibrationGasKit::kCylinderCount; ++cylinder)
         for (int gas = 0; gas < GasCylinder::kGasCount; ++gas)
-            CalibrationGasValues[CalibrationGasKit::valueIndex(cylinder, gas)] =
+            decoded_.CalibrationGasValues[CalibrationGasKit::valueIndex(cylinder, gas)] =
                 mainWord(calibrationGasAddress(cylinder, gas));
 }
 
@@ -236,9 +239,9 @@ void TVelantar::decodeClockTime() {
         const int value = fromBcd(MainImage[AddressMap[entry]] & mask);
         return value >= limit ? 0 : value;
     };
-    deviceTime = QTime(clockValue(AddressMap::ClockHours, 0x3F, 24),
-                       clockValue(AddressMap::ClockMinutes, 0xFF, 60),
-                       clockValue(AddressMap::ClockSeconds, 0xFF, 60));
+    decoded_.deviceTime = QTime(clockValue(AddressMap::ClockHours, 0x3F, 24),
+                                clockValue(AddressMap::ClockMinutes, 0xFF, 60),
+                                clockValue(AddressMap::ClockSeconds, 0xFF, 60));
 }
 
 void TVelantar::SetDate(quint16 year, quint16 month, quint16 day) {
@@ -252,4 +255,19 @@ void TVelantar::SetTime(quint16 hours, quint16 minutes, quint16 seconds) {
     MainImage[AddressMap[AddressMap::ClockHours]] = quint8(toBcd(hours) + 0x40);
     MainImage[AddressMap[AddressMap::ClockMinutes]] = toBcd(minutes);
     MainImage[AddressMap[AddressMap::ClockSeconds]] = toBcd(seconds);
+}
+
+void TVelantar::setHeaderReadRunning(bool running) {
+    setStateFlag(HeaderReadRunning, running);
+}
+
+void TVelantar::setHeaderWriteRunning(bool running) {
+    setStateFlag(HeaderWriteRunning, running);
+}
+
+void TVelantar::setStateFlag(quint16 flag, bool on) {
+    if (on)
+        StateFlags |= flag;
+    else
+        StateFlags &= quint16(~flag);
 }

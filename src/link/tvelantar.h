@@ -22,6 +22,9 @@ class UserPrompts;
 // analyser on the ports. Answers are never matched to requests: each simply updates the
 // mirror, and the decode pass reads whatever the mirror holds.
 class TVelantar {
+    // Tests set up the mirror and the flags a case starts from (tests/support).
+    friend struct TVelantarProbe;
+
 public:
     static constexpr int ImageSize = 4096;
     // Frames carry 11-bit addresses, so only the first 2048 bytes are ever written.
@@ -90,38 +93,47 @@ public:
     // The word whose low byte is at address: high byte at address - 1.
     quint16 mainWord(int address) const;
 
+    // The values the last decode pass took from the mirror.
+    struct Decoded {
+        qint32 co = 0;
+        qint32 ch = 0;
+        qint32 co2 = 0;
+        qint32 o2 = 0;
+        qint32 lambda = 0;
+        quint16 rpm = 0;
+        QDate deviceDate;
+        QTime deviceTime;
+        quint8 modeFlags = 0;
+        std::array<quint8, 4> channelStatus{};
+        quint8 menuFlags = 0;
+        quint8 tachoSensitivity = 0;
+        quint8 pumpFlags = 0;
+        quint8 cylinders = 0;
+        qint32 coCorrected = 0;
+        qint32 pressure = 0;
+        qint32 oilTemperature = 0;
+        std::array<qint32, CalibrationGasCount> CalibrationGasValues{};
+    };
+    const Decoded &decoded() const { return decoded_; }
+
+    // What detection found: the kind and the name of the analyser that answered its type
+    // request (Unknown and an empty name before any answer).
+    AnalyserKind kind() const { return kind_; }
+    const QString &typeName() const { return typeName_; }
+    bool isDetected() const { return detected_; }
+    // Detection steps since the last Reset.
+    qint32 attempts() const { return attempts_; }
+    quint16 stateFlags() const { return StateFlags; }
+    const ::AddressMap &addressMap() const { return AddressMap; }
     // Memory mirror of the analyser's two address spaces.
-    std::array<quint8, ImageSize> MainImage{};
-    std::array<quint8, ImageSize> AuxImage{};
-    quint16 StateFlags = 0;
-    bool detected = false;
-    qint32 attempts = 0;
-    QString typeName;
+    const std::array<quint8, ImageSize> &mainImage() const { return MainImage; }
+    const std::array<quint8, ImageSize> &auxImage() const { return AuxImage; }
 
-    // Decoded values.
-    qint32 co = 0;
-    qint32 ch = 0;
-    qint32 co2 = 0;
-    qint32 o2 = 0;
-    qint32 lambda = 0;
-    quint16 rpm = 0;
-    QDate deviceDate;
-    QTime deviceTime;
-    quint8 modeFlags = 0;
-    std::array<quint8, 4> channelStatus{};
-    quint8 menuFlags = 0;
-    quint8 tachoSensitivity = 0;
-    quint8 pumpFlags = 0;
-    quint8 cylinders = 0;
-    qint32 coCorrected = 0;
-    qint32 pressure = 0;
-    qint32 oilTemperature = 0;
-
-    // State the rest of the link shares with the protocol.
-    ::AddressMap AddressMap;
-    ::FrameAssembler FrameAssembler;
-    std::array<quint8, 4> CommandBuffer{};
-    std::array<qint32, CalibrationGasCount> CalibrationGasValues{};
+    // The poll cycle marks the printer header transfer it runs.
+    void setHeaderReadRunning(bool running);
+    void setHeaderWriteRunning(bool running);
+    // A new search: a frame half taken off the line before is dropped.
+    void discardPartialFrame() { FrameAssembler.count = 0; }
 
 private:
     enum class FrameOutcome { Continue, DropBatch };
@@ -132,6 +144,18 @@ private:
     // Reports a polled type code; false for a code that is not a type.
     bool reportPolledType(quint8 code);
     void decodeClockTime();
+    void setStateFlag(quint16 flag, bool on);
+
+    std::array<quint8, ImageSize> MainImage{};
+    std::array<quint8, ImageSize> AuxImage{};
+    quint16 StateFlags = 0;
+    bool detected_ = false;
+    qint32 attempts_ = 0;
+    AnalyserKind kind_ = AnalyserKind::Unknown;
+    QString typeName_;
+    Decoded decoded_;
+    ::AddressMap AddressMap;
+    ::FrameAssembler FrameAssembler;
 
     AnalyserStatusSink *statusSink_ = nullptr;
     UserPrompts *prompts_ = nullptr;

@@ -30,8 +30,8 @@ struct ReadingSample {
     friend bool operator==(const ReadingSample &, const ReadingSample &) = default;
 };
 
-// The latest values from the analyser. Written by the receive tick (and by the
-// demonstration), read by every view and by the report.
+// The latest values from the analyser. Owned and written by the readings source (src/link),
+// read by every view and by the report.
 struct CurrentReadings {
     ReadingSample sample;
     qint32 oilTemperature = 0; // degrees C, the analyser's word taken as unsigned

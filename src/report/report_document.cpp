@@ -52,7 +52,7 @@ void ReportDocument::startUp(const CalibrationGasKit &workingKit) {
 void ReportDocument::rebuild() {
     const ReportDateTime now = ReportDateTimeTexts(services_.clock->now());
     show(BuildReportText(state_.Settings.ReportKind, report_, state_.Vehicle,
-                         state_.Readings.analyserKind, now.date, now.time));
+                         state_.readings().analyserKind, now.date, now.time));
 }
 
 void ReportDocument::record(int slot) {

@@ -131,13 +131,13 @@ void GraphView::TimerGRPTimer() {
     timer_.stop();
     // While the link is lost (or nothing has been read yet) the record gets a gap, never the
     // last values again.
-    if (!state_.Readings.ReadingsCurrent) {
+    if (!state_.readings().ReadingsCurrent) {
         if (recorder_.isRecording())
             timer_.start();
         return;
     }
     const QDateTime now = services_.clock->now();
-    const TickResult result = recorder_.tick(state_.Readings.sample, now.time());
+    const TickResult result = recorder_.tick(state_.readings().sample, now.time());
     if (result.sampleTaken) {
         const JournalWriter::Outcome journal =
             journal_.sampleTaken(recorder_.buffer(), result.droppedOldest, recordInfo(), now);

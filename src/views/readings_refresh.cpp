@@ -8,7 +8,7 @@
 #include <QLocale>
 #include <QTimer>
 
-ReadingsRefresh::ReadingsRefresh(QTimer &timerTab, CurrentReadings &readings,
+ReadingsRefresh::ReadingsRefresh(QTimer &timerTab, const CurrentReadings &readings,
                                  const AppSettings &settings, const bool &indicationRunning,
                                  QWidget *root, Clock &clock, QObject *parent)
     : QObject(parent), timerTab_(timerTab), readings_(readings), settings_(settings),
@@ -22,7 +22,9 @@ void ReadingsRefresh::TimerTabTimer() {
 
     const QLocale locale;
     const bool modeIndication = settings_.OldAnalyser == 0;
-    const ReadingsTexts texts = readingsTexts(readings_, modeIndication, locale);
+    // The texts are built from a copy: the readings belong to their source.
+    CurrentReadings shown = readings_;
+    const ReadingsTexts texts = readingsTexts(shown, modeIndication, locale);
     view_.show(texts);
 
     if (settings_.CurrentView == ViewId::Table) {

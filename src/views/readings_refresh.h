@@ -19,7 +19,7 @@ public:
     // `timerTab`'s timeout is connected to TimerTabTimer. `indicationRunning` is the
     // "Пуск/стоп" state, false while the views are frozen. The controls are found under
     // `root` now, once.
-    ReadingsRefresh(QTimer &timerTab, CurrentReadings &readings, const AppSettings &settings,
+    ReadingsRefresh(QTimer &timerTab, const CurrentReadings &readings, const AppSettings &settings,
                     const bool &indicationRunning, QWidget *root, Clock &clock,
                     QObject *parent = nullptr);
 
@@ -38,7 +38,7 @@ public:
 
 private:
     QTimer &timerTab_;
-    CurrentReadings &readings_;
+    const CurrentReadings &readings_;
     const AppSettings &settings_;
     const bool &indicationRunning_;
     Clock &clock_;

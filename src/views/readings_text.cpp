@@ -76,7 +76,7 @@ ReadingsTexts liveReadingsTexts(CurrentReadings &readings, bool modeIndication,
                                 const QLocale &locale) {
     const bool indication = modeIndication && readings.analyserKind != AnalyserKind::TwoComponent;
 
-    // A lambda the analyser cannot stand behind is dropped here for every later reader.
+    // A lambda the analyser cannot stand behind is dropped from the readings given.
     if (!lambdaValid(readings.sample.lambda))
         readings.sample.lambda = 0;
 

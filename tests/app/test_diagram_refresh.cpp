@@ -26,6 +26,10 @@ struct DiagramView {
     QWidget root;
     ViewPanels panels = ViewPanels::create(&root);
     RunState state;
+    // The readings and the indication state, owned here in place of the readings source and
+    // the indication switch.
+    CurrentReadings readings;
+    IndicationState indication;
     QTimer timerDia;
     ScriptedPrompts prompts;
     std::unique_ptr<NormsPanel> norms;
@@ -33,6 +37,8 @@ struct DiagramView {
 
     explicit DiagramView(const AppSettings &settings) {
         state.Settings = settings;
+        state.bindReadings(readings);
+        state.bindIndication(indication);
         norms = std::make_unique<NormsPanel>(panels.normsControls, panels.normsGrid, state.Settings,
                                              state.Flags, prompts, &root);
         diagrams = std::make_unique<DiagramRefresh>(timerDia, state, *norms, panels.diagramCharts,
@@ -116,7 +122,7 @@ private slots:
         settings.SpeedMode = speedMode;
         settings.AlarmStyle = style;
         DiagramView view(settings);
-        view.state.Readings.sample = sample;
+        view.readings.sample = sample;
         view.diagrams->TimerDiaTimer();
 
         QTEST(view.footer(Co), "coText");
@@ -138,7 +144,7 @@ private slots:
         QCOMPARE(view.diagram(Co).bar()->objectName(), QStringLiteral("Series10"));
 
         // A reading back within its limits: the next tick shows the normal colours again.
-        view.state.Readings.sample = reading(10, 1000, 800);
+        view.readings.sample = reading(10, 1000, 800);
         view.panels.normsControls.speedModes->setCurrentRow(0);
         view.diagrams->TimerDiaTimer();
         for (int channel = 0; channel < 6; ++channel) {
@@ -163,9 +169,9 @@ private slots:
         AppSettings settings;
         settings.ViewInterval[1] = 2300;
         DiagramView view(settings);
-        view.state.Readings.sample = reading(900, 1000, 800);
-        view.state.FrozenReadings = reading(200, 1000, 800);
-        view.state.IndicationRunning = running;
+        view.readings.sample = reading(900, 1000, 800);
+        view.indication.frozen = reading(200, 1000, 800);
+        view.indication.running = running;
         view.timerDia.setInterval(1); // as "Пуск/стоп" arms the last tick
         view.timerDia.start();
         view.diagrams->TimerDiaTimer();

@@ -3,6 +3,7 @@
 #include "graph_file.h"
 #include "graph_test_window.h"
 #include "graph_view.h"
+#include "readings_source_probe.h"
 #include "report_wiring.h"
 #include "scripted_prompts.h"
 #include "test_files.h"
@@ -252,11 +253,11 @@ private slots:
     void lostLinkLeavesAGap() {
         GraphWindow w(dir_->path());
         w.record({kThreeReadings[0]});
-        w.window->state().Readings.ReadingsCurrent = false;
+        ReadingsSourceProbe::setCurrent(w.window->readingsSource(), false);
         w.record({kThreeReadings[1], kThreeReadings[1]});
         QCOMPARE(w.graph().recorder().count(), 1);
         QVERIFY(w.timer()->isActive());
-        w.window->state().Readings.ReadingsCurrent = true;
+        ReadingsSourceProbe::setCurrent(w.window->readingsSource(), true);
         w.record({kThreeReadings[2]});
         QCOMPARE(w.graph().recorder().count(), 2);
         QCOMPARE(w.graph().recorder().axisLabel(1).trimmed(), QStringLiteral("14:05:12"));

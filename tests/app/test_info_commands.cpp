@@ -96,7 +96,8 @@ void TestInfoCommands::demonstrationSwitch() {
     QVERIFY(window->link().isSearching()); // the defaults connect at start
     window->selectView(4);
     child<QTimer>(*window, "TimerDia")->stop();
-    window->state().IndicationRunning = false;
+    child<QAction>(*window, "N29")->trigger(); // "Пуск/стоп"
+    QVERIFY(!window->state().indicationRunning());
     for (int i = 0; i < presses; ++i) {
         if (fromMenu)
             child<QAction>(*window, "N44")->trigger();
@@ -109,7 +110,7 @@ void TestInfoCommands::demonstrationSwitch() {
     // Polling and the search stop, and do not come back by themselves.
     QVERIFY(!window->link().isSearching());
     QVERIFY(!window->link().isPolling());
-    QVERIFY(window->state().IndicationRunning);
+    QVERIFY(window->state().indicationRunning());
     QVERIFY(child<QTimer>(*window, "TimerDia")->isActive()); // the diagram view's refresh
     QVERIFY(child<QToolButton>(*window, "ToolButton17")->isEnabled());
     QVERIFY(!child<QProgressBar>(*window, "ProgressBar1")->isVisible());

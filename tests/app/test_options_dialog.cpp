@@ -53,11 +53,13 @@ QVariant shown(const TPagesDlg &dialog, const QString &name) {
 // The dialog over a run state, with every signal it sends recorded by name.
 struct Rig {
     RunState state;
+    CurrentReadings readings; // in place of the readings source
     ScriptedPrompts prompts;
     TPagesDlg dialog{state, prompts};
     QStringList signalsSent;
 
     Rig() {
+        state.bindReadings(readings);
         const std::pair<void (TPagesDlg::*)(), const char *> plain[] = {
             {&TPagesDlg::appearanceChanged, "appearance"},
             {&TPagesDlg::intervalsChanged, "intervals"},
@@ -356,7 +358,7 @@ private slots:
         QFETCH(QString, sent);
         QFETCH(int, oldAnalyserAfter);
         Rig rig;
-        rig.state.Readings.analyserKind = AnalyserKind(kind);
+        rig.readings.analyserKind = AnalyserKind(kind);
         rig.state.Settings.OldAnalyser = oldAnalyser;
         rig.open();
         rig.click("CheckBox6");

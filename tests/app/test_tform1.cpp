@@ -4,6 +4,7 @@
 #include "link_controller.h"
 #include "norm_file.h"
 #include "norms_panel.h"
+#include "readings_source_probe.h"
 #include "report_document.h"
 #include "report_wiring.h"
 #include "scripted_file_dialogs.h"
@@ -202,7 +203,7 @@ private slots:
         QVERIFY(memo->toPlainText().contains(QStringLiteral("Владелец:")));
 
         // "Запись   Nмин." works in the readings view; the saving menu item shows the report.
-        window.state().Readings.sample = {150, 0, 0, 0, 1000, 800};
+        ReadingsSourceProbe::setSample(window.readingsSource(), {150, 0, 0, 0, 1000, 800});
         window.findChild<QAction *>("N31")->trigger();
         QVERIFY(window.state().Flags.ReportUnsaved);
         QCOMPARE(window.state().Settings.CurrentView, 6);

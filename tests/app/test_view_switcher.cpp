@@ -33,11 +33,13 @@ struct Views {
     MainToolbar toolbar{&window};
     LayoutApplier layout{*client, *toolbar.bar(), panels.byName};
     RunState state;
+    IndicationState indication;
     QTimer timerTab;
     QTimer timerDia;
     ViewSwitcher switcher{state, panels, toolbar, layout, timerTab, timerDia};
 
     Views() {
+        state.bindIndication(indication);
         window.resize(757, 569);
         client->resize(757, 539);
         window.show();
@@ -140,7 +142,7 @@ private slots:
         QFETCH(bool, tabBefore);
         QFETCH(bool, diaBefore);
         Views v;
-        v.state.IndicationRunning = running;
+        v.indication.running = running;
         if (tabBefore)
             v.timerTab.start();
         if (diaBefore)

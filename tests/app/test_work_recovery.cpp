@@ -2,6 +2,7 @@
 #include "fixed_clock.h"
 #include "graph_file.h"
 #include "graph_view.h"
+#include "readings_source_probe.h"
 #include "recovered_files.h"
 #include "report_document.h"
 #include "report_wiring.h"
@@ -169,8 +170,9 @@ private slots:
             window.show();
             window.graph().BitBtn7Click(); // "Запись"
             for (qint16 i = 0; i < 5; ++i) {
-                window.state().Readings.sample = {qint16(150 + i), 123, 1452, 47, 998, 785};
-                recorded << window.state().Readings.sample;
+                ReadingsSourceProbe::setSample(window.readingsSource(),
+                                               {qint16(150 + i), 123, 1452, 47, 998, 785});
+                recorded << window.state().readings().sample;
                 window.graph().TimerGRPTimer();
             }
             window.findChild<QPushButton *>("BitBtn17")->click(); // "Nмин."

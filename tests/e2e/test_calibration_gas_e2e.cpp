@@ -1,6 +1,7 @@
 #include "app_settings.h"
 #include "emulator_process.h"
 #include "link_controller.h"
+#include "readings_source.h"
 #include "recording_link_view.h"
 #include "scripted_prompts.h"
 #include "tprt.h"
@@ -52,10 +53,10 @@ private slots:
         TSerial serial;
         TVelantar analyser;
         AppSettings settings;
-        CurrentReadings readings;
+        ReadingsSource source;
         RecordingLinkView view;
         ScriptedPrompts prompts;
-        LinkController link(serial, analyser, settings, readings, view, prompts);
+        LinkController link(serial, analyser, settings, source, view, prompts);
         link.startConnection();
         QVERIFY(QTest::qWaitFor([&] { return link.isPolling(); }, 10000));
 

@@ -3,10 +3,12 @@
 #include "clock.h"
 #include "emulator_process.h"
 #include "link_controller.h"
+#include "readings_source.h"
 #include "recording_link_view.h"
 #include "scripted_prompts.h"
 #include "tserial.h"
 #include "tvelantar.h"
+#include "tvelantar_probe.h"
 
 #include <QtTest>
 
@@ -20,7 +22,7 @@ class TestCommandsE2E : public QObject {
         TSerial serial;
         TVelantar analyser;
         AppSettings settings;
-        CurrentReadings readings;
+        ReadingsSource source;
         RecordingLinkView view;
         ScriptedPrompts prompts;
         SystemClock clock;
@@ -41,10 +43,10 @@ class TestCommandsE2E : public QObject {
             qputenv("VELANTAR_PORTS", emulator.devicePath().toLocal8Bit());
             settings.NoBuiltInPrinter = 0; // header transfers run with a printer ...
             settings.CurrentView = 1;      // ... in the table view
-            link = std::make_unique<LinkController>(serial, analyser, settings, readings, view,
-                                                    prompts);
-            commands = std::make_unique<AnalyserCommands>(analyser, serial, link->pollCycle(),
-                                                          settings, readings, prompts, clock);
+            link =
+                std::make_unique<LinkController>(serial, analyser, settings, source, view, prompts);
+            commands = std::make_unique<AnalyserCommands>(
+                analyser, serial, link->pollCycle(), settings, source.readings(), prompts, clock);
             observer.reads = &headerReads;
             link->pollCycle().setHeaderObserver(&observer);
             link->startConnection();
@@ -98,7 +100,7 @@ private slots:
         const QStringList header = {"ABC", QStringLiteral("СТАНЦИЯ")};
         rig.commands->writeHeader(header);
         QVERIFY(QTest::qWaitFor(
-            [&] { return !(rig.analyser.StateFlags & TVelantar::HeaderWriteRunning); }, 15000));
+            [&] { return !(rig.analyser.stateFlags() & TVelantar::HeaderWriteRunning); }, 15000));
         // The whole second copy has reached the analyser.
         const auto written = AnalyserCommands::headerBytes(header);
         const QByteArray writtenBytes(reinterpret_cast<const char *>(written.data()),
@@ -108,7 +110,8 @@ private slots:
                                 5000));
 
         // Wipe the mirror's copy so the read-back can only come from the analyser.
-        std::fill(rig.analyser.AuxImage.begin() + 256, rig.analyser.AuxImage.begin() + 386, 0xFF);
+        std::fill(TVelantarProbe::auxImage(rig.analyser).begin() + 256,
+                  TVelantarProbe::auxImage(rig.analyser).begin() + 386, 0xFF);
         rig.commands->readHeader();
         QVERIFY(QTest::qWaitFor([&] { return rig.headerReads == 1; }, 15000));
 
@@ -117,7 +120,8 @@ private slots:
         TVelantar expectedImage;
         const auto bytes = AnalyserCommands::headerBytes(header);
         for (int copy = 0; copy < 2; ++copy)
-            std::copy(bytes.begin(), bytes.end(), expectedImage.AuxImage.begin() + 256 + 64 * copy);
+            std::copy(bytes.begin(), bytes.end(),
+                      TVelantarProbe::auxImage(expectedImage).begin() + 256 + 64 * copy);
         const QStringList expected = AnalyserCommands::headerLinesFromImage(expectedImage);
         QCOMPARE(expected.mid(0, 2), header);
         QCOMPARE(AnalyserCommands::headerLinesFromImage(rig.analyser), expected);

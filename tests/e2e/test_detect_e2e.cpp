@@ -39,9 +39,9 @@ private slots:
         QVERIFY(!analyser.Detect(serial, 2, false, 1)); // nothing came: on to COM2
         QCOMPARE(serial.PortNumber(), 2);
         QVERIFY(stepAfterAnswer(analyser, serial, 2, false, 1));
-        QCOMPARE(analyser.typeName, TVelantar::FourComponentTypeName);
-        QCOMPARE(analyser.attempts, 3);
-        QCOMPARE(analyser.StateFlags, quint16(0));
+        QCOMPARE(analyser.typeName(), TVelantar::FourComponentTypeName);
+        QCOMPARE(analyser.attempts(), 3);
+        QCOMPARE(analyser.stateFlags(), quint16(0));
     }
 
     void fixedModeOpensOnlyTheFixedPort() {
@@ -70,8 +70,8 @@ private slots:
             QTest::qWait(100);
             QVERIFY(!analyser.Detect(serial, 2, false, 1));
         }
-        QVERIFY(!analyser.detected);
-        QVERIFY(analyser.StateFlags & TVelantar::TypeRequestOutstanding);
+        QVERIFY(!analyser.isDetected());
+        QVERIFY(analyser.stateFlags() & TVelantar::TypeRequestOutstanding);
     }
 
     void typeCodeOneIsTheTwoComponentAnalyser() {
@@ -83,7 +83,7 @@ private slots:
         TVelantar analyser;
         QVERIFY(!analyser.Detect(serial, 2, false, 1));
         QVERIFY(stepAfterAnswer(analyser, serial, 2, false, 1));
-        QCOMPARE(analyser.typeName, TVelantar::TwoComponentTypeName);
+        QCOMPARE(analyser.typeName(), TVelantar::TwoComponentTypeName);
     }
 
     void pollingReadsTheEmulatorsReadings() {
@@ -107,8 +107,8 @@ private slots:
             analyser.ParsePollingBytes(std::span<const quint8>(buffer, size_t(got)));
         }
         analyser.Decode();
-        QCOMPARE(analyser.co, 300);
-        QCOMPARE(int(analyser.rpm), 812);
+        QCOMPARE(analyser.decoded().co, 300);
+        QCOMPARE(int(analyser.decoded().rpm), 812);
     }
 };
 

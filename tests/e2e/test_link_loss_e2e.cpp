@@ -48,7 +48,7 @@ private slots:
         TForm1 window(environment); // the defaults connect at start, readings view
         window.show();
         const auto live = [&] {
-            return window.link().isPolling() && window.state().Readings.ReadingsCurrent &&
+            return window.link().isPolling() && window.state().readings().ReadingsCurrent &&
                    text(window, "Edit8") != QStringLiteral("- - - -");
         };
         QVERIFY(QTest::qWaitFor(live, 20000));
@@ -73,7 +73,7 @@ private slots:
 
         // At least one search of its own finds nothing, quietly.
         QVERIFY(QTest::qWaitFor([&] { return window.link().isSearching(); }, 20000));
-        QVERIFY(QTest::qWaitFor([&] { return window.link().ReconnectTimer.isActive(); }, 30000));
+        QVERIFY(QTest::qWaitFor([&] { return window.link().reconnectTimer().isActive(); }, 30000));
         QVERIFY(prompts.shown.isEmpty());
         QVERIFY(!live());
         QCOMPARE(samples(), samplesAtLoss);

@@ -5,6 +5,7 @@
 #include "fake_channel.h"
 #include "fuzz_input.h"
 #include "tvelantar.h"
+#include "tvelantar_probe.h"
 
 #include <algorithm>
 #include <span>
@@ -32,14 +33,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FuzzInput::expect(!bytesWaiting || channel.incoming.isEmpty(),
                           "a detection step reads everything waiting on an open port");
     }
-    FuzzInput::expect(!analyser.detected || analyser.typeName == TVelantar::UnknownTypeName ||
-                          analyser.typeName == TVelantar::TwoComponentTypeName ||
-                          analyser.typeName == TVelantar::FourComponentTypeName,
+    FuzzInput::expect(!analyser.isDetected() || analyser.typeName() == TVelantar::UnknownTypeName ||
+                          analyser.typeName() == TVelantar::TwoComponentTypeName ||
+                          analyser.typeName() == TVelantar::FourComponentTypeName,
                       "a found analyser has one of the three type names");
 
     TVelantar whole;
     whole.ParseDetectionBytes(std::span(data + 1, size - 1));
-    FuzzInput::expect(whole.FrameAssembler.count >= 0 && whole.FrameAssembler.count < 4,
+    FuzzInput::expect(TVelantarProbe::frame(whole).count >= 0 &&
+                          TVelantarProbe::frame(whole).count < 4,
                       "the frame assembler holds 0 to 3 bytes between reads");
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "readings_copy.h"
 #include "serial_channel.h"
 #include "tvelantar.h"
+#include "tvelantar_probe.h"
 
 #include <algorithm>
 #include <span>
@@ -56,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     for (std::size_t at = 1; at < size; at += readSize) {
         analyser.ParsePollingBytes(std::span(data + at, std::min(readSize, size - at)));
-        FuzzInput::expect(analyser.FrameAssembler.count >= 0 && analyser.FrameAssembler.count < 4,
+        FuzzInput::expect(TVelantarProbe::frame(analyser).count >= 0 &&
+                              TVelantarProbe::frame(analyser).count < 4,
                           "the frame assembler holds 0 to 3 bytes between reads");
         cycle.tick(conditions);
         copyDecodedReadings(analyser, conditions.modeIndication, readings);

@@ -4,8 +4,11 @@
 #include "fake_channel.h"
 #include "fixed_clock.h"
 #include "indication_switch.h"
+#include "readings_source.h"
 #include "scripted_prompts.h"
+#include "status_texts.h"
 #include "tvelantar.h"
+#include "tvelantar_probe.h"
 
 #include <QTimer>
 #include <QtTest>
@@ -67,7 +70,7 @@ private slots:
         TVelantar analyser;
         const QByteArray image("ABC\0DEF\0", 8);
         for (int i = 0; i < image.size(); ++i)
-            analyser.AuxImage[256 + i] = quint8(image[i]);
+            TVelantarProbe::auxImage(analyser)[256 + i] = quint8(image[i]);
         const QStringList lines = AnalyserCommands::headerLinesFromImage(analyser);
         QCOMPARE(lines.size(), 60);
         QCOMPARE(lines.mid(0, 2), (QStringList{"ABC", "DEF"}));
@@ -75,7 +78,7 @@ private slots:
 
         // A line of 21 characters ends without a zero byte; the byte after it is dropped.
         for (int i = 0; i < 22; ++i)
-            analyser.AuxImage[256 + i] = quint8('a' + i);
+            TVelantarProbe::auxImage(analyser)[256 + i] = quint8('a' + i);
         QCOMPARE(AnalyserCommands::headerLinesFromImage(analyser).first(),
                  QStringLiteral("abcdefghijklmnopqrstu"));
     }
@@ -120,8 +123,8 @@ private slots:
         QCOMPARE(rig.cycle.step(), 5);
         QCOMPARE(rig.cycle.clockMode(), PollCycle::ClockWritePending);
         rig.analyser.Decode();
-        QCOMPARE(rig.analyser.deviceDate, QDate(2026, 12, 8));
-        QCOMPARE(rig.analyser.deviceTime, QTime(9, 30, 15));
+        QCOMPARE(rig.analyser.decoded().deviceDate, QDate(2026, 12, 8));
+        QCOMPARE(rig.analyser.decoded().deviceTime, QTime(9, 30, 15));
     }
 
     void headerCommandsSendTheServiceFramesAtOnce() {
@@ -130,7 +133,7 @@ private slots:
         rig.commands.transferStarted = [&] { ++started; };
         rig.commands.readHeader();
         QCOMPARE(rig.channel.written, QByteArray("\x13\x0D\x0A\x2A", 4));
-        QVERIFY(rig.analyser.StateFlags & TVelantar::HeaderReadRunning);
+        QVERIFY(rig.analyser.stateFlags() & TVelantar::HeaderReadRunning);
         QVERIFY(rig.cycle.headerReadRequested());
 
         rig.channel.written.clear();
@@ -142,19 +145,21 @@ private slots:
         expected += QByteArray("\x51\x80", 2) + char(checksum) + char(quint8(0xD1 + checksum));
         expected += QByteArray("\x51\x81", 2) + char(checksum) + char(quint8(0xD2 + checksum));
         QCOMPARE(rig.channel.written, expected);
-        QVERIFY(rig.analyser.StateFlags & TVelantar::HeaderWriteRunning);
+        QVERIFY(rig.analyser.stateFlags() & TVelantar::HeaderWriteRunning);
         QCOMPARE(started, 2);
         QCOMPARE(rig.tableViewShown, 2);
     }
 
     void startStopFreezesAndResumes() {
-        bool running = true;
-        ReadingSample frozen;
-        CurrentReadings readings;
-        readings.sample.co = 250;
-        QTimer tab, dia, poll, demo;
+        ReadingsSource source;
+        ReadingSample sample;
+        sample.co = 250;
+        source.demonstrationSample(sample);
+        QTimer tab, dia;
         tab.setInterval(1000);
-        IndicationSwitch indication(running, frozen, readings, {tab, dia, poll, demo});
+        IndicationSwitch indication(source, {tab, dia});
+        const bool &running = indication.state().running;
+        const ReadingSample &frozen = indication.state().frozen;
         QStringList status;
         int refreshEnabled = 0;
         indication.setLinkStatus = [&](const QString &text) { status << text; };
@@ -171,13 +176,12 @@ private slots:
         QVERIFY(running);
         QCOMPARE(refreshEnabled, 1);
         QCOMPARE(status.last(), QStringLiteral(" Г/А НЕ ПОДКЛЮЧЕН"));
-        poll.start(1000);
-        readings.analyserKind = AnalyserKind::TwoComponent;
+        source.analyserFound(AnalyserKind::TwoComponent); // polling
         indication.toggle();
         indication.toggle();
         QCOMPARE(status.last(), QStringLiteral(" Велантар 2х комп"));
-        poll.stop();
-        demo.start(300);
+        source.pollingStopped();
+        source.demonstrationSwitched(true, LinkStatus::Demonstration.toString());
         indication.toggle();
         indication.toggle();
         QCOMPARE(status.last(), QStringLiteral(" ДЕМОНСТРАЦИЯ"));

@@ -1,5 +1,6 @@
 #include "answer_frames.h"
 #include "link_rig.h"
+#include "tvelantar_probe.h"
 
 #include <QtTest>
 
@@ -24,14 +25,14 @@ private slots:
     void scanningGivesUpAfterFiveTicks() {
         Rig rig;
         rig.link.startConnection();
-        QVERIFY(rig.link.StartTimer.isActive());
+        QVERIFY(rig.link.detectionTimer().isActive());
         QCOMPARE(rig.view.linkStatus.last(), QStringLiteral(" Г/А НЕ ПОДКЛЮЧЕН"));
         for (int tick = 1; tick <= 4; ++tick) {
             rig.link.StartTimerTimer();
-            QVERIFY(rig.link.StartTimer.isActive());
+            QVERIFY(rig.link.detectionTimer().isActive());
         }
         rig.link.StartTimerTimer();
-        QVERIFY(!rig.link.StartTimer.isActive());
+        QVERIFY(!rig.link.detectionTimer().isActive());
         QCOMPARE(rig.channel.openedPorts, (QList<int>{1, 2, 1, 2, 1}));
         QCOMPARE(rig.view.progress, (QList<int>{0, 20, 40, 60, 80, 100, 0}));
         QCOMPARE(rig.view.portStatus, QStringList{QStringLiteral("Прибор не обнаружен.")});
@@ -48,7 +49,7 @@ private slots:
         rig.link.startConnection();
         for (int tick = 0; tick < 3; ++tick)
             rig.link.StartTimerTimer();
-        QVERIFY(!rig.link.StartTimer.isActive());
+        QVERIFY(!rig.link.detectionTimer().isActive());
         QCOMPARE(rig.channel.openedPorts, (QList<int>{3, 3, 3}));
         QCOMPARE(rig.view.progress, (QList<int>{0, 33, 66, 100, 0}));
     }
@@ -57,8 +58,8 @@ private slots:
         Rig rig;
         rig.settings.FixedPort = 5;
         rig.connect(FourComponentAnswer);
-        QVERIFY(!rig.link.StartTimer.isActive());
-        QVERIFY(rig.link.Timer1.isActive() && rig.link.Timer2.isActive());
+        QVERIFY(!rig.link.detectionTimer().isActive());
+        QVERIFY(rig.link.receiveTimer().isActive() && rig.link.sendTimer().isActive());
         QCOMPARE(rig.settings.FixedPort, 1);
         QCOMPARE(rig.settings.OldAnalyser, 0);
         QCOMPARE(rig.view.linkStatus.last(), QStringLiteral(" Велантар 4х комп"));
@@ -69,8 +70,8 @@ private slots:
         // The first receive tick brings the interval down; the send tick follows it.
         rig.link.Timer1Timer();
         rig.link.Timer2Timer();
-        QCOMPARE(rig.link.Timer1.interval(), 10);
-        QCOMPARE(rig.link.Timer2.interval(), 30);
+        QCOMPARE(rig.link.receiveTimer().interval(), 10);
+        QCOMPARE(rig.link.sendTimer().interval(), 30);
 
         // Answers on the line reach the readings through the receive and send ticks.
         rig.channel.incoming = wordAnswer(307, 300);
@@ -87,7 +88,7 @@ private slots:
         QCOMPARE(rig.settings.OldAnalyser, 1);
         QCOMPARE(rig.readings.analyserKind, AnalyserKind::TwoComponent);
         QCOMPARE(rig.view.linkStatus.last(), QStringLiteral(" Велантар 2х комп"));
-        QCOMPARE(rig.analyser.AddressMap[AddressMap::CoWord], 289);
+        QCOMPARE(rig.analyser.addressMap()[AddressMap::CoWord], 289);
         rig.receive(wordAnswer(289, 150) + wordAnswer(1, 999) + wordAnswer(311, 1400));
         QCOMPARE(rig.readings.sample.co, qint16(150));
         QCOMPARE(rig.readings.sample.co2, qint16(0));
@@ -169,10 +170,10 @@ private slots:
     void anUnansweredTypeRequestEndsTheProgram() {
         Rig rig;
         rig.connect(FourComponentAnswer);
-        rig.analyser.StateFlags |= TVelantar::TypeRequestOutstanding;
+        TVelantarProbe::stateFlags(rig.analyser) |= TVelantar::TypeRequestOutstanding;
         rig.link.Timer1Timer();
-        QVERIFY(!rig.link.Timer1.isActive());
-        QCOMPARE(rig.link.Timer1.interval(), 10000);
+        QVERIFY(!rig.link.receiveTimer().isActive());
+        QCOMPARE(rig.link.receiveTimer().interval(), 10000);
         QCOMPARE(rig.prompts.shown.last(), QStringLiteral("Прибор не подключен!"));
         QCOMPARE(rig.view.lost, 1);
     }
@@ -185,14 +186,14 @@ private slots:
         rig.link.pollCycle().queueCommand({true, 0x30, 56, 64});
         rig.link.pollCycle().startHeaderRead();
         rig.link.startConnection();
-        QVERIFY(!rig.link.Timer1.isActive() && !rig.link.Timer2.isActive());
-        QCOMPARE(rig.link.Timer1.interval(), 1000);
+        QVERIFY(!rig.link.receiveTimer().isActive() && !rig.link.sendTimer().isActive());
+        QCOMPARE(rig.link.receiveTimer().interval(), 1000);
         QCOMPARE(rig.link.pollCycle().step(), 0);
         QCOMPARE(rig.link.pollCycle().clockMode(), PollCycle::ClockRunning);
         QVERIFY(!rig.link.pollCycle().pendingCommand().waiting);
         // A header read asked for before stays asked for.
         QVERIFY(rig.link.pollCycle().headerReadRequested());
-        QVERIFY(!rig.analyser.detected);
+        QVERIFY(!rig.analyser.isDetected());
         QCOMPARE(rig.view.starts, 2);
     }
 };

@@ -157,10 +157,10 @@ private slots:
                 rig.link.Timer1Timer();
 
         QCOMPARE(rig.link.isPolling(), !lost);
-        QCOMPARE(rig.link.Timer2.isActive(), !lost);
+        QCOMPARE(rig.link.sendTimer().isActive(), !lost);
         QCOMPARE(rig.readings.ReadingsCurrent, !lost);
         QCOMPARE(rig.link.isLost(), lost);
-        QCOMPARE(rig.link.ReconnectTimer.isActive(), lost);
+        QCOMPARE(rig.link.reconnectTimer().isActive(), lost);
         QCOMPARE(rig.view.lossNotices.size(), lost ? 1 : 0);
         if (lost) {
             QVERIFY(rig.view.lossNotices.first().startsWith(noticeStart));
@@ -195,7 +195,7 @@ private slots:
         const int startsBefore = rig.view.starts;
 
         for (int round = 0; round < roundsAway; ++round) {
-            QVERIFY(rig.link.ReconnectTimer.isActive());
+            QVERIFY(rig.link.reconnectTimer().isActive());
             if (usersOwn)
                 rig.link.startConnection();
             else
@@ -204,14 +204,14 @@ private slots:
             rig.runSearch(false);
             QVERIFY(!rig.link.isSearching() && !rig.link.isPolling());
         }
-        QVERIFY(rig.link.ReconnectTimer.isActive());
-        QCOMPARE(rig.link.ReconnectTimer.interval(), LinkLossPolicy::RetryIntervalMs);
+        QVERIFY(rig.link.reconnectTimer().isActive());
+        QCOMPARE(rig.link.reconnectTimer().interval(), LinkLossPolicy::RetryIntervalMs);
 
         rig.channel.existingPorts = {1}; // plugged in again
         rig.link.ReconnectTimerTimer();
         rig.runSearch(true);
         QVERIFY(rig.link.isPolling());
-        QVERIFY(!rig.link.isLost() && !rig.link.ReconnectTimer.isActive());
+        QVERIFY(!rig.link.isLost() && !rig.link.reconnectTimer().isActive());
         QCOMPARE(rig.view.restored, 1);
         QCOMPARE(rig.view.lossNotices.size(), 1);
         QTEST(rig.prompts.shown, "boxes");
@@ -251,18 +251,24 @@ private slots:
     }
     void frozenReadingsKeepTheirCurrency() {
         QFETCH(bool, currentWhenFrozen);
-        CurrentReadings readings;
-        readings.ReadingsCurrent = currentWhenFrozen;
-        bool running = true;
-        bool frozenCurrent = !currentWhenFrozen;
-        ReadingSample frozen;
-        QTimer tab, dia, poll, demo;
-        IndicationSwitch indication(running, frozen, readings, {tab, dia, poll, demo});
-        indication.frozenReadingsCurrent = &frozenCurrent;
+        LinkRig rig;
+        rig.connect(LinkRig::FourComponentAnswer);
+        if (currentWhenFrozen)
+            pollAWholeCycle(rig);
+        QCOMPARE(rig.readings.ReadingsCurrent, currentWhenFrozen);
+        QTimer tab, dia;
+        IndicationSwitch indication(rig.source, {tab, dia});
         indication.toggle();
-        readings.ReadingsCurrent = !currentWhenFrozen; // the link changes meanwhile
-        QVERIFY(!running);
-        QCOMPARE(frozenCurrent, currentWhenFrozen);
+        // The link changes meanwhile.
+        if (currentWhenFrozen) {
+            rig.channel.Close();
+            rig.link.Timer1Timer();
+        } else {
+            pollAWholeCycle(rig);
+        }
+        QCOMPARE(rig.readings.ReadingsCurrent, !currentWhenFrozen);
+        QVERIFY(!indication.state().running);
+        QCOMPARE(indication.state().frozenCurrent, currentWhenFrozen);
     }
 };
 

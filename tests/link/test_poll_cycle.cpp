@@ -1,6 +1,7 @@
 #include "fake_channel.h"
 #include "poll_cycle.h"
 #include "tvelantar.h"
+#include "tvelantar_probe.h"
 
 #include <QtTest>
 
@@ -69,7 +70,7 @@ private slots:
     }
 
     void printerAndTableViewReadTheClock() {
-        analyser.MainImage[374] = 0x24;
+        TVelantarProbe::mainImage(analyser)[374] = 0x24;
         PollCycle::Conditions withPrinter;
         withPrinter.printerAndTable = true;
         // 1, 2, 3, then 5 (nothing: repeat), 6, clock bytes 7..13, 14, 15 (repeat), 16, ...
@@ -89,7 +90,7 @@ private slots:
     }
 
     void modeIndicationPicksCorrectedCoAndOilTemperature() {
-        analyser.modeFlags = 0x30;
+        TVelantarProbe::decoded(analyser).modeFlags = 0x30;
         QStringList requests = run(10);
         QCOMPARE(requests[0], QStringLiteral("99 31 00")); // corrected CO at 305
         QCOMPARE(requests[5], QStringLiteral("9B B3 00")); // oil temperature at 947
@@ -117,12 +118,12 @@ private slots:
     }
 
     void decodeRunsAtTheEndOfEachCycle() {
-        analyser.MainImage[306] = 0x01;
-        analyser.MainImage[307] = 0x2C;
+        TVelantarProbe::mainImage(analyser)[306] = 0x01;
+        TVelantarProbe::mainImage(analyser)[307] = 0x2C;
         run(9);
-        QCOMPARE(analyser.co, 0);
+        QCOMPARE(analyser.decoded().co, 0);
         run(1);
-        QCOMPARE(analyser.co, 300);
+        QCOMPARE(analyser.decoded().co, 300);
     }
 
     void clockWriteSendsTheClockBytes() {
@@ -132,7 +133,7 @@ private slots:
         // Answers to clock byte reads still on their way overwrite the mirror with the old
         // clock; the new bytes go out all the same.
         for (int address = 0x170; address <= 0x179; ++address)
-            analyser.MainImage[address] = 0;
+            TVelantarProbe::mainImage(analyser)[address] = 0;
         const QStringList expected = {"11 79 40", "11 76 26", "11 78 14", "11 75 12", "11 74 08",
                                       "11 72 49", "11 71 30", "11 70 15", "11 79 C0", "11 79 C0"};
         QCOMPARE(run(10), expected);
@@ -173,7 +174,7 @@ private slots:
         QCOMPARE(observer.readsDone, 1);
         QCOMPARE(observer.progress.first(), 0);
         QCOMPARE(observer.progress.last(), 63 * 100 / 64);
-        QVERIFY(!(analyser.StateFlags & TVelantar::HeaderReadRunning));
+        QVERIFY(!(analyser.stateFlags() & TVelantar::HeaderReadRunning));
         QVERIFY(!cycle->headerReadRequested());
     }
 
@@ -197,7 +198,7 @@ private slots:
         QCOMPARE(requests[143], QStringLiteral("99 37 00"));
         QCOMPARE(observer.writesDone, 1);
         QCOMPARE(observer.progress.last(), 100);
-        QVERIFY(!(analyser.StateFlags & TVelantar::HeaderWriteRunning));
+        QVERIFY(!(analyser.stateFlags() & TVelantar::HeaderWriteRunning));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "poll_cycle.h"
 #include "tprt.h"
 #include "tvelantar.h"
+#include "tvelantar_probe.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -137,7 +138,7 @@ private slots:
     void refreshFetchesTheAnalysersValues() {
         Rig rig;
         for (int i = 0; i < 9; ++i)
-            rig.analyser.CalibrationGasValues[i] = 100 + i;
+            TVelantarProbe::decoded(rig.analyser).CalibrationGasValues[i] = 100 + i;
         rig.run([&] {
             rig.click("BitBtn1"); // "Обновл."
             QCOMPARE(rig.cycle.mode(), int(PollCycle::CalibrationGas));

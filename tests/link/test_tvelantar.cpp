@@ -4,6 +4,7 @@
 #include "fake_channel.h"
 #include "scripted_prompts.h"
 #include "tvelantar.h"
+#include "tvelantar_probe.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -41,14 +42,14 @@ std::vector<quint8> wordAnswer(int address, int value) {
 }
 
 void setClock(TVelantar &v, int century, int year, int month, int day, int h, int m, int s) {
-    const AddressMap &map = v.AddressMap;
-    v.MainImage[map[AddressMap::ClockCentury]] = quint8(century);
-    v.MainImage[map[AddressMap::ClockYear]] = quint8(year);
-    v.MainImage[map[AddressMap::ClockMonth]] = quint8(month);
-    v.MainImage[map[AddressMap::ClockDay]] = quint8(day);
-    v.MainImage[map[AddressMap::ClockHours]] = quint8(h);
-    v.MainImage[map[AddressMap::ClockMinutes]] = quint8(m);
-    v.MainImage[map[AddressMap::ClockSeconds]] = quint8(s);
+    const AddressMap &map = v.addressMap();
+    TVelantarProbe::mainImage(v)[map[AddressMap::ClockCentury]] = quint8(century);
+    TVelantarProbe::mainImage(v)[map[AddressMap::ClockYear]] = quint8(year);
+    TVelantarProbe::mainImage(v)[map[AddressMap::ClockMonth]] = quint8(month);
+    TVelantarProbe::mainImage(v)[map[AddressMap::ClockDay]] = quint8(day);
+    TVelantarProbe::mainImage(v)[map[AddressMap::ClockHours]] = quint8(h);
+    TVelantarProbe::mainImage(v)[map[AddressMap::ClockMinutes]] = quint8(m);
+    TVelantarProbe::mainImage(v)[map[AddressMap::ClockSeconds]] = quint8(s);
 }
 
 } // namespace
@@ -62,11 +63,11 @@ private slots:
         channel.existingPorts = {1};
         channel.Open(1, 9600);
         TVelantar v;
-        v.FrameAssembler.count = 2;
+        TVelantarProbe::frame(v).count = 2;
         QVERIFY(v.SendTypeRequest(channel));
         QCOMPARE(channel.written, raw({0xD0, 0x80, 0x00, 0x50}));
-        QVERIFY(v.StateFlags & TVelantar::TypeRequestOutstanding);
-        QCOMPARE(v.FrameAssembler.count, 0);
+        QVERIFY(v.stateFlags() & TVelantar::TypeRequestOutstanding);
+        QCOMPARE(TVelantarProbe::frame(v).count, 0);
     }
 
     void requestBuildersPutHighAddressBitsInHeader() {
@@ -80,47 +81,47 @@ private slots:
         TVelantar v;
         const auto stream = bytes({0x80, 0x00, 0x02, 0x52, 0xC0, 0x80, 0x02, 0x42});
         QVERIFY(v.ParseDetectionBytes(stream));
-        QVERIFY(v.detected);
-        QCOMPARE(v.typeName, TVelantar::FourComponentTypeName);
-        QCOMPARE(v.AuxImage[0x80], quint8(2));
+        QVERIFY(v.isDetected());
+        QCOMPARE(v.typeName(), TVelantar::FourComponentTypeName);
+        QCOMPARE(v.auxImage()[0x80], quint8(2));
     }
 
     void detectionIgnoresMainSpaceAndRejectsUnknownCodes() {
         TVelantar v;
         // A valid main-space byte answer is taken as misaligned, never as a type.
         QVERIFY(!v.ParseDetectionBytes(byteAnswer(0x80, 2)));
-        QVERIFY(!v.detected);
+        QVERIFY(!v.isDetected());
 
         TVelantar w;
         // Type code 7 ends the batch: the valid type answer after it is not seen.
         auto batch = bytes({0xC0, 0x80, 0x07, 0x47, 0xC0, 0x80, 0x01, 0x41});
         QVERIFY(!w.ParseDetectionBytes(batch));
-        QVERIFY(!w.detected);
+        QVERIFY(!w.isDetected());
         QVERIFY(w.ParseDetectionBytes(bytes({0xC0, 0x80, 0x01, 0x41})));
-        QCOMPARE(w.typeName, TVelantar::TwoComponentTypeName);
+        QCOMPARE(w.typeName(), TVelantar::TwoComponentTypeName);
     }
 
     void wordAnswersFillTheMirror() {
         TVelantar v;
         v.ParsePollingBytes(bytes({0x99, 0x33, 0x2C, 0x01}));
-        QCOMPARE(v.MainImage[307], quint8(0x2C));
-        QCOMPARE(v.MainImage[306], quint8(0x01));
+        QCOMPARE(v.mainImage()[307], quint8(0x2C));
+        QCOMPARE(v.mainImage()[306], quint8(0x01));
         QCOMPARE(v.mainWord(307), quint16(300));
         v.Decode();
-        QCOMPARE(v.co, 300);
+        QCOMPARE(v.decoded().co, 300);
 
         // A word at address 0 stores its low byte only.
-        v.MainImage[0] = 0;
+        TVelantarProbe::mainImage(v)[0] = 0;
         v.ParsePollingBytes(bytes({0x98, 0x00, 0x07, 0x09}));
-        QCOMPARE(v.MainImage[0], quint8(7));
-        QCOMPARE(v.FrameAssembler.count, 0);
+        QCOMPARE(v.mainImage()[0], quint8(7));
+        QCOMPARE(TVelantarProbe::frame(v).count, 0);
 
         // A word whose high byte happens to be the checksum is a byte answer: only the low
         // byte lands.
-        v.MainImage[0x0F] = 0x11;
+        TVelantarProbe::mainImage(v)[0x0F] = 0x11;
         v.ParsePollingBytes(bytes({0x98, 0x10, 0x05, 0xAD}));
-        QCOMPARE(v.MainImage[0x10], quint8(5));
-        QCOMPARE(v.MainImage[0x0F], quint8(0x11));
+        QCOMPARE(v.mainImage()[0x10], quint8(5));
+        QCOMPARE(v.mainImage()[0x0F], quint8(0x11));
     }
 
     void pollingResynchronisesMidFrame() {
@@ -132,8 +133,8 @@ private slots:
         stream.insert(stream.end(), byte.begin(), byte.end());
         v.ParsePollingBytes(stream);
         QCOMPARE(v.mainWord(309), quint16(0x10));
-        QCOMPARE(v.MainImage[882], quint8(0x18));
-        QCOMPARE(v.FrameAssembler.count, 0);
+        QCOMPARE(v.mainImage()[882], quint8(0x18));
+        QCOMPARE(TVelantarProbe::frame(v).count, 0);
     }
 
     void pollingSplitAcrossReads() {
@@ -149,22 +150,22 @@ private slots:
         TVelantar v;
         RecordingSink sink;
         v.setStatusSink(&sink);
-        v.StateFlags = TVelantar::TypeRequestOutstanding;
+        TVelantarProbe::stateFlags(v) = TVelantar::TypeRequestOutstanding;
         v.ParsePollingBytes(bytes({0xD0, 0x80, 0x01, 0x51}));
         QCOMPARE(sink.texts, QStringList{QStringLiteral("Тип прибора: Велантар")});
-        QCOMPARE(v.StateFlags, quint16(0));
+        QCOMPARE(v.stateFlags(), quint16(0));
 
         // Another code drops the rest of the batch.
         auto batch = bytes({0xD0, 0x80, 0x09, 0x59});
         const auto after = byteAnswer(54, 0x40);
         batch.insert(batch.end(), after.begin(), after.end());
         v.ParsePollingBytes(batch);
-        QCOMPARE(v.MainImage[54], quint8(0));
+        QCOMPARE(v.mainImage()[54], quint8(0));
         QCOMPARE(sink.texts.size(), 1);
 
         // Frames with bit 7 clear are ignored.
         v.ParsePollingBytes(bytes({0x10, 0x36, 0x40, 0x86}));
-        QCOMPARE(v.MainImage[0x36], quint8(0));
+        QCOMPARE(v.mainImage()[0x36], quint8(0));
     }
 
     void decodeClampsTheClock_data() {
@@ -187,47 +188,47 @@ private slots:
         TVelantar v;
         setClock(v, clock[0], clock[1], clock[2], clock[3], clock[4], clock[5], clock[6]);
         v.Decode();
-        QCOMPARE(v.deviceDate, date);
-        QCOMPARE(v.deviceTime, time);
+        QCOMPARE(v.decoded().deviceDate, date);
+        QCOMPARE(v.decoded().deviceTime, time);
     }
 
     void invalidDateStopsTheDecodeAfterTheReadings() {
         TVelantar v;
         setClock(v, 20, 0x24, 0x05, 0x10, 0x10, 0x00, 0x00);
-        v.MainImage[TVelantar::ModeFlagsAddress] = 0x08;
-        v.MainImage[TVelantar::PumpFlagsAddress] = 0x40;
+        TVelantarProbe::mainImage(v)[TVelantar::ModeFlagsAddress] = 0x08;
+        TVelantarProbe::mainImage(v)[TVelantar::PumpFlagsAddress] = 0x40;
         v.Decode();
-        QCOMPARE(v.modeFlags, quint8(0x08));
+        QCOMPARE(v.decoded().modeFlags, quint8(0x08));
 
         // 31 April: the readings are new, everything after the date keeps its value.
         setClock(v, 20, 0x24, 0x04, 0x31, 0x11, 0x00, 0x00);
         v.ParsePollingBytes(wordAnswer(307, 250));
-        v.MainImage[TVelantar::ModeFlagsAddress] = 0x80;
-        v.MainImage[TVelantar::PumpFlagsAddress] = 0x00;
+        TVelantarProbe::mainImage(v)[TVelantar::ModeFlagsAddress] = 0x80;
+        TVelantarProbe::mainImage(v)[TVelantar::PumpFlagsAddress] = 0x00;
         v.Decode();
-        QCOMPARE(v.co, 250);
-        QCOMPARE(v.deviceDate, QDate(2024, 5, 10));
-        QCOMPARE(v.deviceTime, QTime(10, 0, 0));
-        QCOMPARE(v.modeFlags, quint8(0x08));
-        QCOMPARE(v.pumpFlags, quint8(0x40));
+        QCOMPARE(v.decoded().co, 250);
+        QCOMPARE(v.decoded().deviceDate, QDate(2024, 5, 10));
+        QCOMPARE(v.decoded().deviceTime, QTime(10, 0, 0));
+        QCOMPARE(v.decoded().modeFlags, quint8(0x08));
+        QCOMPARE(v.decoded().pumpFlags, quint8(0x40));
 
         // 29 February of a common year stops too.
         setClock(v, 20, 0x23, 0x02, 0x29, 0x11, 0x00, 0x00);
         v.Decode();
-        QCOMPARE(v.deviceDate, QDate(2024, 5, 10));
+        QCOMPARE(v.decoded().deviceDate, QDate(2024, 5, 10));
     }
 
     void clockWriteRoundTrips() {
         TVelantar v;
         v.SetDate(2024, 2, 29);
         v.SetTime(13, 45, 59);
-        const AddressMap &map = v.AddressMap;
-        QCOMPARE(v.MainImage[map[AddressMap::ClockYear]], quint8(0x24));
-        QCOMPARE(v.MainImage[map[AddressMap::ClockCentury]], quint8(20));
-        QCOMPARE(v.MainImage[map[AddressMap::ClockHours]], quint8(0x53));
+        const AddressMap &map = v.addressMap();
+        QCOMPARE(v.mainImage()[map[AddressMap::ClockYear]], quint8(0x24));
+        QCOMPARE(v.mainImage()[map[AddressMap::ClockCentury]], quint8(20));
+        QCOMPARE(v.mainImage()[map[AddressMap::ClockHours]], quint8(0x53));
         v.Decode();
-        QCOMPARE(v.deviceDate, QDate(2024, 2, 29));
-        QCOMPARE(v.deviceTime, QTime(13, 45, 59));
+        QCOMPARE(v.decoded().deviceDate, QDate(2024, 2, 29));
+        QCOMPARE(v.decoded().deviceTime, QTime(13, 45, 59));
     }
 
     void decodeReadsFixedAddressesAndGases() {
@@ -241,9 +242,9 @@ private slots:
         v.ParsePollingBytes(byteAnswer(1645, 0x02));
         v.Decode();
         for (int i = 0; i < 9; ++i)
-            QCOMPARE(v.CalibrationGasValues[i], 100 * (i / 3) + i % 3);
-        QCOMPARE(v.oilTemperature, 0xFFF6);
-        QCOMPARE(v.channelStatus[1], quint8(0x02));
+            QCOMPARE(v.decoded().CalibrationGasValues[i], 100 * (i / 3) + i % 3);
+        QCOMPARE(v.decoded().oilTemperature, 0xFFF6);
+        QCOMPARE(v.decoded().channelStatus[1], quint8(0x02));
     }
 
     void twoComponentMapReadsZeroAfterReset() {
@@ -253,15 +254,15 @@ private slots:
         v.SelectAddressMap(AnalyserKind::TwoComponent);
         v.ParsePollingBytes(wordAnswer(289, 120));
         v.Decode();
-        QCOMPARE(v.co2, 0x5566);
+        QCOMPARE(v.decoded().co2, 0x5566);
         v.Reset();
         setClock(v, 20, 0x24, 0x01, 0x01, 0, 0, 0);
         v.Decode();
-        QCOMPARE(v.co, 120);
-        QCOMPARE(v.co2, 0);
-        QCOMPARE(v.o2, 0);
-        QCOMPARE(v.lambda, 0);
-        QCOMPARE(v.AddressMap[AddressMap::ClockControl], 393);
+        QCOMPARE(v.decoded().co, 120);
+        QCOMPARE(v.decoded().co2, 0);
+        QCOMPARE(v.decoded().o2, 0);
+        QCOMPARE(v.decoded().lambda, 0);
+        QCOMPARE(v.addressMap()[AddressMap::ClockControl], 393);
     }
 
     void detectScansPortsWhenNothingArrives() {
@@ -271,7 +272,7 @@ private slots:
         for (int step = 0; step < 4; ++step)
             QVERIFY(!v.Detect(channel, 2, false, 1));
         QCOMPARE(channel.openedPorts, (QList<int>{1, 2, 1, 2}));
-        QCOMPARE(v.attempts, 4);
+        QCOMPARE(v.attempts(), 4);
         QCOMPARE(channel.written, raw({0xD0, 0x80, 0x00, 0x50, 0xD0, 0x80, 0x00, 0x50}));
 
         // The analyser on COM2 answers; the next step finds it and every later one too.
@@ -279,7 +280,7 @@ private slots:
         QVERIFY(v.Detect(channel, 2, false, 1));
         QVERIFY(v.Detect(channel, 2, false, 1));
         QCOMPARE(channel.PortNumber(), 2);
-        QCOMPARE(v.StateFlags, quint16(0));
+        QCOMPARE(v.stateFlags(), quint16(0));
     }
 
     void detectFixedPortAndStalePort() {
@@ -322,13 +323,13 @@ private slots:
                 v.ParsePollingBytes(batch);
             else
                 v.ParseDetectionBytes(batch);
-            QVERIFY(v.FrameAssembler.count >= 0 && v.FrameAssembler.count < 4);
+            QVERIFY(TVelantarProbe::frame(v).count >= 0 && TVelantarProbe::frame(v).count < 4);
             if (round % 97 == 0)
                 v.Decode();
         }
         for (int i = TVelantar::AddressableSize; i < TVelantar::ImageSize; ++i) {
-            QCOMPARE(v.MainImage[i], quint8(0));
-            QCOMPARE(v.AuxImage[i], quint8(0));
+            QCOMPARE(v.mainImage()[i], quint8(0));
+            QCOMPARE(v.auxImage()[i], quint8(0));
         }
     }
 };

@@ -41,11 +41,17 @@ struct Rig {
     ScriptedPrintService printer{dir.filePath("printed.pdf")};
     Services services;
     RunState state;
+    // The readings and the indication state, owned here in place of the readings source and
+    // the indication switch.
+    CurrentReadings readings;
+    IndicationState indication;
     QPlainTextEdit memo;
     std::unique_ptr<ReportDocument> document;
 
     explicit Rig(int kind = 0) {
         services = {&prompts, &clock, &dialogs, &printer, &folder};
+        state.bindReadings(readings);
+        state.bindIndication(indication);
         folder.createSubfolders();
         state.Settings.ReportKind = kind;
         state.Vehicle = {
@@ -78,9 +84,9 @@ private slots:
         QCOMPARE(rig.memo.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         QCOMPARE(rig.memo.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 
-        rig.state.Readings.sample = Idle;
+        rig.readings.sample = Idle;
         rig.document->record(0);
-        rig.state.Readings.sample = Raised;
+        rig.readings.sample = Raised;
         rig.document->record(1);
         const auto row = [](const QString &label, const QString &idle, const QString &raised) {
             return label + sp(8) + idle + sp(8) + raised;
@@ -121,9 +127,9 @@ private slots:
         QFETCH(bool, indicationRunning);
         QFETCH(int, slot);
         Rig rig(2);
-        rig.state.Readings.sample = Idle;
-        rig.state.FrozenReadings = Frozen;
-        rig.state.IndicationRunning = indicationRunning;
+        rig.readings.sample = Idle;
+        rig.indication.frozen = Frozen;
+        rig.indication.running = indicationRunning;
         QVERIFY(!rig.document->unsaved());
         rig.document->record(slot);
         QTEST(rig.document->report().CellText(0, slot, ReadingColumn), "coCell");
@@ -148,13 +154,13 @@ private slots:
         QFETCH(bool, indicationRunning);
         QFETCH(bool, recorded);
         Rig rig(2);
-        rig.state.Readings.sample = Idle;
-        rig.state.FrozenReadings = Frozen;
-        rig.state.IndicationRunning = indicationRunning;
+        rig.readings.sample = Idle;
+        rig.indication.frozen = Frozen;
+        rig.indication.running = indicationRunning;
         QFETCH(bool, current);
-        rig.state.Readings.ReadingsCurrent = current;
+        rig.readings.ReadingsCurrent = current;
         QFETCH(bool, frozenCurrent);
-        rig.state.FrozenReadingsCurrent = frozenCurrent;
+        rig.indication.frozenCurrent = frozenCurrent;
         const QStringList before = rig.lines();
         rig.document->record(0);
         QCOMPARE(rig.document->report().CellText(0, 0, ReadingColumn) != sp(6), recorded);
@@ -168,7 +174,7 @@ private slots:
 
     void clearingKeepsReferencesAndTheUnsavedMark() {
         Rig rig(2);
-        rig.state.Readings.sample = Idle;
+        rig.readings.sample = Idle;
         rig.document->record(0);
         const QStringList recorded = rig.lines();
         rig.document->clear();
@@ -199,7 +205,7 @@ private slots:
         Rig rig;
         rig.state.Vehicle.NumberText = QStringLiteral("A12/3");
         rig.state.Vehicle.DetailText.clear();
-        rig.state.Readings.sample = Idle;
+        rig.readings.sample = Idle;
         rig.document->record(0);
         rig.dialogs.answers = {rig.textPath(answer)};
         {
@@ -307,7 +313,7 @@ private slots:
 
     void newWorkingKitRecomputesTheDeviations() {
         Rig rig(2);
-        rig.state.Readings.sample = Idle;
+        rig.readings.sample = Idle;
         rig.document->record(0);
         CalibrationGasKit kit = CalibrationGasKit::defaults();
         kit.cylinders[0].gas = {100, 400, 1000};

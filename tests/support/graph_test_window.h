@@ -2,6 +2,7 @@
 
 #include "fixed_clock.h"
 #include "graph_view.h"
+#include "readings_source_probe.h"
 #include "scripted_file_dialogs.h"
 #include "scripted_print_service.h"
 #include "scripted_prompts.h"
@@ -48,7 +49,7 @@ struct GraphTestWindow {
         if (!graph().isRecording())
             window->findChild<QPushButton *>("BitBtn7")->click();
         for (const ReadingSample &reading : readings) {
-            window->state().Readings.sample = reading;
+            ReadingsSourceProbe::setSample(window->readingsSource(), reading);
             graph().TimerGRPTimer();
             clock.time = clock.time.addSecs(1);
         }

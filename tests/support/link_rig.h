@@ -3,6 +3,7 @@
 #include "app_settings.h"
 #include "fake_channel.h"
 #include "link_controller.h"
+#include "readings_source.h"
 #include "recording_link_view.h"
 #include "scripted_prompts.h"
 #include "tvelantar.h"
@@ -12,7 +13,8 @@
 #include <span>
 
 // A link controller over a channel of buffers, driven tick by tick: the tests of the link
-// call its timer handlers themselves and move its clock by hand.
+// call its timer handlers themselves and move its clock by hand. The link status the source
+// announces is recorded with the rest of what the link shows.
 struct LinkRig {
     static inline const QByteArray FourComponentAnswer{"\xD0\x80\x02\x52", 4};
     static inline const QByteArray TwoComponentAnswer{"\xD0\x80\x01\x51", 4};
@@ -20,15 +22,18 @@ struct LinkRig {
     FakeChannel channel;
     TVelantar analyser;
     AppSettings settings;
-    CurrentReadings readings;
+    ReadingsSource source;
+    const CurrentReadings &readings = source.readings();
     RecordingLinkView view;
     ScriptedPrompts prompts;
-    LinkController link{channel, analyser, settings, readings, view, prompts};
+    LinkController link{channel, analyser, settings, source, view, prompts};
     // The line's silence is measured on this clock, which only the test moves.
     qint64 nowMs = 0;
 
     LinkRig() {
         link.elapsedMs = [this] { return nowMs; };
+        QObject::connect(&source, &ReadingsSource::linkStatusChanged,
+                         [this](const QString &text) { view.linkStatus << text; });
     }
 
     // Starts a connection and lets the analyser on port 1 answer with the given frame.

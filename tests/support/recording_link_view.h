@@ -24,7 +24,6 @@ public:
     int restored = 0;
 
     void linkStarting() override { ++starts; }
-    void setLinkStatus(const QString &text) override { linkStatus << text; }
     void setIndicationToggleEnabled(bool enabled) override { toggleEnabled << enabled; }
     void setSearchProgress(int percent) override { progress << percent; }
     void setSearchProgressVisible(bool visible) override { progressVisible << visible; }

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "readings_source.h"
+
+// Puts the readings a whole-window test needs in place, as if a feed had delivered them, and
+// marks them current or not; the signals fire as the feeds' would.
+struct ReadingsSourceProbe {
+    static void setSample(ReadingsSource &source, const ReadingSample &sample) {
+        source.readings_.sample = sample;
+        emit source.readingsChanged();
+    }
+    static void setCurrent(ReadingsSource &source, bool current) { source.setCurrent(current); }
+};
