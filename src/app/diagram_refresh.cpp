@@ -14,18 +14,20 @@
 
 namespace {
 
-// The six diagrams in channel order, and the norm marks each one carries.
+// The six diagrams in channel order: the bar's series, the norm marks each one carries and its
+// mark lines, in the order of the marks' values.
 struct DiagramRow {
     const char *barSeries;
     int normChart; // NormChart, or -1: no limits
+    std::initializer_list<const char *> markSeries;
 };
-constexpr PerChannel<DiagramRow> kDiagrams = {{
-    {"Series10", CoNormChart},
-    {"Series13", ChNormChart},
-    {"Series15", -1},
-    {"BarSeries1", -1},
-    {"BarSeries5", LambdaNormChart},
-    {"BarSeries8", RpmNormChart},
+const PerChannel<DiagramRow> kDiagrams = {{
+    {"Series10", CoNormChart, {"Series9"}},
+    {"Series13", ChNormChart, {"Series12"}},
+    {"Series15", -1, {}},
+    {"BarSeries1", -1, {}},
+    {"BarSeries5", LambdaNormChart, {"BarSeries3", "BarSeries4"}},
+    {"BarSeries8", RpmNormChart, {"BarSeries6", "BarSeries7", "Series17"}},
 }};
 
 BarDiagram::Frame frameOf(const DiagramTick::ChannelLook &look) {
@@ -77,11 +79,7 @@ DiagramRefresh::~DiagramRefresh() = default;
 
 void DiagramRefresh::TimerDiaTimer() {
     timer_.stop();
-    try {
-        drawTick();
-    } catch (...) {
-        // The drawing of this tick ends here; the timer is re-armed all the same.
-    }
+    drawTick();
     if (state_.indicationRunning())
         timer_.start();
     else
@@ -137,6 +135,9 @@ void DiagramRefresh::showNormMarks(const PublishedLimits &limits) {
         QList<BarDiagram::MarkLabel> labels;
         for (const NormMarkPoint &point : marks.labelPoints)
             labels.append({point.value, point.label});
-        diagrams_[channel]->setNormMarks(labels, marks.barSeries, marks.barValues);
+        QStringList markSeries;
+        for (const char *name : kDiagrams[channel].markSeries)
+            markSeries.append(QString::fromLatin1(name));
+        diagrams_[channel]->setNormMarks(labels, markSeries, marks.barValues);
     }
 }

@@ -40,7 +40,6 @@ public:
     // One tick. The timer is stopped while it runs; afterwards it starts again while the
     // indication runs, and otherwise it gets its configured interval back and stays off, so
     // the one tick that "Пуск/стоп" arms at 1 ms shows the frozen readings and is the last.
-    // A failure inside the drawing ends only that tick's drawing.
     void TimerDiaTimer();
 
     // The window's own colour for the charts, their titles and value texts, the channel

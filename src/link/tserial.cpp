@@ -51,10 +51,6 @@ bool TSerial::Close() {
     return true;
 }
 
-QString TSerial::deviceName() const {
-    return open_ ? port_->portName() : QString();
-}
-
 bool TSerial::clearErrors() {
     if (!open_)
         return false;

@@ -27,9 +27,6 @@ public:
     bool IsOpen() const override { return open_; }
     int PortNumber() const override { return portNumber_; }
 
-    // The device path of the open port, for the options dialog.
-    QString deviceName() const;
-
 private:
     // Clears line errors; closes the channel when the device has gone. Returns whether
     // the channel is still open.

@@ -53,15 +53,11 @@ bool limitApplies(qint32 limit, Channel channel) {
 
 // One chart's marks: the blank first label point, then one label point per column, and the
 // same limits on the bar series when the condition holds.
-ChartNormMarks chartMarks(const char16_t *labelSeries, int blanks,
-                          std::initializer_list<const char16_t *> barSeries, bool condition,
+ChartNormMarks chartMarks(int blanks, bool condition,
                           std::initializer_list<std::pair<int, int>> columnValues,
                           const QLocale &locale) {
     ChartNormMarks marks;
-    marks.labelSeries = QString::fromUtf16(labelSeries);
     marks.labelPoints.append({0, QString(blanks, u' ')});
-    for (const char16_t *name : barSeries)
-        marks.barSeries.append(QString::fromUtf16(name));
     if (!condition)
         return marks;
     for (const auto &[column, value] : columnValues) {
@@ -82,21 +78,20 @@ PublishedLimits PublishLimits(const NormSet &limits, bool elevatedActive, const 
     const int coColumn = elevatedActive ? CoElevatedColumn : CoIdleColumn;
     const int chColumn = elevatedActive ? ChElevatedColumn : ChIdleColumn;
 
-    published.marks[CoNormChart] = chartMarks(u"Series18", 6, {u"Series9"},
-                                              limitApplies(published.CoLimitInForce, Channel::Co),
-                                              {{coColumn, published.CoLimitInForce}}, locale);
-    published.marks[ChNormChart] = chartMarks(u"Series16", 7, {u"Series12"},
-                                              limitApplies(published.ChLimitInForce, Channel::Ch),
-                                              {{chColumn, published.ChLimitInForce}}, locale);
+    published.marks[CoNormChart] =
+        chartMarks(6, limitApplies(published.CoLimitInForce, Channel::Co),
+                   {{coColumn, published.CoLimitInForce}}, locale);
+    published.marks[ChNormChart] =
+        chartMarks(7, limitApplies(published.ChLimitInForce, Channel::Ch),
+                   {{chColumn, published.ChLimitInForce}}, locale);
     published.marks[LambdaNormChart] = chartMarks(
-        u"Series11", 7, {u"BarSeries3", u"BarSeries4"}, LambdaWindowValid(limits),
+        7, LambdaWindowValid(limits),
         {{LambdaMaxColumn, limits.LambdaMax}, {LambdaMinColumn, limits.LambdaMin}}, locale);
-    published.marks[RpmNormChart] =
-        chartMarks(u"Series14", 7, {u"BarSeries6", u"BarSeries7", u"Series17"}, true,
-                   {{ElevatedRpmMaxColumn, limits.ElevatedRpmMax},
-                    {ElevatedRpmMinColumn, limits.ElevatedRpmMin},
-                    {IdleRpmMaxColumn, limits.IdleRpmMax}},
-                   locale);
+    published.marks[RpmNormChart] = chartMarks(7, true,
+                                               {{ElevatedRpmMaxColumn, limits.ElevatedRpmMax},
+                                                {ElevatedRpmMinColumn, limits.ElevatedRpmMin},
+                                                {IdleRpmMaxColumn, limits.IdleRpmMax}},
+                                               locale);
     return published;
 }
 

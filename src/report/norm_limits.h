@@ -45,15 +45,13 @@ struct NormMarkPoint {
     friend bool operator==(const NormMarkPoint &, const NormMarkPoint &) = default;
 };
 
-// The norm marks of one diagram. The chart clears the label series and every bar series, adds
-// labelPoints to the label series and, when barValues is not empty, barValues[i] to
-// barSeries[i]. labelPoints always starts with the point 0 labelled with blanks (six for CO,
-// seven for the others); when the chart's condition fails it holds nothing else and barValues
-// is empty. Values are in the chart's units: % for CO, 1 for lambda, ppm and rpm as they are.
+// The norm marks of one diagram: the labels of its right axis and the heights of its mark
+// lines, in the diagram's own order of mark lines (the diagram view knows which line is which).
+// labelPoints always starts with the point 0 labelled with blanks (six for CO, seven for the
+// others); when the chart's condition fails it holds nothing else and barValues is empty.
+// Values are in the chart's units: % for CO, 1 for lambda, ppm and rpm as they are.
 struct ChartNormMarks {
-    QString labelSeries;
     QList<NormMarkPoint> labelPoints;
-    QStringList barSeries;
     QList<double> barValues;
 
     bool marked() const { return !barValues.isEmpty(); }

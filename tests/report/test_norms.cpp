@@ -343,23 +343,15 @@ private slots:
     void marksContent() {
         const PublishedLimits p = PublishLimits(NormTable().row(0, 2), true);
         const QString six(6, u' '), seven(7, u' ');
-        QCOMPARE(p.marks[CoNormChart],
-                 (ChartNormMarks{"Series18", {{0, six}, {0.3, "0,30"}}, {"Series9"}, {0.3}}));
-        QCOMPARE(p.marks[ChNormChart],
-                 (ChartNormMarks{"Series16", {{0, seven}, {100, "100"}}, {"Series12"}, {100}}));
+        QCOMPARE(p.marks[CoNormChart], (ChartNormMarks{{{0, six}, {0.3, "0,30"}}, {0.3}}));
+        QCOMPARE(p.marks[ChNormChart], (ChartNormMarks{{{0, seven}, {100, "100"}}, {100}}));
         QCOMPARE(p.marks[LambdaNormChart],
-                 (ChartNormMarks{"Series11",
-                                 {{0, seven}, {1.03, "1,030"}, {0.97, "0,970"}},
-                                 {"BarSeries3", "BarSeries4"},
-                                 {1.03, 0.97}}));
+                 (ChartNormMarks{{{0, seven}, {1.03, "1,030"}, {0.97, "0,970"}}, {1.03, 0.97}}));
         QCOMPARE(p.marks[RpmNormChart],
-                 (ChartNormMarks{"Series14",
-                                 {{0, seven}, {3500, "3500"}, {2000, "2000"}, {1100, "1100"}},
-                                 {"BarSeries6", "BarSeries7", "Series17"},
+                 (ChartNormMarks{{{0, seven}, {3500, "3500"}, {2000, "2000"}, {1100, "1100"}},
                                  {3500, 2000, 1100}}));
         const PublishedLimits none = PublishLimits(NormTable().row(1, 3), true);
-        QCOMPARE(none.marks[CoNormChart],
-                 (ChartNormMarks{"Series18", {{0, six}}, {"Series9"}, {}}));
+        QCOMPARE(none.marks[CoNormChart], (ChartNormMarks{{{0, six}}, {}}));
     }
 
     // Selections read from a damaged settings file never index the table; the categories
