@@ -68,7 +68,7 @@ void ReportWiring::buildPopupMenu(const ViewPanels &panels) {
     connect(popup->addAction(QStringLiteral("EDIT")), &QAction::triggered, document_,
             &ReportDocument::allowHandEditing);
     connect(popup->addAction(QStringLiteral("SWITCH")), &QAction::triggered, this,
-            [this] { state_.Settings.ReportFormUnlocked = 1; });
+            [this] { state_.Store.set(&AppSettings::ReportFormUnlocked, 1); });
     for (const char *name : {"Panel16", "Label6", "Panel1", "BitBtn19", "BitBtn20", "BitBtn21"}) {
         auto *owner = panels.sidePanel->findChild<QWidget *>(QString::fromLatin1(name));
         owner->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -96,7 +96,7 @@ TForm1::~TForm1() {
 void TForm1::buildWindow() {
     client_->setObjectName("ClientArea");
     setCentralWidget(client_);
-    geometry_ = new WindowGeometry(*this, state_.Settings, this);
+    geometry_ = new WindowGeometry(*this, state_.Store, this);
     menu_ = std::make_unique<MainMenu>(menuBar());
     toolbar_ = std::make_unique<MainToolbar>(this);
     addToolBar(Qt::BottomToolBarArea, toolbar_->bar());
@@ -156,11 +156,10 @@ void TForm1::buildLink() {
         if (TimerDia.isActive())
             diagrams_->TimerDiaTimer();
     };
-    link_ = std::make_unique<LinkController>(*serial_, *analyser_, state_.Settings, state_.Readings,
+    link_ = std::make_unique<LinkController>(*serial_, *analyser_, state_.Store, state_.Readings,
                                              *linkView_, *services_.prompts, this);
 
-    tupr_ =
-        new TUpr(link_->pollCycle(), state_.Settings, state_.Readings, *services_.prompts, this);
+    tupr_ = new TUpr(link_->pollCycle(), state_.Store, state_.Readings, *services_.prompts, this);
     linkView_->onSettingsMenu = [this](int menu) { tupr_->showSettingsMenu(menu); };
     tupr_->indicationSwitchedOff = [this](const SettingsMenuDisplay::IndicationOff &off) {
         statusLine_->pumpField()->setText(off.pumpText);
@@ -170,9 +169,9 @@ void TForm1::buildLink() {
 }
 
 void TForm1::buildCommands() {
-    commands_ = std::make_unique<AnalyserCommands>(*analyser_, *serial_, link_->pollCycle(),
-                                                   state_.Settings, state_.Readings,
-                                                   *services_.prompts, *services_.clock);
+    commands_ =
+        std::make_unique<AnalyserCommands>(*analyser_, *serial_, link_->pollCycle(), state_.Store,
+                                           state_.Readings, *services_.prompts, *services_.clock);
     commands_->showTableView = [this] { selectView(ViewId::Table); };
     headerTransfer_ = std::make_unique<HeaderTransferDisplay>(*analyser_, *statusLine_, *options_);
     commands_->transferStarted = [this] { headerTransfer_->started(); };
@@ -211,7 +210,7 @@ void TForm1::buildCommands() {
 }
 
 void TForm1::buildNormsAndDiagrams() {
-    norms_ = new NormsPanel(panels_.categoryPanel, panels_.normsGrid, state_.Settings, state_.Flags,
+    norms_ = new NormsPanel(panels_.categoryPanel, panels_.normsGrid, state_.Store, state_.Flags,
                             *services_.prompts, this, this);
     diagrams_ = new DiagramRefresh(TimerDia, state_, *norms_, panels_.diagramCharts,
                                    panels_.diagramPanel, this);
@@ -302,7 +301,7 @@ void TForm1::FormCreate() {
     putDefaults();
 
     folder_.createSubfolders();
-    state_.Settings = SettingsFile::read(folder_.filePath(DataFileNames::Settings));
+    state_.Store.replace(SettingsFile::read(folder_.filePath(DataFileNames::Settings)));
     geometry_->applyBorder();
     state_.ViewTimerMode = ViewSwitch::timerModeFor(state_.Settings.CurrentView);
     loadNorms();
@@ -343,7 +342,7 @@ void TForm1::prepareReportAndCaptions() {
 }
 
 void TForm1::putDefaults() {
-    state_.Settings = AppSettings();
+    state_.Store.replace(AppSettings());
     state_.Vehicle.StationName = defaultStationName();
     state_.Flags = ChangeFlags();
     state_.IndicationRunning = true;
@@ -432,7 +431,7 @@ void TForm1::onAnalyserFound(AnalyserKind kind) {
 // ---- Views and layout ------------------------------------------------------------------
 
 void TForm1::selectView(int view) {
-    state_.Settings.CurrentView = view;
+    state_.Store.set(&AppSettings::CurrentView, view);
     state_.ViewTimerMode = ViewSwitch::timerModeFor(view);
     ViewSwitch();
     if (view == ViewId::Information)
@@ -566,7 +565,7 @@ void TForm1::closeEvent(QCloseEvent *event) {
     };
     // Ended from outside, a graph that could not be saved keeps its journal for the next start.
     otherFiles.closeGraphJournal = [this] { graph_->closeJournalAtExit(!terminating_); };
-    Shutdown::exitSave(state_.Settings, state_.Flags, window, folder_, state_.Vehicle.StationName,
+    Shutdown::exitSave(state_.Store, state_.Flags, window, folder_, state_.Vehicle.StationName,
                        otherFiles, *services_.prompts);
     event->accept();
 }

@@ -5,6 +5,7 @@
 #include "port_names.h"
 #include "readings_copy.h"
 #include "serial_channel.h"
+#include "settings_store.h"
 #include "status_texts.h"
 #include "tvelantar.h"
 #include "user_prompts.h"
@@ -23,11 +24,12 @@ constexpr int SendAfterReceiveMs = 20;
 
 } // namespace
 
-LinkController::LinkController(SerialChannel &serial, TVelantar &analyser, AppSettings &settings,
+LinkController::LinkController(SerialChannel &serial, TVelantar &analyser, SettingsStore &settings,
                                CurrentReadings &readings, LinkView &view, UserPrompts &prompts,
                                QObject *parent)
-    : QObject(parent), serial_(serial), analyser_(analyser), settings_(settings),
-      readings_(readings), view_(view), prompts_(prompts), cycle_(analyser, serial) {
+    : QObject(parent), serial_(serial), analyser_(analyser), store_(settings),
+      settings_(settings.get()), readings_(readings), view_(view), prompts_(prompts),
+      cycle_(analyser, serial) {
     StartTimer.setObjectName("StartTimer");
     Timer1.setObjectName("Timer1");
     Timer2.setObjectName("Timer2");
@@ -145,13 +147,13 @@ void LinkController::found() {
                         QStringLiteral("  Порт: ") + PortNames::displayName(port));
     view_.setSearchProgress(0);
     view_.setSearchProgressVisible(false);
-    settings_.FixedPort = port;
+    store_.set(&AppSettings::FixedPort, port);
 
     AnalyserKind kind = AnalyserKind::Unknown;
     if (analyser_.typeName == TVelantar::TwoComponentTypeName) {
         kind = AnalyserKind::TwoComponent;
         view_.setLinkStatus(LinkStatus::TwoComponent.toString());
-        settings_.OldAnalyser = 1;
+        store_.set(&AppSettings::OldAnalyser, 1);
     } else if (analyser_.typeName == TVelantar::FourComponentTypeName) {
         kind = AnalyserKind::FourComponent;
         view_.setLinkStatus(LinkStatus::FourComponent.toString());

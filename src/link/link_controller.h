@@ -11,6 +11,7 @@
 
 #include <functional>
 
+class SettingsStore;
 struct AppSettings;
 class LinkView;
 class SerialChannel;
@@ -36,7 +37,7 @@ public:
     static constexpr int ReceiveIntervalMs = 10;
     static constexpr int IntervalAfterReset = 1000;
 
-    LinkController(SerialChannel &serial, TVelantar &analyser, AppSettings &settings,
+    LinkController(SerialChannel &serial, TVelantar &analyser, SettingsStore &settings,
                    CurrentReadings &readings, LinkView &view, UserPrompts &prompts,
                    QObject *parent = nullptr);
 
@@ -89,7 +90,8 @@ private:
 
     SerialChannel &serial_;
     TVelantar &analyser_;
-    AppSettings &settings_;
+    SettingsStore &store_;
+    const AppSettings &settings_;
     CurrentReadings &readings_;
     LinkView &view_;
     UserPrompts &prompts_;

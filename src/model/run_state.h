@@ -2,6 +2,7 @@
 
 #include "app_settings.h"
 #include "current_readings.h"
+#include "settings_store.h"
 #include "vehicle_data.h"
 
 #include <QString>
@@ -11,7 +12,10 @@
 // exit, the station line and vehicle texts, the readings and their frozen copy, and whether
 // the views follow the readings.
 struct RunState {
-    AppSettings Settings;
+    // The settings kept between runs: changed only through Store, which says what changed;
+    // read through Settings.
+    SettingsStore Store;
+    const AppSettings &Settings = Store.get();
     ChangeFlags Flags;
     // The station line and the vehicle texts of the documents and the graph.
     VehicleData Vehicle{defaultStationName(), {}, {}, {}};

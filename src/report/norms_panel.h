@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class SettingsStore;
 struct AppSettings;
 struct ChangeFlags;
 class QDialog;
@@ -32,7 +33,7 @@ class NormsPanel : public QObject {
 public:
     // The controls are found by name in `categoryPanel` (ListBox1..3, BitBtn10, BitBtn8, Edit7,
     // SpinEdit1..3, Label5). The categories dialog is created as a child of `dialogParent`.
-    NormsPanel(QWidget *categoryPanel, QTableWidget *normsGrid, AppSettings &settings,
+    NormsPanel(QWidget *categoryPanel, QTableWidget *normsGrid, SettingsStore &settings,
                ChangeFlags &flags, UserPrompts &prompts, QWidget *dialogParent,
                QObject *parent = nullptr);
 
@@ -95,7 +96,8 @@ private:
     void commitEdit();
     void hideEditors();
 
-    AppSettings &settings_;
+    SettingsStore &store_;
+    const AppSettings &settings_;
     ChangeFlags &flags_;
     UserPrompts &prompts_;
     QListWidget *categories_;

@@ -32,8 +32,8 @@ struct DiagramView {
     std::unique_ptr<DiagramRefresh> diagrams;
 
     explicit DiagramView(const AppSettings &settings) {
-        state.Settings = settings;
-        norms = std::make_unique<NormsPanel>(panels.categoryPanel, panels.normsGrid, state.Settings,
+        state.Store.replace(settings);
+        norms = std::make_unique<NormsPanel>(panels.categoryPanel, panels.normsGrid, state.Store,
                                              state.Flags, prompts, &root);
         diagrams = std::make_unique<DiagramRefresh>(timerDia, state, *norms, panels.diagramCharts,
                                                     panels.diagramPanel);

@@ -173,7 +173,7 @@ private slots:
         window->selectView(2);
         QVERIFY(window->findChild<QWidget *>("Panel16")->isVisible());
         QVERIFY(!window->findChild<QWidget *>("Panel1")->isVisible());
-        window->state().Settings.ReportKind = 1;
+        window->state().Store.set(&AppSettings::ReportKind, 1);
         window->ViewSwitch();
         QVERIFY(!window->findChild<QWidget *>("Panel16")->isVisible());
         QVERIFY(window->findChild<QWidget *>("Panel1")->isVisible());
@@ -338,7 +338,7 @@ private slots:
 
         // "Настроить" in the extended protocol opens the calibration gas editor; its "OK"
         // marks the kits for the exit save.
-        window.state().Settings.ReportKind = ExtendedProtocol;
+        window.state().Store.set(&AppSettings::ReportKind, ExtendedProtocol);
         report.gasEditor().runModal = [](QDialog &dialog) {
             dialog.findChild<QPushButton *>("BitBtn22")->click();
             return dialog.result();

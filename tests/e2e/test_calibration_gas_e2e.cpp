@@ -3,6 +3,7 @@
 #include "link_controller.h"
 #include "recording_link_view.h"
 #include "scripted_prompts.h"
+#include "settings_store.h"
 #include "tprt.h"
 #include "tserial.h"
 #include "tvelantar.h"
@@ -51,7 +52,7 @@ private slots:
 
         TSerial serial;
         TVelantar analyser;
-        AppSettings settings;
+        SettingsStore settings;
         CurrentReadings readings;
         RecordingLinkView view;
         ScriptedPrompts prompts;

@@ -5,6 +5,7 @@
 #include "link_controller.h"
 #include "recording_link_view.h"
 #include "scripted_prompts.h"
+#include "settings_store.h"
 #include "tserial.h"
 #include "tvelantar.h"
 
@@ -19,7 +20,7 @@ class TestCommandsE2E : public QObject {
         EmulatorProcess emulator;
         TSerial serial;
         TVelantar analyser;
-        AppSettings settings;
+        SettingsStore settings;
         CurrentReadings readings;
         RecordingLinkView view;
         ScriptedPrompts prompts;
@@ -39,8 +40,9 @@ class TestCommandsE2E : public QObject {
             if (!emulator.start())
                 return false;
             qputenv("VELANTAR_PORTS", emulator.devicePath().toLocal8Bit());
-            settings.NoBuiltInPrinter = 0; // header transfers run with a printer ...
-            settings.CurrentView = 1;      // ... in the table view
+            settings.set(&AppSettings::NoBuiltInPrinter,
+                         0);                            // header transfers run with a printer ...
+            settings.set(&AppSettings::CurrentView, 1); // ... in the table view
             link = std::make_unique<LinkController>(serial, analyser, settings, readings, view,
                                                     prompts);
             commands = std::make_unique<AnalyserCommands>(analyser, serial, link->pollCycle(),

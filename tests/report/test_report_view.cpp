@@ -47,7 +47,7 @@ struct Rig {
     explicit Rig(int kind = 0) {
         services = {&prompts, &clock, &dialogs, &printer, &folder};
         folder.createSubfolders();
-        state.Settings.ReportKind = kind;
+        state.Store.set(&AppSettings::ReportKind, kind);
         state.Vehicle = {
             QStringLiteral("ООО Станция"), QStringLiteral("А123ВС"), QStringLiteral("Иванов"), {}};
         document = std::make_unique<ReportDocument>(state, services, &memo);

@@ -5,6 +5,7 @@
 #include "link_controller.h"
 #include "recording_link_view.h"
 #include "scripted_prompts.h"
+#include "settings_store.h"
 #include "tvelantar.h"
 
 #include <QByteArray>
@@ -19,7 +20,7 @@ struct LinkRig {
 
     FakeChannel channel;
     TVelantar analyser;
-    AppSettings settings;
+    SettingsStore settings;
     CurrentReadings readings;
     RecordingLinkView view;
     ScriptedPrompts prompts;

@@ -19,7 +19,7 @@ const char *const ChannelButtonCaptions[6] = {"CO", "CH", "CO2", "O2", "Lam", "N
 
 } // namespace
 
-ColourPage::ColourPage(AppSettings &settings, UserPrompts &prompts, QWidget *parent)
+ColourPage::ColourPage(SettingsStore &settings, UserPrompts &prompts, QWidget *parent)
     : OptionsPage(settings, prompts, parent) {
     auto *channels = new QGroupBox(QStringLiteral("Цвет диаграмм и графиков"), this);
     auto *channelGrid = new QGridLayout(channels);

@@ -19,7 +19,7 @@ const char *const FullScaleCaptions[6] = {"CO,%", "CH,ppm", "CO2,%", "O2,%", "La
 
 } // namespace
 
-ControlPage::ControlPage(AppSettings &settings, UserPrompts &prompts, QWidget *parent)
+ControlPage::ControlPage(SettingsStore &settings, UserPrompts &prompts, QWidget *parent)
     : OptionsPage(settings, prompts, parent) {
     RadioGroup *start = radioGroup("RadioGroup1", QStringLiteral("Включать запись графика"),
                                    {QStringLiteral("при достижении связи с прибором"),
