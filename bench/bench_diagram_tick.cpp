@@ -23,13 +23,13 @@ struct ShownDiagrams {
     RunState state;
     QTimer timerDia;
     ScriptedPrompts prompts;
-    NormsPanel norms{panels.categoryPanel, panels.normsGrid, state.Settings,
+    NormsPanel norms{panels.categoryPanel, panels.normsGrid, state.Store,
                      state.Flags,          prompts,          &root};
     DiagramRefresh diagrams{timerDia, state, norms, panels.diagramCharts, panels.diagramPanel};
 
     ShownDiagrams() {
-        state.Settings.SpeedMode = 2;
-        state.Settings.AlarmStyle = 4;
+        state.Store.set(&AppSettings::SpeedMode, 2);
+        state.Store.set(&AppSettings::AlarmStyle, 4);
         root.resize(1024, 700);
         panels.diagramPanel->setGeometry(0, 0, 830, 650);
         for (int i = 0; i < 6; ++i)

@@ -40,9 +40,9 @@ class TestCommandsE2E : public QObject {
             if (!emulator.start())
                 return false;
             qputenv("VELANTAR_PORTS", emulator.devicePath().toLocal8Bit());
-            settings.set(&AppSettings::NoBuiltInPrinter,
-                         0);                            // header transfers run with a printer ...
-            settings.set(&AppSettings::CurrentView, 1); // ... in the table view
+            // Header transfers run with a printer, in the table view.
+            settings.set(&AppSettings::NoBuiltInPrinter, 0);
+            settings.set(&AppSettings::CurrentView, 1);
             link = std::make_unique<LinkController>(serial, analyser, settings, readings, view,
                                                     prompts);
             commands = std::make_unique<AnalyserCommands>(analyser, serial, link->pollCycle(),
