@@ -24,14 +24,14 @@ struct ShownDiagrams {
     CurrentReadings readings; // in place of the readings source
     QTimer timerDia;
     ScriptedPrompts prompts;
-    NormsPanel norms{panels.normsControls, panels.normsGrid, state.Settings,
+    NormsPanel norms{panels.normsControls, panels.normsGrid, state.Store,
                      state.Flags,          prompts,          &root};
     DiagramRefresh diagrams{timerDia, state, norms, panels.diagramCharts, panels.diagramPanel};
 
     ShownDiagrams() {
         state.bindReadings(readings);
-        state.Settings.SpeedMode = 2;
-        state.Settings.AlarmStyle = 4;
+        state.Store.set(&AppSettings::SpeedMode, 2);
+        state.Store.set(&AppSettings::AlarmStyle, 4);
         root.resize(1024, 700);
         panels.diagramPanel->setGeometry(0, 0, 830, 650);
         for (int i = 0; i < 6; ++i)

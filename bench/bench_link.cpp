@@ -4,6 +4,7 @@
 #include "link_view.h"
 #include "readings_source.h"
 #include "scripted_prompts.h"
+#include "settings_store.h"
 #include "tvelantar.h"
 
 #include <QtGlobal>
@@ -94,7 +95,7 @@ static void ReceiveAndSendTicks(benchmark::State &state) {
     channel.Open(1, 9600);
     TVelantar analyser;
     analyser.SelectAddressMap(AnalyserKind::FourComponent);
-    AppSettings settings;
+    SettingsStore settings;
     ReadingsSource source;
     QuietLinkView view;
     ScriptedPrompts prompts;

@@ -34,7 +34,7 @@ bool CloseController::closeRequested(const Shutdown::WindowState &window) {
     otherFiles.saveCalibrationGas = steps_.saveCalibrationGas;
     if (steps_.closeGraphJournal)
         otherFiles.closeGraphJournal = [this] { steps_.closeGraphJournal(!terminating_); };
-    Shutdown::exitSave(state_.Settings, state_.Flags, window, *services_.folder,
+    Shutdown::exitSave(state_.Store, state_.Flags, window, *services_.folder,
                        state_.Vehicle.StationName, otherFiles, *services_.prompts);
     return true;
 }

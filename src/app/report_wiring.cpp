@@ -66,7 +66,7 @@ void ReportWiring::buildPopupMenu(const ViewPanels &panels) {
     connect(popup->addAction(QStringLiteral("EDIT")), &QAction::triggered, document_,
             &ReportDocument::allowHandEditing);
     connect(popup->addAction(QStringLiteral("SWITCH")), &QAction::triggered, this,
-            [this] { state_.Settings.ReportFormUnlocked = 1; });
+            [this] { state_.Store.set(&AppSettings::ReportFormUnlocked, 1); });
     const ViewPanels::SideButtons &buttons = panels.sideButtons;
     const QList<QWidget *> owners = {buttons.speedRecordPanel, buttons.speedRecordCaption,
                                      buttons.gasRecordPanel,   buttons.gasRecord[0],

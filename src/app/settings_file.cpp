@@ -2,6 +2,7 @@
 
 #include "safe_file.h"
 #include "settings_ranges.h"
+#include "settings_store.h"
 #include "user_prompts.h"
 
 #include <QFile>
@@ -100,11 +101,11 @@ bool write(const QString &path, const AppSettings &settings, UserPrompts &prompt
     return written;
 }
 
-bool saveAtExit(const QString &path, AppSettings &settings, const ChangeFlags &flags,
+bool saveAtExit(const QString &path, SettingsStore &settings, const ChangeFlags &flags,
                 UserPrompts &prompts) {
     if (flags.ResetSettings)
-        settings = AppSettings{};
-    return write(path, settings, prompts);
+        settings.replace(AppSettings{});
+    return write(path, settings.get(), prompts);
 }
 
 } // namespace SettingsFile

@@ -7,6 +7,7 @@
 
 #include <array>
 
+class SettingsStore;
 class UserPrompts;
 
 // The settings file "\Tolmera10.dat": AppSettings as 89 little-endian signed 32-bit words
@@ -48,7 +49,7 @@ bool write(const QString &path, const AppSettings &settings, UserPrompts &prompt
 
 // The save at exit: when the reset settings flag is set, the record is first reset to its
 // defaults; then it is written as by write().
-bool saveAtExit(const QString &path, AppSettings &settings, const ChangeFlags &flags,
+bool saveAtExit(const QString &path, SettingsStore &settings, const ChangeFlags &flags,
                 UserPrompts &prompts);
 
 } // namespace SettingsFile

@@ -2,6 +2,7 @@
 
 #include "app_settings.h"
 #include "settings_file.h"
+#include "settings_store.h"
 #include "station_file.h"
 #include "user_prompts.h"
 #include "working_folder.h"
@@ -39,21 +40,16 @@ CloseOutcome askToClose(bool graphUnsaved, bool reportUnsaved, UserPrompts &prom
     return CloseOutcome::Close;
 }
 
-void rememberWindow(AppSettings &settings, const WindowState &window) {
-    if (settings.WindowMode != SizeableWindow)
+void rememberWindow(SettingsStore &settings, const WindowState &window) {
+    if (settings.get().WindowMode != SizeableWindow)
         return;
-    if (window.maximised) {
-        settings.WindowRestored = 0;
-        return;
-    }
-    settings.WindowRestored = 1;
-    settings.WindowWidth = window.frame.width();
-    settings.WindowHeight = window.frame.height();
-    settings.WindowTop = window.frame.top();
-    settings.WindowLeft = window.frame.left();
+    if (window.maximised)
+        settings.set(&AppSettings::WindowRestored, 0);
+    else
+        settings.setRestoredFrame(window.frame);
 }
 
-void exitSave(AppSettings &settings, const ChangeFlags &flags, const WindowState &window,
+void exitSave(SettingsStore &settings, const ChangeFlags &flags, const WindowState &window,
               const WorkingFolder &folder, const QString &stationName, const OtherFiles &other,
               UserPrompts &prompts) {
     if (!flags.ResetSettings)

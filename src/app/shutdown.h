@@ -9,6 +9,7 @@
 
 struct AppSettings;
 struct ChangeFlags;
+class SettingsStore;
 class UserPrompts;
 class WorkingFolder;
 
@@ -37,7 +38,7 @@ struct WindowState {
 
 // A sizeable window (WindowMode 1) is remembered: maximised gives WindowRestored 0,
 // otherwise WindowRestored 1 and its outer frame. In the other modes nothing changes.
-void rememberWindow(AppSettings &settings, const WindowState &window);
+void rememberWindow(SettingsStore &settings, const WindowState &window);
 
 // Writers of the data files that belong to other parts of the program; an empty one is
 // skipped.
@@ -51,7 +52,7 @@ struct OtherFiles {
 // Records the window geometry (sizeable window only, unless the settings are being reset
 // to their defaults), writes the settings file, then the norms, station line and
 // calibration gas files under their flags, then closes the graph's journal.
-void exitSave(AppSettings &settings, const ChangeFlags &flags, const WindowState &window,
+void exitSave(SettingsStore &settings, const ChangeFlags &flags, const WindowState &window,
               const WorkingFolder &folder, const QString &stationName, const OtherFiles &other,
               UserPrompts &prompts);
 

@@ -93,7 +93,7 @@ void TForm1::terminate() {
 void TForm1::buildWindow() {
     client_->setObjectName("ClientArea");
     setCentralWidget(client_);
-    geometry_ = new WindowGeometry(*this, state_.Settings, this);
+    geometry_ = new WindowGeometry(*this, state_.Store, this);
     menu_ = std::make_unique<MainMenu>(menuBar());
     toolbar_ = std::make_unique<MainToolbar>(this);
     addToolBar(Qt::BottomToolBarArea, toolbar_->bar());
@@ -165,10 +165,10 @@ void TForm1::buildLink() {
     state_.bindReadings(readings_->readings());
     connect(readings_, &ReadingsSource::linkStatusChanged, statusLine_->linkField(),
             &QLineEdit::setText);
-    link_ = std::make_unique<LinkController>(*serial_, *analyser_, state_.Settings, *readings_,
+    link_ = std::make_unique<LinkController>(*serial_, *analyser_, state_.Store, *readings_,
                                              *linkView_, *services_.prompts, this);
 
-    tupr_ = new TUpr(link_->pollCycle(), state_.Settings, readings_->readings(), *services_.prompts,
+    tupr_ = new TUpr(link_->pollCycle(), state_.Store, readings_->readings(), *services_.prompts,
                      this);
     linkView_->onSettingsMenu = [this](int menu) { tupr_->showSettingsMenu(menu); };
     tupr_->indicationSwitchedOff = [this](const SettingsMenuDisplay::IndicationOff &off) {
@@ -180,7 +180,7 @@ void TForm1::buildLink() {
 
 void TForm1::buildCommands() {
     commands_ = std::make_unique<AnalyserCommands>(*analyser_, *serial_, link_->pollCycle(),
-                                                   state_.Settings, readings_->readings(),
+                                                   state_.Store, readings_->readings(),
                                                    *services_.prompts, *services_.clock);
     commands_->showTableView = [this] { selectView(ViewId::Table); };
     headerTransfer_ = std::make_unique<HeaderTransferDisplay>(*analyser_, *statusLine_, *options_);
@@ -217,7 +217,7 @@ void TForm1::buildCommands() {
 }
 
 void TForm1::buildNormsAndDiagrams() {
-    norms_ = new NormsPanel(panels_.normsControls, panels_.normsGrid, state_.Settings, state_.Flags,
+    norms_ = new NormsPanel(panels_.normsControls, panels_.normsGrid, state_.Store, state_.Flags,
                             *services_.prompts, this, this);
     diagrams_ = new DiagramRefresh(TimerDia, state_, *norms_, panels_.diagramCharts,
                                    panels_.diagramPanel, this);
@@ -297,7 +297,7 @@ void TForm1::FormCreate() {
     state_.Flags = ChangeFlags();
 
     folder_.createSubfolders();
-    state_.Settings = SettingsFile::read(folder_.filePath(DataFileNames::Settings));
+    state_.Store.replace(SettingsFile::read(folder_.filePath(DataFileNames::Settings)));
     geometry_->applyBorder();
     state_.ViewTimerMode = ViewTimerMode::of(state_.Settings.CurrentView);
     norms_->LoadNormFile(folder_.filePath(DataFileNames::Norms));

@@ -29,7 +29,7 @@ TPagesDlg::TPagesDlg(RunState &state, UserPrompts &prompts, QWidget *parent)
     pages_->setObjectName("PageControl1");
     pages_->setUsesScrollButtons(false); // the dialog is as wide as its eight page tabs
 
-    AppSettings &settings = state_.Settings;
+    SettingsStore &settings = state_.Store;
     general_ =
         new GeneralPage(settings, prompts, [this] { return state_.readings().analyserKind; });
     port_ = new PortPage(settings, prompts);

@@ -2,6 +2,7 @@
 
 #include "app_settings.h"
 #include "poll_cycle.h"
+#include "settings_store.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -17,12 +18,12 @@ constexpr QSize DialogSize(330, 210);
 
 } // namespace
 
-TUpr::TUpr(PollCycle &cycle, AppSettings &settings, const CurrentReadings &readings,
+TUpr::TUpr(PollCycle &cycle, SettingsStore &settings, const CurrentReadings &readings,
            UserPrompts &prompts, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      cycle_(cycle), settings_(settings), readings_(readings), prompts_(prompts),
-      label_(new QLabel(QStringLiteral("Чувствительность тахометра"), this)),
+      cycle_(cycle), store_(settings), settings_(settings.get()), readings_(readings),
+      prompts_(prompts), label_(new QLabel(QStringLiteral("Чувствительность тахометра"), this)),
       value_(new QLineEdit(QStringLiteral("000"), this)),
       keysPanel_(captionPanel(QStringLiteral("Panel1"), SettingsMenuDisplay::KeysPanelLines)),
       cylindersPanel_(
@@ -114,7 +115,7 @@ void TUpr::keyReleaseEvent(QKeyEvent *event) {
         QDialog::keyReleaseEvent(event);
         return;
     }
-    settings_.OldAnalyser = off->oldAnalyser;
+    store_.set(&AppSettings::OldAnalyser, off->oldAnalyser);
     cycle_.resumeNormalCycle();
     if (indicationSwitchedOff)
         indicationSwitchedOff(*off);

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class SettingsStore;
 struct AppSettings;
 class PollCycle;
 class QFrame;
@@ -22,7 +23,7 @@ class TUpr : public QDialog {
     Q_OBJECT
 
 public:
-    TUpr(PollCycle &cycle, AppSettings &settings, const CurrentReadings &readings,
+    TUpr(PollCycle &cycle, SettingsStore &settings, const CurrentReadings &readings,
          UserPrompts &prompts, QWidget *parent = nullptr);
 
     // Every receive tick while the mode indication is on: the open settings menu (0 none).
@@ -42,7 +43,8 @@ private:
     QFrame *captionPanel(const QString &name, const QStringList &lines);
 
     PollCycle &cycle_;
-    AppSettings &settings_;
+    SettingsStore &store_;
+    const AppSettings &settings_;
     const CurrentReadings &readings_;
     UserPrompts &prompts_;
     SettingsMenuDisplay display_;

@@ -19,7 +19,7 @@ ViewSwitcher::ViewSwitcher(RunState &state, const ViewPanels &panels, MainToolba
       timerTab_(timerTab), timerDia_(timerDia) {}
 
 void ViewSwitcher::select(int view) {
-    state_.Settings.CurrentView = view;
+    state_.Store.set(&AppSettings::CurrentView, view);
     state_.ViewTimerMode = ViewTimerMode::of(view);
     showCurrent();
     if (view == ViewId::Information)

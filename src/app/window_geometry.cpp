@@ -1,6 +1,7 @@
 #include "window_geometry.h"
 
 #include "app_settings.h"
+#include "settings_store.h"
 #include "shutdown.h"
 
 #include <QEvent>
@@ -18,8 +19,8 @@ constexpr int FullScreenMode = 2;
 
 } // namespace
 
-WindowGeometry::WindowGeometry(QWidget &window, AppSettings &settings, QObject *parent)
-    : QObject(parent), window_(window), settings_(settings) {
+WindowGeometry::WindowGeometry(QWidget &window, SettingsStore &settings, QObject *parent)
+    : QObject(parent), window_(window), store_(settings), settings_(settings.get()) {
     window_.installEventFilter(this);
 }
 
@@ -78,8 +79,8 @@ void WindowGeometry::applyMode(int mode) {
     Shutdown::WindowState window;
     window.maximised = window_.isMaximized();
     window.frame = window_.frameGeometry();
-    Shutdown::rememberWindow(settings_, window);
-    settings_.WindowMode = mode;
+    Shutdown::rememberWindow(store_, window);
+    store_.set(&AppSettings::WindowMode, mode);
     const bool visible = window_.isVisible();
     applyBorder(); // hides a shown window
     applyAtStart();

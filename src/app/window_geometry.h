@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class SettingsStore;
 struct AppSettings;
 class QWidget;
 
@@ -18,7 +19,7 @@ class WindowGeometry : public QObject {
     Q_OBJECT
 
 public:
-    WindowGeometry(QWidget &window, AppSettings &settings, QObject *parent = nullptr);
+    WindowGeometry(QWidget &window, SettingsStore &settings, QObject *parent = nullptr);
 
     // The border of the window mode: none for 0 and 2, sizeable for 1; any other value keeps
     // the border the window has.
@@ -42,7 +43,8 @@ private:
     void leaveMaximised(Qt::WindowStates oldState);
 
     QWidget &window_;
-    AppSettings &settings_;
+    SettingsStore &store_;
+    const AppSettings &settings_;
     // The outer frame the window is to have after start-up, until the window manager has
     // framed it there.
     QRect wantedFrame_;

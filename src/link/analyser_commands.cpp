@@ -6,6 +6,7 @@
 #include "clock.h"
 #include "current_readings.h"
 #include "serial_channel.h"
+#include "settings_store.h"
 #include "tvelantar.h"
 #include "user_prompts.h"
 
@@ -34,17 +35,17 @@ constexpr quint8 PumpSecondForm = 0xB0;
 } // namespace
 
 AnalyserCommands::AnalyserCommands(TVelantar &analyser, SerialChannel &serial, PollCycle &cycle,
-                                   AppSettings &settings, const CurrentReadings &readings,
+                                   SettingsStore &settings, const CurrentReadings &readings,
                                    UserPrompts &prompts, const Clock &clock)
-    : analyser_(analyser), serial_(serial), cycle_(cycle), settings_(settings), readings_(readings),
-      prompts_(prompts), clock_(clock) {}
+    : analyser_(analyser), serial_(serial), cycle_(cycle), store_(settings),
+      settings_(settings.get()), readings_(readings), prompts_(prompts), clock_(clock) {}
 
 void AnalyserCommands::askAboutPrinter() {
     if (settings_.NoBuiltInPrinter != 1)
         return;
     if (prompts_.askYesNoCancel(QStringLiteral("В приборе есть встроенный принтер ?")) ==
         UserPrompts::Answer::Yes)
-        settings_.NoBuiltInPrinter = 0;
+        store_.set(&AppSettings::NoBuiltInPrinter, 0);
 }
 
 void AnalyserCommands::setClock() {

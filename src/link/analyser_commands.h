@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 
+class SettingsStore;
 struct AppSettings;
 struct CurrentReadings;
 class Clock;
@@ -23,7 +24,7 @@ public:
     static constexpr int HeaderLineLength = 21;
 
     AnalyserCommands(TVelantar &analyser, SerialChannel &serial, PollCycle &cycle,
-                     AppSettings &settings, const CurrentReadings &readings, UserPrompts &prompts,
+                     SettingsStore &settings, const CurrentReadings &readings, UserPrompts &prompts,
                      const Clock &clock);
 
     // Switches to the table view before the clock and header commands.
@@ -56,7 +57,8 @@ private:
     TVelantar &analyser_;
     SerialChannel &serial_;
     PollCycle &cycle_;
-    AppSettings &settings_;
+    SettingsStore &store_;
+    const AppSettings &settings_;
     const CurrentReadings &readings_;
     UserPrompts &prompts_;
     const Clock &clock_;

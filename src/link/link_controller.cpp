@@ -5,6 +5,7 @@
 #include "port_names.h"
 #include "readings_source.h"
 #include "serial_channel.h"
+#include "settings_store.h"
 #include "tvelantar.h"
 #include "user_prompts.h"
 #include "view_ids.h"
@@ -22,11 +23,12 @@ constexpr int SendAfterReceiveMs = 20;
 
 } // namespace
 
-LinkController::LinkController(SerialChannel &serial, TVelantar &analyser, AppSettings &settings,
+LinkController::LinkController(SerialChannel &serial, TVelantar &analyser, SettingsStore &settings,
                                ReadingsSource &source, LinkView &view, UserPrompts &prompts,
                                QObject *parent)
-    : QObject(parent), serial_(serial), analyser_(analyser), settings_(settings), source_(source),
-      view_(view), prompts_(prompts), cycle_(analyser, serial) {
+    : QObject(parent), serial_(serial), analyser_(analyser), store_(settings),
+      settings_(settings.get()), source_(source), view_(view), prompts_(prompts),
+      cycle_(analyser, serial) {
     StartTimer.setObjectName("StartTimer");
     Timer1.setObjectName("Timer1");
     Timer2.setObjectName("Timer2");
@@ -149,11 +151,11 @@ void LinkController::found() {
                         QStringLiteral("  Порт: ") + PortNames::displayName(port));
     view_.setSearchProgress(0);
     view_.setSearchProgressVisible(false);
-    settings_.FixedPort = port;
+    store_.set(&AppSettings::FixedPort, port);
 
     const AnalyserKind kind = analyser_.kind();
     if (kind == AnalyserKind::TwoComponent)
-        settings_.OldAnalyser = 1;
+        store_.set(&AppSettings::OldAnalyser, 1);
     // Nothing has been read from this analyser yet: its readings become current at the end
     // of the first whole poll cycle with answers, so a graph started now records no zeros.
     source_.analyserFound(kind);

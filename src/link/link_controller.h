@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class SettingsStore;
 struct AppSettings;
 class LinkView;
 class ReadingsSource;
@@ -38,7 +39,7 @@ public:
     static constexpr int ReceiveIntervalMs = 10;
     static constexpr int IntervalAfterReset = 1000;
 
-    LinkController(SerialChannel &serial, TVelantar &analyser, AppSettings &settings,
+    LinkController(SerialChannel &serial, TVelantar &analyser, SettingsStore &settings,
                    ReadingsSource &source, LinkView &view, UserPrompts &prompts,
                    QObject *parent = nullptr);
 
@@ -94,7 +95,8 @@ private:
 
     SerialChannel &serial_;
     TVelantar &analyser_;
-    AppSettings &settings_;
+    SettingsStore &store_;
+    const AppSettings &settings_;
     ReadingsSource &source_;
     LinkView &view_;
     UserPrompts &prompts_;

@@ -8,8 +8,9 @@
 #include <cstddef>
 #include <type_traits>
 
-// The settings kept between runs: one record of 89 signed 32-bit fields, held by the main
-// window for the whole run and read and written directly by every part of the program.
+// The settings kept between runs: one record of 89 signed 32-bit fields. The run's record is
+// owned by SettingsStore (settings_store.h): every part of the program reads it through a
+// const reference and changes it through the store, which says what changed.
 //
 // The members are declared in record order; field(i) reaches them by that index, which is
 // how the settings file walks them. Colours are 0x00BBGGRR (red in the low byte). Per-channel

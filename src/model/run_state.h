@@ -2,6 +2,7 @@
 
 #include "app_settings.h"
 #include "current_readings.h"
+#include "settings_store.h"
 #include "vehicle_data.h"
 
 #include <QString>
@@ -22,7 +23,10 @@ struct IndicationState {
 // exit, the station line and vehicle texts, and read-only views of the readings (owned by the
 // readings source) and of the indication state (owned by the indication switch).
 struct RunState {
-    AppSettings Settings;
+    // The settings kept between runs: changed only through Store, which says what changed;
+    // read through Settings.
+    SettingsStore Store;
+    const AppSettings &Settings = Store.get();
     ChangeFlags Flags;
     // The station line and the vehicle texts of the documents and the graph.
     VehicleData Vehicle{defaultStationName(), {}, {}, {}};

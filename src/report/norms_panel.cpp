@@ -4,6 +4,7 @@
 #include "bgr_color.h"
 #include "norm_grid.h"
 #include "norm_panel_texts.h"
+#include "settings_store.h"
 #include "tform3.h"
 #include "user_prompts.h"
 
@@ -36,10 +37,10 @@ QSpinBox *NormsPanel::Editors::of(NormEditor editor) const {
 }
 
 NormsPanel::NormsPanel(const NormsPanelControls &controls, QTableWidget *normsGrid,
-                       AppSettings &settings, ChangeFlags &flags, UserPrompts &prompts,
+                       SettingsStore &settings, ChangeFlags &flags, UserPrompts &prompts,
                        QWidget *dialogParent, QObject *parent)
-    : QObject(parent), runModal([](QDialog &dialog) { return dialog.exec(); }), settings_(settings),
-      flags_(flags), prompts_(prompts), categories_(controls.categories),
+    : QObject(parent), runModal([](QDialog &dialog) { return dialog.exec(); }), store_(settings),
+      settings_(settings.get()), flags_(flags), prompts_(prompts), categories_(controls.categories),
       variants_(controls.variants), speedModes_(controls.speedModes),
       categoriesButton_(controls.categoriesButton), editButton_(controls.editButton),
       speedIndicator_(controls.speedIndicator), comma_(controls.comma),
@@ -160,21 +161,21 @@ void NormsPanel::AutoSwitchSpeedMode(int rpm) {
 void NormsPanel::ListBox1Click(int row) {
     if (row < 0 || row == settings_.VehicleCategory)
         return;
-    settings_.VehicleCategory = row;
+    store_.set(&AppSettings::VehicleCategory, row);
     RefreshNormGrid();
 }
 
 void NormsPanel::ListBox2Click(int row) {
     if (row < 0 || row == settings_.CatalystKind)
         return;
-    settings_.CatalystKind = row;
+    store_.set(&AppSettings::CatalystKind, row);
     RefreshNormGrid();
 }
 
 void NormsPanel::ListBox3Click(int row) {
     if (row < 0 || row == settings_.SpeedMode)
         return;
-    settings_.SpeedMode = row;
+    store_.set(&AppSettings::SpeedMode, row);
     elevatedActive_ = ElevatedActiveFor(SpeedModeFrom(row));
     ShowSpeedIndicator();
     PublishLimits();
@@ -183,7 +184,7 @@ void NormsPanel::ListBox3Click(int row) {
 void NormsPanel::BitBtn10Click() {
     dialog_->prepare(settings_.VehicleCategory);
     if (runModal(*dialog_) == QDialog::Accepted) {
-        settings_.VehicleCategory = dialog_->chosenCategory();
+        store_.set(&AppSettings::VehicleCategory, dialog_->chosenCategory());
         const QSignalBlocker quiet(categories_);
         categories_->setCurrentRow(settings_.VehicleCategory);
     }

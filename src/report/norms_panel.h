@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class SettingsStore;
 struct AppSettings;
 struct ChangeFlags;
 class QDialog;
@@ -32,7 +33,7 @@ class NormsPanel : public QObject {
 
 public:
     // The categories dialog is created as a child of `dialogParent`.
-    NormsPanel(const NormsPanelControls &controls, QTableWidget *normsGrid, AppSettings &settings,
+    NormsPanel(const NormsPanelControls &controls, QTableWidget *normsGrid, SettingsStore &settings,
                ChangeFlags &flags, UserPrompts &prompts, QWidget *dialogParent,
                QObject *parent = nullptr);
 
@@ -95,7 +96,8 @@ private:
     void commitEdit();
     void hideEditors();
 
-    AppSettings &settings_;
+    SettingsStore &store_;
+    const AppSettings &settings_;
     ChangeFlags &flags_;
     UserPrompts &prompts_;
     QListWidget *categories_;

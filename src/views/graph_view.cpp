@@ -121,7 +121,7 @@ void GraphView::applyLook() {
 }
 
 void GraphView::channelToggled(int channel, bool shown) {
-    state_.Settings.ChannelHidden[channel] = shown ? 0 : 1;
+    state_.Store.set(&AppSettings::ChannelHidden, channel, shown ? 0 : 1);
     chart_.setChannelVisible(channel, shown);
 }
 

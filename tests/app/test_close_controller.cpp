@@ -61,7 +61,7 @@ struct Closing {
         s.saveButton = &save;
         s.showView = [this](int view) {
             steps << QStringLiteral("show %1").arg(view);
-            state.Settings.CurrentView = view;
+            state.Store.set(&AppSettings::CurrentView, view);
             state.ViewTimerMode = ViewTimerMode::of(view);
         };
         s.stopPolling = [this] { steps << "stop polling"; };

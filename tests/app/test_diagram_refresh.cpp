@@ -36,10 +36,10 @@ struct DiagramView {
     std::unique_ptr<DiagramRefresh> diagrams;
 
     explicit DiagramView(const AppSettings &settings) {
-        state.Settings = settings;
+        state.Store.replace(settings);
         state.bindReadings(readings);
         state.bindIndication(indication);
-        norms = std::make_unique<NormsPanel>(panels.normsControls, panels.normsGrid, state.Settings,
+        norms = std::make_unique<NormsPanel>(panels.normsControls, panels.normsGrid, state.Store,
                                              state.Flags, prompts, &root);
         diagrams = std::make_unique<DiagramRefresh>(timerDia, state, *norms, panels.diagramCharts,
                                                     panels.diagramPanel);

@@ -125,8 +125,8 @@ private slots:
         QFETCH(int, ticks);
         QFETCH(bool, recording);
         GraphWindow w(dir_->path());
-        w.window->state().Settings.TotalPoints = 50;
-        w.window->state().Settings.GraphFullAction = 1;
+        w.window->state().Store.set(&AppSettings::TotalPoints, 50);
+        w.window->state().Store.set(&AppSettings::GraphFullAction, 1);
         w.graph().applySettings();
         for (QChar step : script) {
             if (step == u'R')
@@ -206,7 +206,7 @@ private slots:
     void timeLabelsNeverOverlap() {
         GraphWindow w(dir_->path());
         w.window->resize(fetch<QSize>("windowSize"));
-        w.window->state().Settings.PointsOnScreen = fetch<int>("pointsOnScreen");
+        w.window->state().Store.set(&AppSettings::PointsOnScreen, fetch<int>("pointsOnScreen"));
         w.graph().applySettings();
         w.drawChart();
         QCOMPARE(w.chart()->xAxis->tickVectorLabels().value(0), QStringLiteral("00:00:00 "));
@@ -455,7 +455,7 @@ private slots:
     // More samples than a graph file holds: the newest are written and the user is told.
     void longGraphKeepsTheNewestSamples() {
         GraphWindow w(dir_->path(), false);
-        w.window->state().Settings.TotalPoints = 40000;
+        w.window->state().Store.set(&AppSettings::TotalPoints, 40000);
         w.graph().applySettings();
         w.record(QList<ReadingSample>(GraphFile::kMaxSamples + 2, kThreeReadings[0]));
         const QString path = dir_->filePath("Graph/long.dan");
@@ -536,12 +536,12 @@ private slots:
     // the legend, line width and legend visibility follow.
     void settingsApplyAtOnce() {
         GraphWindow w(dir_->path());
-        AppSettings &s = w.window->state().Settings;
-        s.PointsOnScreen = 500;
-        s.FullScale[0] = 5;
-        s.LineWidth = 4;
-        s.LegendHidden = 1;
-        s.ChannelHidden[5] = 1;
+        SettingsStore &s = w.window->state().Store;
+        s.set(&AppSettings::PointsOnScreen, 500);
+        s.set(&AppSettings::FullScale, 0, 5);
+        s.set(&AppSettings::LineWidth, 4);
+        s.set(&AppSettings::LegendHidden, 1);
+        s.set(&AppSettings::ChannelHidden, 5, 1);
         w.graph().applySettings();
         QCOMPARE(w.graph().recorder().axis(), (AxisWindow{0, 500}));
         QCOMPARE(w.graph().chart().series(0)->name(), QStringLiteral("CO : 5 %"));

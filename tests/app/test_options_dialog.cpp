@@ -200,13 +200,13 @@ private slots:
         QFETCH(QVariantMap, controls);
         Rig rig;
         for (const FieldValue &v : values)
-            rig.state.Settings.field(v.field) = v.value;
+            rig.state.Store.setField(v.field, v.value);
         rig.dialog.openAt(TPagesDlg::Page(page), false);
         QCOMPARE(rig.dialog.pages()->currentIndex(), page);
         for (auto it = controls.cbegin(); it != controls.cend(); ++it)
             QCOMPARE(shown(rig.dialog, it.key()), it.value());
 
-        rig.state.Settings = AppSettings();
+        rig.state.Store.replace(AppSettings());
         rig.click("OKBtn");
         AppSettings expected;
         for (const FieldValue &v : values)
@@ -359,7 +359,7 @@ private slots:
         QFETCH(int, oldAnalyserAfter);
         Rig rig;
         rig.readings.analyserKind = AnalyserKind(kind);
-        rig.state.Settings.OldAnalyser = oldAnalyser;
+        rig.state.Store.set(&AppSettings::OldAnalyser, oldAnalyser);
         rig.open();
         rig.click("CheckBox6");
         QCOMPARE(rig.find<QCheckBox>("CheckBox6")->isChecked(), ticked);

@@ -178,8 +178,8 @@ private slots:
         QFETCH(DialogActions, act);
         QFETCH(WindowCheck, check);
         auto window = makeWindow();
-        window->state().Settings.OldAnalyser = 0;
-        window->state().Settings.ReportFormUnlocked = 1;
+        window->state().Store.set(&AppSettings::OldAnalyser, 0);
+        window->state().Store.set(&AppSettings::ReportFormUnlocked, 1);
         window->selectView(2);
         window->options().runModal = [&](QDialog &dialog) {
             dialog.show();
@@ -200,7 +200,7 @@ private slots:
         QFETCH(int, answer);
         const bool yes = answer == int(UserPrompts::Answer::Yes);
         auto window = makeWindow();
-        window->state().Settings.LineWidth = 4;
+        window->state().Store.set(&AppSettings::LineWidth, 4);
         window->options().runModal = [&](QDialog &dialog) {
             dialog.show();
             prompts_->answers = {UserPrompts::Answer(answer)};

@@ -2,6 +2,7 @@
 #include "scripted_prompts.h"
 #include "settings_file.h"
 #include "settings_ranges.h"
+#include "settings_store.h"
 #include "unprivileged.h"
 
 #include <QDir>
@@ -467,13 +468,14 @@ void TestSettingsFile::saveAtExitHonoursTheResetFlag() {
     ScriptedPrompts prompts;
     ChangeFlags flags;
 
-    AppSettings settings = fullyChanged();
+    SettingsStore settings;
+    settings.replace(fullyChanged());
     QVERIFY(SettingsFile::saveAtExit(path, settings, flags, prompts));
     QVERIFY(SettingsFile::read(path) == fullyChanged());
 
     flags.ResetSettings = true;
     QVERIFY(SettingsFile::saveAtExit(path, settings, flags, prompts));
-    QVERIFY(settings == AppSettings{});
+    QVERIFY(settings.get() == AppSettings{});
     QCOMPARE(fileBytes(path), SettingsFile::encode(AppSettings{}));
     QVERIFY(prompts.shown.isEmpty());
 }

@@ -1,6 +1,7 @@
 #include "app_settings.h"
 #include "scripted_prompts.h"
 #include "settings_file.h"
+#include "settings_store.h"
 #include "shutdown.h"
 #include "station_file.h"
 #include "working_folder.h"
@@ -59,7 +60,7 @@ private slots:
         ScriptedPrompts prompts;
         const Shutdown::WindowState restored{false, QRect(10, 20, 700, 500)};
 
-        AppSettings settings;
+        SettingsStore settings;
         Shutdown::exitSave(settings, {}, restored, folder, {}, {}, prompts);
         AppSettings read = SettingsFile::read(folder.filePath(DataFileNames::Settings));
         QCOMPARE(read.WindowRestored, 1);
@@ -72,8 +73,8 @@ private slots:
         QCOMPARE(SettingsFile::read(folder.filePath(DataFileNames::Settings)).WindowRestored, 0);
 
         for (int mode : {0, 2}) {
-            AppSettings fixed;
-            fixed.WindowMode = mode;
+            SettingsStore fixed;
+            fixed.set(&AppSettings::WindowMode, mode);
             Shutdown::exitSave(fixed, {}, restored, folder, {}, {}, prompts);
             read = SettingsFile::read(folder.filePath(DataFileNames::Settings));
             QCOMPARE(read.WindowWidth, AppSettings().WindowWidth);
@@ -86,9 +87,9 @@ private slots:
         QTemporaryDir dir;
         const WorkingFolder folder(dir.path());
         ScriptedPrompts prompts;
-        AppSettings settings;
-        settings.CurrentView = 4;
-        settings.FixedPort = 7;
+        SettingsStore settings;
+        settings.set(&AppSettings::CurrentView, 4);
+        settings.set(&AppSettings::FixedPort, 7);
         ChangeFlags flags;
         flags.ResetSettings = true;
         Shutdown::exitSave(settings, flags, {false, QRect(1, 2, 800, 600)}, folder, {}, {},
@@ -100,7 +101,7 @@ private slots:
         QTemporaryDir dir;
         const WorkingFolder folder(dir.path());
         ScriptedPrompts prompts;
-        AppSettings settings;
+        SettingsStore settings;
         QStringList written;
         Shutdown::OtherFiles other{[&] { written << "norms"; }, [&] { written << "gas"; },
                                    [&] { written << "journal"; }};

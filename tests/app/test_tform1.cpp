@@ -237,7 +237,7 @@ private slots:
 
         // "Настроить" in the extended protocol opens the calibration gas editor; its "OK"
         // marks the kits for the exit save.
-        window.state().Settings.ReportKind = ExtendedProtocol;
+        window.state().Store.set(&AppSettings::ReportKind, ExtendedProtocol);
         report.gasEditor().runModal = [](QDialog &dialog) {
             dialog.findChild<QPushButton *>("BitBtn22")->click();
             return dialog.result();

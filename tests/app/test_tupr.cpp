@@ -2,6 +2,7 @@
 #include "fake_channel.h"
 #include "poll_cycle.h"
 #include "scripted_prompts.h"
+#include "settings_store.h"
 #include "tupr.h"
 #include "tvelantar.h"
 
@@ -16,7 +17,7 @@ struct Rig {
     FakeChannel channel;
     TVelantar analyser;
     PollCycle cycle{analyser, channel};
-    AppSettings settings;
+    SettingsStore settings;
     CurrentReadings readings;
     ScriptedPrompts prompts;
     TUpr dialog{cycle, settings, readings, prompts};
@@ -133,7 +134,7 @@ void TestTUpr::keys() {
     QCOMPARE(rig.prompts.shown, key == Qt::Key_Escape
                                     ? QStringList{"Отключить индикацию режимов работы ?"}
                                     : QStringList{});
-    QCOMPARE(rig.settings.OldAnalyser, switchedOff ? 1 : 0);
+    QCOMPARE(rig.settings.get().OldAnalyser, switchedOff ? 1 : 0);
     QCOMPARE(rig.cycle.mode(), switchedOff ? int(PollCycle::Normal) : int(PollCycle::SettingsMenu));
     QCOMPARE(rig.dialog.isVisible(), !switchedOff); // Esc's press alone never closes it
     QCOMPARE(rig.switchedOff.size(), switchedOff ? 1 : 0);

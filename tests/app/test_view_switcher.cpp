@@ -108,7 +108,7 @@ private slots:
         QFETCH(QString, hidden);
         Views v;
         v.switcher.select(ViewId::Report);
-        v.state.Settings.ReportKind = reportKind;
+        v.state.Store.set(&AppSettings::ReportKind, reportKind);
         v.switcher.showCurrent();
         QVERIFY(v.panels.byName.value(shown)->isVisible());
         QVERIFY(!v.panels.byName.value(hidden)->isVisible());

@@ -4,6 +4,7 @@
 #include "readings_source.h"
 #include "recording_link_view.h"
 #include "scripted_prompts.h"
+#include "settings_store.h"
 #include "tprt.h"
 #include "tserial.h"
 #include "tvelantar.h"
@@ -52,7 +53,7 @@ private slots:
 
         TSerial serial;
         TVelantar analyser;
-        AppSettings settings;
+        SettingsStore settings;
         ReadingsSource source;
         RecordingLinkView view;
         ScriptedPrompts prompts;

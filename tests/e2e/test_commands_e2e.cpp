@@ -6,6 +6,7 @@
 #include "readings_source.h"
 #include "recording_link_view.h"
 #include "scripted_prompts.h"
+#include "settings_store.h"
 #include "tserial.h"
 #include "tvelantar.h"
 #include "tvelantar_probe.h"
@@ -21,7 +22,7 @@ class TestCommandsE2E : public QObject {
         EmulatorProcess emulator;
         TSerial serial;
         TVelantar analyser;
-        AppSettings settings;
+        SettingsStore settings;
         ReadingsSource source;
         RecordingLinkView view;
         ScriptedPrompts prompts;
@@ -41,8 +42,9 @@ class TestCommandsE2E : public QObject {
             if (!emulator.start())
                 return false;
             qputenv("VELANTAR_PORTS", emulator.devicePath().toLocal8Bit());
-            settings.NoBuiltInPrinter = 0; // header transfers run with a printer ...
-            settings.CurrentView = 1;      // ... in the table view
+            // Header transfers run with a printer, in the table view.
+            settings.set(&AppSettings::NoBuiltInPrinter, 0);
+            settings.set(&AppSettings::CurrentView, 1);
             link =
                 std::make_unique<LinkController>(serial, analyser, settings, source, view, prompts);
             commands = std::make_unique<AnalyserCommands>(

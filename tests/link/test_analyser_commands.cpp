@@ -6,6 +6,7 @@
 #include "indication_switch.h"
 #include "readings_source.h"
 #include "scripted_prompts.h"
+#include "settings_store.h"
 #include "status_texts.h"
 #include "tvelantar.h"
 #include "tvelantar_probe.h"
@@ -28,7 +29,7 @@ class TestAnalyserCommands : public QObject {
         FakeChannel channel;
         TVelantar analyser;
         PollCycle cycle{analyser, channel};
-        AppSettings settings;
+        SettingsStore settings;
         CurrentReadings readings;
         ScriptedPrompts prompts;
         FixedClock clock{QDateTime(QDate(2026, 12, 8), QTime(9, 30, 15))};
@@ -107,10 +108,10 @@ private slots:
         Rig rig;
         rig.prompts.answers = {UserPrompts::Answer::No};
         rig.commands.askAboutPrinter();
-        QCOMPARE(rig.settings.NoBuiltInPrinter, 1);
+        QCOMPARE(rig.settings.get().NoBuiltInPrinter, 1);
         rig.prompts.answers = {UserPrompts::Answer::Yes};
         rig.commands.askAboutPrinter();
-        QCOMPARE(rig.settings.NoBuiltInPrinter, 0);
+        QCOMPARE(rig.settings.get().NoBuiltInPrinter, 0);
         rig.commands.askAboutPrinter();
         QCOMPARE(rig.prompts.shown,
                  QStringList(2, QStringLiteral("В приборе есть встроенный принтер ?")));

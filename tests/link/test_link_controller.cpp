@@ -44,8 +44,8 @@ private slots:
 
     void fixedPortGivesUpAtTheThirdTick() {
         Rig rig;
-        rig.settings.PortMode = 1;
-        rig.settings.FixedPort = 3;
+        rig.settings.set(&AppSettings::PortMode, 1);
+        rig.settings.set(&AppSettings::FixedPort, 3);
         rig.link.startConnection();
         for (int tick = 0; tick < 3; ++tick)
             rig.link.StartTimerTimer();
@@ -56,12 +56,12 @@ private slots:
 
     void findingTheFourComponentAnalyserStartsPolling() {
         Rig rig;
-        rig.settings.FixedPort = 5;
+        rig.settings.set(&AppSettings::FixedPort, 5);
         rig.connect(FourComponentAnswer);
         QVERIFY(!rig.link.detectionTimer().isActive());
         QVERIFY(rig.link.receiveTimer().isActive() && rig.link.sendTimer().isActive());
-        QCOMPARE(rig.settings.FixedPort, 1);
-        QCOMPARE(rig.settings.OldAnalyser, 0);
+        QCOMPARE(rig.settings.get().FixedPort, 1);
+        QCOMPARE(rig.settings.get().OldAnalyser, 0);
         QCOMPARE(rig.view.linkStatus.last(), QStringLiteral(" Велантар 4х комп"));
         QCOMPARE(rig.view.portStatus.last(),
                  QStringLiteral("Тип прибора: Велантар ( 4-х комп.)  Порт: COM1"));
@@ -85,7 +85,7 @@ private slots:
     void twoComponentAnalyserHasNoCo2O2OrLambda() {
         Rig rig;
         rig.connect(TwoComponentAnswer);
-        QCOMPARE(rig.settings.OldAnalyser, 1);
+        QCOMPARE(rig.settings.get().OldAnalyser, 1);
         QCOMPARE(rig.readings.analyserKind, AnalyserKind::TwoComponent);
         QCOMPARE(rig.view.linkStatus.last(), QStringLiteral(" Велантар 2х комп"));
         QCOMPARE(rig.analyser.addressMap()[AddressMap::CoWord], 289);
@@ -111,7 +111,7 @@ private slots:
         rig.connect(FourComponentAnswer);
         rig.receive(wordAnswer(307, 300) + wordAnswer(305, 120) + byteAnswer(882, 0x10));
         QCOMPARE(rig.readings.sample.co, qint16(120));
-        rig.settings.OldAnalyser = 1;
+        rig.settings.set(&AppSettings::OldAnalyser, 1);
         rig.receive({});
         QCOMPARE(rig.readings.sample.co, qint16(300));
     }
@@ -161,7 +161,7 @@ private slots:
         rig.analyser.SetTime(9, 5, 7);
         rig.receive({});
         QVERIFY(rig.readings.deviceDateText.isEmpty());
-        rig.settings.CurrentView = 1;
+        rig.settings.set(&AppSettings::CurrentView, 1);
         rig.receive({});
         QCOMPARE(rig.readings.deviceDateText, QStringLiteral("08.12.2026"));
         QCOMPARE(rig.readings.deviceTimeText, QStringLiteral("09:05:07"));

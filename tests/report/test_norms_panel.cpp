@@ -3,6 +3,7 @@
 #include "norm_panel_texts.h"
 #include "norms_panel.h"
 #include "scripted_prompts.h"
+#include "settings_store.h"
 #include "tform3.h"
 
 #include <QApplication>
@@ -90,14 +91,14 @@ int keyOf(const QString &name) {
 class TestNormsPanel : public QObject {
     Q_OBJECT
 
-    AppSettings settings_;
+    SettingsStore settings_;
     ChangeFlags flags_;
     ScriptedPrompts prompts_;
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
     void init() {
-        settings_ = AppSettings();
+        settings_.replace(AppSettings());
         flags_ = ChangeFlags();
         prompts_.shown.clear();
     }
@@ -135,8 +136,8 @@ private slots:
         QFETCH(int, variant);
         QFETCH(int, column);
         QFETCH(QString, steps);
-        settings_.VehicleCategory = category;
-        settings_.CatalystKind = variant;
+        settings_.set(&AppSettings::VehicleCategory, category);
+        settings_.set(&AppSettings::CatalystKind, variant);
         Panel p;
         NormsPanel panel(p.typed(), p.grid, settings_, flags_, prompts_, &p.window);
         panel.startUp();
@@ -193,7 +194,7 @@ private slots:
         QFETCH(int, category);
         QFETCH(bool, accept);
         QFETCH(int, row);
-        settings_.VehicleCategory = category;
+        settings_.set(&AppSettings::VehicleCategory, category);
         Panel p;
         NormsPanel panel(p.typed(), p.grid, settings_, flags_, prompts_, &p.window);
         panel.startUp();
@@ -210,7 +211,7 @@ private slots:
         p.get<QPushButton>("BitBtn10")->click();
 
         QTEST(initialRow, "initialRow");
-        QTEST(settings_.VehicleCategory, "chosen");
+        QTEST(settings_.get().VehicleCategory, "chosen");
         QTEST(p.get<QListWidget>("ListBox1")->currentRow(), "chosen");
         QCOMPARE(published.size(), 1); // the grid is refreshed however the dialog closed
         QCOMPARE(panel.categoriesDialog().windowTitle(), QStringLiteral("Категории автомобилей "));
@@ -237,12 +238,13 @@ private slots:
         QFETCH(QList<int>, rpms);
         QFETCH(QStringList, indicator);
         QFETCH(QList<int>, coLimits);
-        settings_.SpeedMode = mode == 0 ? 1 : 0; // so that choosing `mode` is a change
+        // so that choosing `mode` is a change
+        settings_.set(&AppSettings::SpeedMode, mode == 0 ? 1 : 0);
         Panel p;
         NormsPanel panel(p.typed(), p.grid, settings_, flags_, prompts_, &p.window);
         panel.startUp();
         p.get<QListWidget>("ListBox3")->setCurrentRow(mode);
-        QCOMPARE(settings_.SpeedMode, mode);
+        QCOMPARE(settings_.get().SpeedMode, mode);
         auto *edit7 = p.get<QLineEdit>("Edit7");
         for (qsizetype i = 0; i < rpms.size(); ++i) {
             if (panel.autoSwitching())
@@ -256,9 +258,9 @@ private slots:
     }
 
     void damagedSelectionIndexesNothingOutsideTheTable() {
-        settings_.VehicleCategory = 9;
-        settings_.CatalystKind = -3;
-        settings_.SpeedMode = 7;
+        settings_.set(&AppSettings::VehicleCategory, 9);
+        settings_.set(&AppSettings::CatalystKind, -3);
+        settings_.set(&AppSettings::SpeedMode, 7);
         Panel p;
         NormsPanel panel(p.typed(), p.grid, settings_, flags_, prompts_, &p.window);
         panel.startUp();

@@ -53,7 +53,7 @@ struct Rig {
         state.bindReadings(readings);
         state.bindIndication(indication);
         folder.createSubfolders();
-        state.Settings.ReportKind = kind;
+        state.Store.set(&AppSettings::ReportKind, kind);
         state.Vehicle = {
             QStringLiteral("ООО Станция"), QStringLiteral("А123ВС"), QStringLiteral("Иванов"), {}};
         document = std::make_unique<ReportDocument>(state, services, &memo);

@@ -24,7 +24,7 @@ struct Rig {
     QList<bool> closings; // what vehicleDataClosed was told
 
     explicit Rig(int kind = 0) {
-        state.Settings.ReportKind = kind;
+        state.Store.set(&AppSettings::ReportKind, kind);
         state.Vehicle = {Station, QStringLiteral("А123ВС"), QStringLiteral("Иванов"),
                          QStringLiteral("Марка:")};
         dialog.vehicleDataClosed = [this](bool ok) { closings << ok; };

@@ -6,6 +6,7 @@
 #include "readings_source.h"
 #include "recording_link_view.h"
 #include "scripted_prompts.h"
+#include "settings_store.h"
 #include "tvelantar.h"
 
 #include <QByteArray>
@@ -21,7 +22,7 @@ struct LinkRig {
 
     FakeChannel channel;
     TVelantar analyser;
-    AppSettings settings;
+    SettingsStore settings;
     ReadingsSource source;
     const CurrentReadings &readings = source.readings();
     RecordingLinkView view;

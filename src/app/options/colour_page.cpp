@@ -14,7 +14,7 @@
 
 using SettingsRanges::fieldIndex;
 
-ColourPage::ColourPage(AppSettings &settings, UserPrompts &prompts, QWidget *parent)
+ColourPage::ColourPage(SettingsStore &settings, UserPrompts &prompts, QWidget *parent)
     : OptionsPage(settings, prompts, parent) {
     auto *channels = new QGroupBox(QStringLiteral("Цвет диаграмм и графиков"), this);
     auto *channelGrid = new QGridLayout(channels);

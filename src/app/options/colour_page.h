@@ -8,7 +8,7 @@ class ColourPage : public OptionsPage {
     Q_OBJECT
 
 public:
-    ColourPage(AppSettings &settings, UserPrompts &prompts, QWidget *parent = nullptr);
+    ColourPage(SettingsStore &settings, UserPrompts &prompts, QWidget *parent = nullptr);
 
 protected:
     // A channel colour also colours the channel's graph line.

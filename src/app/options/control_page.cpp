@@ -14,7 +14,7 @@
 
 using SettingsRanges::fieldIndex;
 
-ControlPage::ControlPage(AppSettings &settings, UserPrompts &prompts, QWidget *parent)
+ControlPage::ControlPage(SettingsStore &settings, UserPrompts &prompts, QWidget *parent)
     : OptionsPage(settings, prompts, parent) {
     RadioGroup *start = radioGroup("RadioGroup1", QStringLiteral("Включать запись графика"),
                                    {QStringLiteral("при достижении связи с прибором"),

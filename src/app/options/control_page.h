@@ -8,5 +8,5 @@ class ControlPage : public OptionsPage {
     Q_OBJECT
 
 public:
-    ControlPage(AppSettings &settings, UserPrompts &prompts, QWidget *parent = nullptr);
+    ControlPage(SettingsStore &settings, UserPrompts &prompts, QWidget *parent = nullptr);
 };

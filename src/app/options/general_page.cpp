@@ -3,6 +3,7 @@
 #include "app_settings.h"
 #include "radio_group.h"
 #include "settings_ranges.h"
+#include "settings_store.h"
 #include "user_prompts.h"
 
 #include <QCheckBox>
@@ -19,7 +20,7 @@ const QString GeneralPage::DefaultsQuestion =
     QStringLiteral("Вы действительно хотите восстановить значения по умолчанию ? "
                    "После ответа \"YES\" перезапустите программу.");
 
-GeneralPage::GeneralPage(AppSettings &settings, UserPrompts &prompts,
+GeneralPage::GeneralPage(SettingsStore &settings, UserPrompts &prompts,
                          std::function<AnalyserKind()> analyserKind, QWidget *parent)
     : OptionsPage(settings, prompts, parent), analyserKind_(std::move(analyserKind)) {
     auto *intervals = new QGroupBox(QStringLiteral("Интервал индикации , мсек"), this);
@@ -76,7 +77,7 @@ void GeneralPage::modeIndicationClicked(bool ticked) {
         modeIndication_->setChecked(false);
         ticked = false;
     }
-    settings().OldAnalyser = ticked ? 0 : 1;
+    store().set(&AppSettings::OldAnalyser, ticked ? 0 : 1);
     if (ticked)
         emit normalPollingRequested();
     else

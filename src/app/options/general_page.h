@@ -17,7 +17,7 @@ public:
 
     // analyserKind: the analyser the link has identified, consulted when the mode indication
     // box is ticked.
-    GeneralPage(AppSettings &settings, UserPrompts &prompts,
+    GeneralPage(SettingsStore &settings, UserPrompts &prompts,
                 std::function<AnalyserKind()> analyserKind, QWidget *parent = nullptr);
 
     // Whether the window group "    Окно   " was clicked since the dialog was shown, and the

@@ -13,7 +13,7 @@
 
 using SettingsRanges::fieldIndex;
 
-GraphPage::GraphPage(AppSettings &settings, UserPrompts &prompts, QWidget *parent)
+GraphPage::GraphPage(SettingsStore &settings, UserPrompts &prompts, QWidget *parent)
     : OptionsPage(settings, prompts, parent) {
     auto *rows = new QFormLayout;
     rows->addRow(QStringLiteral("Точек времени на экране (масшт.)"),

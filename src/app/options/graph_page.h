@@ -12,7 +12,7 @@ class GraphPage : public OptionsPage {
     Q_OBJECT
 
 public:
-    GraphPage(AppSettings &settings, UserPrompts &prompts, QWidget *parent = nullptr);
+    GraphPage(SettingsStore &settings, UserPrompts &prompts, QWidget *parent = nullptr);
 
     // Memo9 from SpinEdit6 and SpinEdit3.
     void updateFileText();

@@ -8,7 +8,7 @@
 
 using SettingsRanges::fieldIndex;
 
-NormsPage::NormsPage(AppSettings &settings, UserPrompts &prompts, QWidget *parent)
+NormsPage::NormsPage(SettingsStore &settings, UserPrompts &prompts, QWidget *parent)
     : OptionsPage(settings, prompts, parent) {
     RadioGroup *alarm = radioGroup(
         "RadioGroup2", QStringLiteral("Сигнализация превышения"),

@@ -10,7 +10,7 @@ class NormsPage : public OptionsPage {
     Q_OBJECT
 
 public:
-    NormsPage(AppSettings &settings, UserPrompts &prompts, QWidget *parent = nullptr);
+    NormsPage(SettingsStore &settings, UserPrompts &prompts, QWidget *parent = nullptr);
 
 protected:
     void loaded() override;

@@ -4,6 +4,7 @@
 #include "bgr_color.h"
 #include "radio_group.h"
 #include "settings_ranges.h"
+#include "settings_store.h"
 #include "spin_edit_keys.h"
 #include "user_prompts.h"
 
@@ -26,12 +27,16 @@ bool writesOnOk(Applied applied) {
 
 } // namespace
 
-OptionsPage::OptionsPage(AppSettings &settings, UserPrompts &prompts, QWidget *parent)
-    : QWidget(parent), settings_(settings), prompts_(prompts) {}
+OptionsPage::OptionsPage(SettingsStore &settings, UserPrompts &prompts, QWidget *parent)
+    : QWidget(parent), store_(settings), prompts_(prompts) {}
+
+const AppSettings &OptionsPage::settings() const {
+    return store_.get();
+}
 
 void OptionsPage::load() {
     for (const Binding &binding : bindings_)
-        binding.show(settings_.field(binding.field));
+        binding.show(settings().field(binding.field));
     showSamples();
     loaded();
 }
@@ -41,7 +46,7 @@ void OptionsPage::applyOk() {
         if (!writesOnOk(binding.applied))
             continue;
         if (const std::optional<int> value = binding.read())
-            settings_.field(binding.field) = *value;
+            store_.setField(binding.field, *value);
     }
 }
 
@@ -55,7 +60,7 @@ void OptionsPage::bind(QWidget *control, Binding binding) {
 
 void OptionsPage::writeAtOnce(const Binding &binding) {
     if (const std::optional<int> value = binding.read()) {
-        settings_.field(binding.field) = *value;
+        store_.setField(binding.field, *value);
         fieldApplied(binding.field);
     }
 }
@@ -120,8 +125,8 @@ QPushButton *OptionsPage::colourButton(const QString &name, const QString &capti
     button->setProperty("appliesAtOnce", true);
     connect(button, &QPushButton::clicked, this, [this, field] {
         if (const std::optional<QColor> chosen =
-                prompts_.chooseColor(colorFromBgr(settings_.field(field))))
-            settings_.field(field) = bgrFromColor(*chosen);
+                prompts_.chooseColor(colorFromBgr(settings().field(field))))
+            store_.setField(field, bgrFromColor(*chosen));
         // Applied whether the colour dialog was confirmed or cancelled.
         showSamples();
         emit appearanceChanged();
@@ -143,11 +148,11 @@ QWidget *OptionsPage::colourPair(const ColourPair &pair) {
 void OptionsPage::showSamples() {
     for (const Sample &sample : samples_) {
         QPalette palette = sample.box->palette();
-        const QColor back = colorFromBgr(settings_.field(sample.backField));
+        const QColor back = colorFromBgr(settings().field(sample.backField));
         palette.setColor(QPalette::Base, back);
         palette.setColor(QPalette::Window, back);
         if (sample.textField >= 0)
-            palette.setColor(QPalette::Text, colorFromBgr(settings_.field(sample.textField)));
+            palette.setColor(QPalette::Text, colorFromBgr(settings().field(sample.textField)));
         sample.box->setPalette(palette);
     }
 }

@@ -7,6 +7,7 @@
 #include <optional>
 
 struct AppSettings;
+class SettingsStore;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -27,11 +28,12 @@ enum class Applied {
 // of its field, applyOk() writes back the fields read on "OK", and a control applied at once
 // writes its field as soon as the user changes it (such controls carry the property
 // "appliesAtOnce"). Colour buttons ask for a colour through the prompts and apply it at once.
+// Every write goes through the settings store.
 class OptionsPage : public QWidget {
     Q_OBJECT
 
 public:
-    OptionsPage(AppSettings &settings, UserPrompts &prompts, QWidget *parent = nullptr);
+    OptionsPage(SettingsStore &settings, UserPrompts &prompts, QWidget *parent = nullptr);
 
     // The dialog is shown: every control takes the value of its field, every sample box its
     // colours.
@@ -80,7 +82,8 @@ protected:
     // At the end of load(): states that follow the loaded values.
     virtual void loaded() {}
 
-    AppSettings &settings() const { return settings_; }
+    const AppSettings &settings() const;
+    SettingsStore &store() const { return store_; }
     UserPrompts &prompts() const { return prompts_; }
 
 private:
@@ -100,7 +103,7 @@ private:
     void writeAtOnce(const Binding &binding);
     void showSamples();
 
-    AppSettings &settings_;
+    SettingsStore &store_;
     UserPrompts &prompts_;
     QList<Binding> bindings_;
     QList<Sample> samples_;

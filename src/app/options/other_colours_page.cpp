@@ -7,7 +7,7 @@
 
 using SettingsRanges::fieldIndex;
 
-OtherColoursPage::OtherColoursPage(AppSettings &settings, UserPrompts &prompts, QWidget *parent)
+OtherColoursPage::OtherColoursPage(SettingsStore &settings, UserPrompts &prompts, QWidget *parent)
     : OptionsPage(settings, prompts, parent) {
     // Each row colours one control: element k of TextColor and BackColor.
     struct Row {

@@ -8,5 +8,5 @@ class OtherColoursPage : public OptionsPage {
     Q_OBJECT
 
 public:
-    OtherColoursPage(AppSettings &settings, UserPrompts &prompts, QWidget *parent = nullptr);
+    OtherColoursPage(SettingsStore &settings, UserPrompts &prompts, QWidget *parent = nullptr);
 };

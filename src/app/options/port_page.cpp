@@ -26,7 +26,7 @@ QString deviceOf(int port) {
 
 } // namespace
 
-PortPage::PortPage(AppSettings &settings, UserPrompts &prompts, QWidget *parent)
+PortPage::PortPage(SettingsStore &settings, UserPrompts &prompts, QWidget *parent)
     : OptionsPage(settings, prompts, parent) {
     RadioGroup *portMode =
         radioGroup("RadioGroup8", QString(),

@@ -16,7 +16,7 @@ class PortPage : public OptionsPage {
     Q_OBJECT
 
 public:
-    PortPage(AppSettings &settings, UserPrompts &prompts, QWidget *parent = nullptr);
+    PortPage(SettingsStore &settings, UserPrompts &prompts, QWidget *parent = nullptr);
 
     void setPortStatus(const QString &text);
     void setSearchProgress(int percent);

@@ -11,7 +11,7 @@
 
 using SettingsRanges::fieldIndex;
 
-ReadingsColoursPage::ReadingsColoursPage(AppSettings &settings, UserPrompts &prompts,
+ReadingsColoursPage::ReadingsColoursPage(SettingsStore &settings, UserPrompts &prompts,
                                          QWidget *parent)
     : OptionsPage(settings, prompts, parent) {
     auto *column = new QVBoxLayout(this);

@@ -8,7 +8,7 @@ class ReadingsColoursPage : public OptionsPage {
     Q_OBJECT
 
 public:
-    ReadingsColoursPage(AppSettings &settings, UserPrompts &prompts, QWidget *parent = nullptr);
+    ReadingsColoursPage(SettingsStore &settings, UserPrompts &prompts, QWidget *parent = nullptr);
 
 protected:
     // "Цвет как у графиков" recolours the readings at once.
