@@ -113,16 +113,22 @@ void TForm1::buildWindow() {
         state_, services_, panels_, *menu_, link_->pollCycle(), *analyser_, this,
         {[this](int view) { selectView(view); }, [this] { OpenOptionsAt(TPagesDlg::Graph); }});
     documents_->setReport(&report_->document());
-    graph_ = new GraphView(
-        state_, services_, TimerGRP, {panels_.graphChart, panels_.sidePanel, this},
-        {[this] { selectView(ViewId::Graph); }, [this] { OpenOptionsAt(TPagesDlg::Graph); },
-         [this] { OpenOptionsAt(TPagesDlg::Control); }, [this] { report_->document().rebuild(); },
-         [this] { readingsRefresh_->UpdateGraphPanelValues(); }},
-        this);
-    graph_->bindMenu(menu_->action("N9"), menu_->action("N10"), menu_->action("N11"));
-    documents_->setGraph(graph_);
+    graph_ = new GraphView(state_, services_, TimerGRP,
+                           {panels_.graphChart, panels_.graphPanel, this}, this);
+    connect(graph_, &GraphView::showGraphViewRequested, this,
+            [this] { selectView(ViewId::Graph); });
+    connect(graph_, &GraphView::graphOptionsRequested, this,
+            [this] { OpenOptionsAt(TPagesDlg::Graph); });
+    connect(graph_, &GraphView::controlOptionsRequested, this,
+            [this] { OpenOptionsAt(TPagesDlg::Control); });
+    connect(graph_, &GraphView::vehicleTextsLoaded, this,
+            [this] { report_->document().rebuild(); });
+    connect(readingsRefresh_, &ReadingsRefresh::graphPanelTexts, &graph_->recording(),
+            &GraphRecording::showPanelValues);
+    graph_->document().bindMenu(menu_->action("N9"), menu_->action("N10"), menu_->action("N11"));
+    documents_->setGraph(&graph_->document());
     report_->vehicleDialog().vehicleDataClosed = [this](bool okPressed) {
-        graph_->vehicleDataClosed(okPressed);
+        graph_->recording().vehicleDataClosed(okPressed);
     };
     connectOptions();
 }
@@ -199,7 +205,7 @@ void TForm1::buildCommands() {
     };
     readingsRefresh_ =
         new ReadingsRefresh(TimerTab, state_.Readings, state_.Settings, state_.IndicationRunning,
-                            client_, *services_.clock, this);
+                            panels_.readingsControls(), *services_.clock, this);
 
     demonstration_ = std::make_unique<DemonstrationController>(
         TimerDemo, *link_, *linkView_, state_.IndicationRunning, state_.Readings);
@@ -323,14 +329,14 @@ void TForm1::FormCreate() {
 void TForm1::clearRecordedState() {
     state_.Vehicle.NumberText.clear();
     state_.Vehicle.DetailText.clear();
-    graph_->ClearGraph();
+    graph_->recording().ClearGraph();
 }
 
 void TForm1::applyGraphScale() {
-    graph_->applyScaleAtStart();
+    graph_->recording().applyScaleAtStart();
     state_.Vehicle.DetailLabel = DetailLabelFor(state_.Settings.VehicleFieldIndex);
     // With the settings in force and before the link starts recording.
-    graph_->offerRecovery();
+    graph_->recovery().offerRecovery();
 }
 
 void TForm1::loadCalibrationGasKits() {
@@ -338,7 +344,7 @@ void TForm1::loadCalibrationGasKits() {
 }
 
 void TForm1::prepareReportAndCaptions() {
-    graph_->UpdateGraphCaptions();
+    graph_->recording().UpdateGraphCaptions();
     report_->startUp();
 }
 
@@ -375,7 +381,7 @@ void TForm1::applyIntervals() {
 void TForm1::applyGraphSettings() {
     // Points on screen, shift, total points, one-point scrolling, the sampling interval, line
     // width, legend, full scales and the channel colours of the lines.
-    graph_->applySettings();
+    graph_->recording().applySettings();
 }
 
 void TForm1::showModeIndicationOff() {
@@ -389,7 +395,7 @@ void TForm1::showModeIndicationOff() {
 
 void TForm1::applyAppearance() {
     applySettingsAppearance(state_.Settings, panels_);
-    graph_->applyLook();
+    graph_->recording().applyLook();
     diagrams_->applyColours(palette().color(QPalette::Window));
 }
 
@@ -425,8 +431,8 @@ void TForm1::onAnalyserFound(AnalyserKind kind) {
     showInfoPageFor(kind);
     // Recording starts with the link when so configured, in whichever view is shown: as if
     // "Запись" were pressed.
-    if (state_.Settings.GraphStartMode == 0 && !graph_->isRecording())
-        panels_.recordButton->click();
+    if (state_.Settings.GraphStartMode == 0 && !graph_->recording().isRecording())
+        panels_.graphPanel.record->click();
 }
 
 // ---- Views and layout ------------------------------------------------------------------
@@ -438,7 +444,9 @@ void TForm1::selectView(int view) {
     if (view == ViewId::Information)
         panels_.infoMemo->setFocus();
     else if (view == ViewId::Graph)
-        (panels_.recordButton->isVisible() ? panels_.recordButton : panels_.stopButton)->setFocus();
+        (panels_.graphPanel.record->isVisible() ? panels_.graphPanel.record
+                                                : panels_.graphPanel.stop)
+            ->setFocus();
 }
 
 void TForm1::ViewSwitch() {
@@ -510,7 +518,7 @@ void TForm1::OpenOptionsAt(int page) {
 void TForm1::refreshAfterOptions() {
     report_->afterOptions();
     // After the report: it takes the detail caption from the settings first.
-    graph_->UpdateGraphCaptions();
+    graph_->recording().UpdateGraphCaptions();
 }
 
 // ---- Help and about ----------------------------------------------------------------------
@@ -565,7 +573,7 @@ void TForm1::closeEvent(QCloseEvent *event) {
         report_->saveKits(folder_.filePath(DataFileNames::CalibrationGas));
     };
     // Ended from outside, a graph that could not be saved keeps its journal for the next start.
-    otherFiles.closeGraphJournal = [this] { graph_->closeJournalAtExit(!terminating_); };
+    otherFiles.closeGraphJournal = [this] { graph_->document().closeJournalAtExit(!terminating_); };
     Shutdown::exitSave(state_.Settings, state_.Flags, window, folder_, state_.Vehicle.StationName,
                        otherFiles, *services_.prompts);
     event->accept();

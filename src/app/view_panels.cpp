@@ -21,3 +21,14 @@ ViewPanels ViewPanels::create(QWidget *parent) {
         build(parent, panels);
     return panels;
 }
+
+ReadingsView::Controls ViewPanels::readingsControls() const {
+    ReadingsView::Controls controls;
+    for (int channel = 0; channel < kReadingsChannels; ++channel)
+        controls.boxes[channel] = readingsValueBoxes.value(channel);
+    controls.coCaption = readingsCaptions.value(0);      // Memo3
+    controls.rowFourCaption = readingsCaptions.value(4); // Memo7
+    controls.readingsGrid = readingsGrid;
+    controls.clockGrid = clockGrid;
+    return controls;
+}

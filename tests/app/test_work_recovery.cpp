@@ -171,7 +171,7 @@ private slots:
             for (qint16 i = 0; i < 5; ++i) {
                 window.state().Readings.sample = {qint16(150 + i), 123, 1452, 47, 998, 785};
                 recorded << window.state().Readings.sample;
-                window.graph().TimerGRPTimer();
+                window.graph().recording().TimerGRPTimer();
             }
             window.findChild<QPushButton *>("BitBtn17")->click(); // "Nмин."
             QVERIFY(window.report().document().unsaved());

@@ -5,6 +5,8 @@
 #include "scripted_file_dialogs.h"
 #include "scripted_print_service.h"
 #include "scripted_prompts.h"
+#include "side_document.h"
+#include "side_document_router.h"
 #include "tform1.h"
 
 #include <QDateTime>
@@ -42,6 +44,7 @@ struct GraphTestWindow {
     }
 
     GraphView &graph() { return window->graph(); }
+    SideDocument &document() { return *window->documents().graph(); }
 
     // "Запись" when the graph is not recording, then one tick per reading, one second apart.
     void record(const QList<ReadingSample> &readings) {
@@ -49,7 +52,7 @@ struct GraphTestWindow {
             window->findChild<QPushButton *>("BitBtn7")->click();
         for (const ReadingSample &reading : readings) {
             window->state().Readings.sample = reading;
-            graph().TimerGRPTimer();
+            graph().recording().TimerGRPTimer();
             clock.time = clock.time.addSecs(1);
         }
     }

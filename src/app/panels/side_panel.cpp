@@ -15,24 +15,26 @@ using namespace PanelWidgets;
 void PanelBuilders::sidePanel(QWidget *parent, ViewPanels &v) {
     v.sidePanel = named(new QFrame(parent), "Panel15");
     v.sidePanel->setFrameShape(QFrame::StyledPanel);
+    GraphPanelControls &graph = v.graphPanel;
     const QStringList channels = {"CO,%", "CH,ppm", "CO2,%", "O2,%", "Lamb", "N,min-1"};
     for (int i = 0; i < channels.size(); ++i) {
         auto *check =
             named(new QCheckBox(channels[i], v.sidePanel), QStringLiteral("CheckBox%1").arg(i + 1));
         check->setChecked(true);
         check->show();
-        v.graphValueBoxes << valueBox(v.sidePanel, QStringLiteral("Edit%1").arg(i + 1));
+        graph.channelBoxes[i] = check;
+        graph.valueBoxes[i] = valueBox(v.sidePanel, QStringLiteral("Edit%1").arg(i + 1));
     }
     const std::pair<const char *, const char *> documentButtons[] = {
         {"BitBtn1", "Сохранить"}, {"BitBtn2", "Открыть"},   {"BitBtn3", "Стереть"},
         {"BitBtn4", "Печать"},    {"BitBtn5", "Настроить"}, {"BitBtn9", "Оформить"}};
     for (const auto &[name, caption] : documentButtons)
         button(v.sidePanel, name, QString::fromUtf8(caption));
-    v.stopButton = button(v.sidePanel, "BitBtn6", QStringLiteral("Останов"),
-                          QStringLiteral("Остановить запись графика."));
-    v.stopButton->hide();
-    v.recordButton = button(v.sidePanel, "BitBtn7", QStringLiteral("Запись"),
-                            QStringLiteral("Начать/продолжить запись графика"));
+    graph.stop = button(v.sidePanel, "BitBtn6", QStringLiteral("Останов"),
+                        QStringLiteral("Остановить запись графика."));
+    graph.stop->hide();
+    graph.record = button(v.sidePanel, "BitBtn7", QStringLiteral("Запись"),
+                          QStringLiteral("Начать/продолжить запись графика"));
 
     auto *speedPanel = named(new QFrame(v.sidePanel), "Panel16");
     speedPanel->setToolTip(QStringLiteral("измерения в отчет"));
