@@ -10,7 +10,8 @@ class QTimer;
 struct CurrentReadings;
 
 // The refresh of the readings, table, report and information views on TimerTab: writes the
-// latest readings into every one of their controls on each tick, visible or not.
+// latest readings into every one of their controls on each tick, visible or not, and sends
+// the graph panel's texts to the graph's recording controller, which shows them.
 class ReadingsRefresh : public QObject {
     Q_OBJECT
 

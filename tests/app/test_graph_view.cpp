@@ -71,6 +71,9 @@ const QList<ReadingSample> kThreeReadings = {
 
 } // namespace
 
+// The graph view inside the main window: what only the whole window shows (the chart as the
+// layout sizes it, the options dialog, the menu and the side panel's buttons, the report and
+// the settings between runs). The graph's parts are tested on their own in tests/views.
 class TestGraphView : public QObject {
     Q_OBJECT
 
