@@ -4,7 +4,6 @@
 #include "bgr_color.h"
 #include "view_panels.h"
 
-#include <QCheckBox>
 #include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
@@ -40,15 +39,12 @@ void applySettingsAppearance(const AppSettings &s, const ViewPanels &panels) {
         setColors(textControls[i], s.TextColor[i], s.BackColor[i]);
 
     for (int channel = 0; channel < kChannelCount; ++channel) {
-        setColors(panels.graphValueBoxes[channel], s.ChannelColor[channel], s.GraphBackColor);
+        setColors(panels.graphPanel.valueBoxes[channel], s.ChannelColor[channel], s.GraphBackColor);
         const bool channelColors = s.ReadingsUseChannelColors != 0;
         setColors(panels.readingsValueBoxes[channel],
                   channelColors ? s.ChannelColor[channel] : s.ReadingsTextColor,
                   channelColors ? s.GraphBackColor : s.ReadingsBackColor);
         setColors(panels.readingsCaptions[channel], s.LabelsTextColor, s.LabelsBackColor);
-        auto *check =
-            panels.sidePanel->findChild<QCheckBox *>(QStringLiteral("CheckBox%1").arg(channel + 1));
-        check->setChecked(s.ChannelHidden[channel] == 0);
     }
 
     setPanelColor(panels.readingsPanel, s.ReadingsPanelColor);

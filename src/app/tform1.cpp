@@ -110,17 +110,23 @@ void TForm1::buildWindow() {
         state_, services_, panels_, *menu_, link_->pollCycle(), *analyser_, this,
         {[this](int view) { selectView(view); }, [this] { OpenOptionsAt(TPagesDlg::Graph); }});
     documents_->setReport(&report_->document());
-    graph_ = new GraphView(
-        state_, services_, TimerGRP, {panels_.graphChart, panels_.sidePanel, this},
-        {[this] { selectView(ViewId::Graph); }, [this] { OpenOptionsAt(TPagesDlg::Graph); },
-         [this] { OpenOptionsAt(TPagesDlg::Control); }, [this] { report_->document().rebuild(); },
-         [this] { readingsRefresh_->UpdateGraphPanelValues(); }},
-        this);
+    graph_ = new GraphView(state_, services_, TimerGRP,
+                           {panels_.graphChart, panels_.graphPanel, this}, this);
+    connect(graph_, &GraphView::showGraphViewRequested, this,
+            [this] { selectView(ViewId::Graph); });
+    connect(graph_, &GraphView::graphOptionsRequested, this,
+            [this] { OpenOptionsAt(TPagesDlg::Graph); });
+    connect(graph_, &GraphView::controlOptionsRequested, this,
+            [this] { OpenOptionsAt(TPagesDlg::Control); });
+    connect(graph_, &GraphView::vehicleTextsLoaded, this,
+            [this] { report_->document().rebuild(); });
+    connect(readingsRefresh_, &ReadingsRefresh::graphPanelTexts, &graph_->recording(),
+            &GraphRecording::showPanelValues);
     const MainMenu::Items &items = menu_->items();
-    graph_->bindMenu(items.openGraph, items.saveGraph, items.printGraph);
-    documents_->setGraph(graph_);
+    graph_->document().bindMenu(items.openGraph, items.saveGraph, items.printGraph);
+    documents_->setGraph(&graph_->document());
     report_->vehicleDialog().vehicleDataClosed = [this](bool okPressed) {
-        graph_->vehicleDataClosed(okPressed);
+        graph_->recording().vehicleDataClosed(okPressed);
     };
     connectOptions();
     buildClosing();
@@ -205,7 +211,8 @@ void TForm1::buildCommands() {
     };
     readingsRefresh_ =
         new ReadingsRefresh(TimerTab, readings_->readings(), state_.Settings,
-                            indication_->state().running, client_, *services_.clock, this);
+                            indication_->state().running, panels_.readingsControls(),
+                            *services_.clock, this);
 
     demonstration_ = std::make_unique<DemonstrationController>(TimerDemo, *link_, *linkView_,
                                                                *indication_, *readings_);
@@ -254,7 +261,7 @@ void TForm1::connectOptions() {
     connect(options_, &TPagesDlg::intervalsChanged, this, &TForm1::applyIntervals);
     // Points on screen, shift, total points, one-point scrolling, the sampling interval, line
     // width, legend, full scales and the channel colours of the lines.
-    connect(options_, &TPagesDlg::graphSettingsChanged, graph_, &GraphView::applySettings);
+    connect(options_, &TPagesDlg::graphSettingsChanged, &graph_->recording(), &GraphRecording::applySettings);
     connect(options_, &TPagesDlg::modeIndicationSwitchedOff, this, &TForm1::showModeIndicationOff);
     connect(options_, &TPagesDlg::normalPollingRequested, this,
             [this] { link_->pollCycle().resumeNormalCycle(); });
@@ -277,7 +284,7 @@ void TForm1::buildClosing() {
     steps.saveCalibrationGas = [this] {
         report_->saveKits(folder_.filePath(DataFileNames::CalibrationGas));
     };
-    steps.closeGraphJournal = [this](bool userAsked) { graph_->closeJournalAtExit(userAsked); };
+    steps.closeGraphJournal = [this](bool userAsked) { graph_->document().closeJournalAtExit(userAsked); };
     closer_->setSteps(std::move(steps));
 }
 
@@ -286,7 +293,7 @@ void TForm1::buildClosing() {
 void TForm1::FormCreate() {
     state_.Vehicle.NumberText.clear();
     state_.Vehicle.DetailText.clear();
-    graph_->ClearGraph();
+    graph_->recording().ClearGraph();
     QPalette hints = QToolTip::palette();
     hints.setColor(QPalette::ToolTipBase, QColor(0, 255, 255));
     QToolTip::setPalette(hints);
@@ -305,13 +312,13 @@ void TForm1::FormCreate() {
     report_->loadKits(folder_.filePath(DataFileNames::CalibrationGas));
     applyIntervals();
     applyAppearance();
-    graph_->applyScaleAtStart();
+    graph_->recording().applyScaleAtStart();
     state_.Vehicle.DetailLabel = DetailLabelFor(state_.Settings.VehicleFieldIndex);
     // With the settings in force and before the link starts recording.
-    graph_->offerRecovery();
+    graph_->recovery().offerRecovery();
     // The limits of the speed mode in force, the mode indicator and the norms grid.
     norms_->startUp();
-    graph_->UpdateGraphCaptions();
+    graph_->recording().UpdateGraphCaptions();
     report_->startUp();
     infoView_->build(folder_.text());
     if (state_.Settings.ConnectAtStart == 1)
@@ -338,7 +345,7 @@ void TForm1::showModeIndicationOff() {
 
 void TForm1::applyAppearance() {
     applySettingsAppearance(state_.Settings, panels_);
-    graph_->applyLook();
+    graph_->recording().applyLook();
     diagrams_->applyColours(palette().color(QPalette::Window));
 }
 
@@ -357,8 +364,8 @@ void TForm1::onAnalyserFound(AnalyserKind kind) {
     infoView_->showPageFor(kind);
     // Recording starts with the link when so configured, in whichever view is shown: as if
     // "Запись" were pressed.
-    if (state_.Settings.GraphStartMode == 0 && !graph_->isRecording())
-        panels_.recordButton->click();
+    if (state_.Settings.GraphStartMode == 0 && !graph_->recording().isRecording())
+        panels_.graphPanel.record->click();
 }
 
 // ---- Options ---------------------------------------------------------------------------
@@ -374,7 +381,7 @@ void TForm1::OpenOptionsAt(int page) {
     // The dialog may have changed what the report and the graph captions show; the report
     // first: it takes the detail caption from the settings.
     report_->afterOptions();
-    graph_->UpdateGraphCaptions();
+    graph_->recording().UpdateGraphCaptions();
 }
 
 // ---- Window ----------------------------------------------------------------------------

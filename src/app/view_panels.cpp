@@ -27,3 +27,14 @@ ViewPanels ViewPanels::create(QWidget *parent) {
             panels.byName.insert(control->objectName(), control);
     return panels;
 }
+
+ReadingsView::Controls ViewPanels::readingsControls() const {
+    ReadingsView::Controls controls;
+    for (int channel = 0; channel < kChannelCount; ++channel)
+        controls.boxes[channel] = readingsValueBoxes.value(channel);
+    controls.coCaption = readingsCaptions.value(0);      // Memo3
+    controls.rowFourCaption = readingsCaptions.value(4); // Memo7
+    controls.readingsGrid = readingsGrid;
+    controls.clockGrid = clockGrid;
+    return controls;
+}

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "graph_panel_controls.h"
 #include "norms_panel_controls.h"
+#include "readings_view.h"
 
 #include <QHash>
 #include <QList>
@@ -36,9 +38,7 @@ struct ViewPanels {
     // Report view and the side panel it shares with the graph view.
     QPlainTextEdit *reportMemo = nullptr; // Memo10
     QFrame *sidePanel = nullptr;          // Panel15
-    QList<QLineEdit *> graphValueBoxes;   // Edit1..Edit6
-    QPushButton *recordButton = nullptr;  // BitBtn7 "Запись"
-    QPushButton *stopButton = nullptr;    // BitBtn6 "Останов"
+    GraphPanelControls graphPanel;        // BitBtn7, BitBtn6, CheckBox1..6, Edit1..6
     // Diagram view.
     QFrame *diagramPanel = nullptr;     // Panel7
     QList<QCustomPlot *> diagramCharts; // Chart4..Chart9
@@ -80,4 +80,6 @@ struct ViewPanels {
 
     // Creates every view control inside parent, all hidden.
     static ViewPanels create(QWidget *parent);
+    // The controls the readings refresh writes.
+    ReadingsView::Controls readingsControls() const;
 };

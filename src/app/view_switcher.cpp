@@ -25,7 +25,9 @@ void ViewSwitcher::select(int view) {
     if (view == ViewId::Information)
         panels_.infoMemo->setFocus();
     else if (view == ViewId::Graph)
-        (panels_.recordButton->isVisible() ? panels_.recordButton : panels_.stopButton)->setFocus();
+        (panels_.graphPanel.record->isVisible() ? panels_.graphPanel.record
+                                                : panels_.graphPanel.stop)
+            ->setFocus();
 }
 
 void ViewSwitcher::showCurrent() {

@@ -6,6 +6,7 @@
 #include "readings_source.h"
 #include "serial_channel.h"
 #include "settings_store.h"
+#include "status_texts.h"
 #include "tvelantar.h"
 #include "user_prompts.h"
 #include "view_ids.h"

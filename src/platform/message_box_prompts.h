@@ -2,6 +2,8 @@
 
 #include "user_prompts.h"
 
+#include <QColor>
+
 class QWidget;
 
 // The real prompts: modal message boxes over the given parent window.

@@ -10,11 +10,11 @@ GraphExporter::Result GraphMetafileExporter::exportTo(const QString &path) {
     device.setDescription(QStringLiteral("ВЕЛАНТАР-ГРАФИЧЕСКИЙ"), QStringLiteral("График"));
     QCPPainter painter;
     if (!painter.begin(&device))
-        return {false, device.errorString()};
+        return {.ok = false, .error = device.errorString()};
     // Texts as texts and lines as lines, not as cached pictures of them.
     painter.setMode(QCPPainter::pmVectorized);
     painter.setMode(QCPPainter::pmNoCaching);
     chart_.render(painter, device.sizeInPixels());
     const bool ended = painter.end();
-    return {ended && device.saved(), device.errorString()};
+    return {.ok = ended && device.saved(), .error = device.errorString()};
 }

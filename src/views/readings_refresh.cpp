@@ -10,9 +10,10 @@
 
 ReadingsRefresh::ReadingsRefresh(QTimer &timerTab, const CurrentReadings &readings,
                                  const AppSettings &settings, const bool &indicationRunning,
-                                 QWidget *root, Clock &clock, QObject *parent)
+                                 const ReadingsView::Controls &controls, Clock &clock,
+                                 QObject *parent)
     : QObject(parent), timerTab_(timerTab), readings_(readings), settings_(settings),
-      indicationRunning_(indicationRunning), clock_(clock), view_(root) {
+      indicationRunning_(indicationRunning), clock_(clock), view_(controls) {
     connect(&timerTab_, &QTimer::timeout, this, &ReadingsRefresh::TimerTabTimer);
 }
 
@@ -35,7 +36,7 @@ void ReadingsRefresh::TimerTabTimer() {
                         settings_.NoBuiltInPrinter != 0, locale);
     }
 
-    view_.showGraphPanel(texts.graphPanel);
+    emit graphPanelTexts(texts.graphPanel);
 
     if (indicationRunning_) {
         timerTab_.start();
@@ -44,10 +45,6 @@ void ReadingsRefresh::TimerTabTimer() {
         // configured pace rather than the 1 ms of the last tick.
         timerTab_.setInterval(qMax(0, settings_.ViewInterval[0]));
     }
-}
-
-void ReadingsRefresh::UpdateGraphPanelValues() {
-    view_.showGraphPanel(graphPanelTexts(readings_.sample, QLocale(), readings_.ReadingsCurrent));
 }
 
 void ReadingsRefresh::resetModeTitles() {

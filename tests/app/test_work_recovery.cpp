@@ -173,7 +173,7 @@ private slots:
                 ReadingsSourceProbe::setSample(window.readingsSource(),
                                                {qint16(150 + i), 123, 1452, 47, 998, 785});
                 recorded << window.state().readings().sample;
-                window.graph().TimerGRPTimer();
+                window.graph().recording().TimerGRPTimer();
             }
             window.findChild<QPushButton *>("BitBtn17")->click(); // "Nмин."
             QVERIFY(window.report().document().unsaved());

@@ -6,6 +6,8 @@
 #include "scripted_file_dialogs.h"
 #include "scripted_print_service.h"
 #include "scripted_prompts.h"
+#include "side_document.h"
+#include "side_document_router.h"
 #include "tform1.h"
 
 #include <QDateTime>
@@ -43,6 +45,7 @@ struct GraphTestWindow {
     }
 
     GraphView &graph() { return window->graph(); }
+    SideDocument &document() { return *window->documents().graph(); }
 
     // "Запись" when the graph is not recording, then one tick per reading, one second apart.
     void record(const QList<ReadingSample> &readings) {
@@ -50,7 +53,7 @@ struct GraphTestWindow {
             window->findChild<QPushButton *>("BitBtn7")->click();
         for (const ReadingSample &reading : readings) {
             ReadingsSourceProbe::setSample(window->readingsSource(), reading);
-            graph().TimerGRPTimer();
+            graph().recording().TimerGRPTimer();
             clock.time = clock.time.addSecs(1);
         }
     }

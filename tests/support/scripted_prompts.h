@@ -2,6 +2,7 @@
 
 #include "user_prompts.h"
 
+#include <QColor>
 #include <QList>
 #include <QStringList>
 

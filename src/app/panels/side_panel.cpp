@@ -19,6 +19,7 @@ using namespace PanelWidgets;
 void PanelBuilders::sidePanel(QWidget *parent, ViewPanels &v) {
     v.sidePanel = named(new QFrame(parent), "Panel15");
     v.sidePanel->setFrameShape(QFrame::StyledPanel);
+    GraphPanelControls &graph = v.graphPanel;
     for (Channel channel : kAllChannels) {
         const int i = index(channel);
         auto *check =
@@ -26,7 +27,8 @@ void PanelBuilders::sidePanel(QWidget *parent, ViewPanels &v) {
                   QStringLiteral("CheckBox%1").arg(i + 1));
         check->setChecked(true);
         check->show();
-        v.graphValueBoxes << valueBox(v.sidePanel, QStringLiteral("Edit%1").arg(i + 1));
+        graph.channelBoxes[i] = check;
+        graph.valueBoxes[i] = valueBox(v.sidePanel, QStringLiteral("Edit%1").arg(i + 1));
     }
     ViewPanels::SideButtons &b = v.sideButtons;
     const std::tuple<QPushButton * ViewPanels::SideButtons::*, const char *, const char *>
@@ -38,11 +40,11 @@ void PanelBuilders::sidePanel(QWidget *parent, ViewPanels &v) {
                              {&ViewPanels::SideButtons::arrange, "BitBtn9", "Оформить"}};
     for (const auto &[slot, name, caption] : documentButtons)
         b.*slot = button(v.sidePanel, name, QString::fromUtf8(caption));
-    v.stopButton = button(v.sidePanel, "BitBtn6", QStringLiteral("Останов"),
-                          QStringLiteral("Остановить запись графика."));
-    v.stopButton->hide();
-    v.recordButton = button(v.sidePanel, "BitBtn7", QStringLiteral("Запись"),
-                            QStringLiteral("Начать/продолжить запись графика"));
+    graph.stop = button(v.sidePanel, "BitBtn6", QStringLiteral("Останов"),
+                        QStringLiteral("Остановить запись графика."));
+    graph.stop->hide();
+    graph.record = button(v.sidePanel, "BitBtn7", QStringLiteral("Запись"),
+                          QStringLiteral("Начать/продолжить запись графика"));
 
     b.speedRecordPanel = named(new QFrame(v.sidePanel), "Panel16");
     b.speedRecordPanel->setToolTip(QStringLiteral("измерения в отчет"));

@@ -31,5 +31,5 @@ GraphTextExporter::GraphTextExporter(const GraphBuffer &buffer, GraphCaptions ca
 GraphExporter::Result GraphTextExporter::exportTo(const QString &path) {
     const SafeFile::WriteResult written =
         SafeFile::write(path, graphTextExportBytes(buffer_, captions_, locale_));
-    return {written.ok, written.error};
+    return {.ok = written.ok, .error = written.error};
 }

@@ -1,6 +1,5 @@
 #include "graph_captions.h"
 #include "graph_file.h"
-#include "graph_file_types.h"
 #include "graph_text_export.h"
 #include "test_files.h"
 #include "test_rows.h"
@@ -10,8 +9,6 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
-
-Q_DECLARE_METATYPE(GraphFileType)
 
 #include <algorithm>
 
@@ -285,24 +282,6 @@ private slots:
     void suggestedNames() {
         const QDateTime now(QDate(2024, 12, 7), QTime(14, 5, 59));
         QTEST(GraphCaptionText::suggestedFileName(fetch<QString>("number"), now), "name");
-    }
-
-    // The kind a save writes: the name's extension when it is one of the four, otherwise
-    // the chosen type.
-    void fileTypeOfTheChosenName_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("filter"); // index into the save filters; -1: none
-        QTest::addColumn<GraphFileType>("type");
-        QTest::newRow("extension wins") << "a/graph.BMP" << 0 << GraphFileType::Bitmap;
-        QTest::newRow("no extension: the type") << "graph" << 1 << GraphFileType::Metafile;
-        QTest::newRow("other extension: the type") << "graph.v2" << 3 << GraphFileType::Text;
-        QTest::newRow("nothing tells") << "graph" << -1 << GraphFileType::Data;
-    }
-    void fileTypeOfTheChosenName() {
-        QFETCH(QString, path);
-        QFETCH(int, filter);
-        const QString chosen = GraphFileTypes::saveFilters().value(filter);
-        QCOMPARE(GraphFileTypes::typeOf(path, chosen), fetch<GraphFileType>("type"));
     }
 };
 

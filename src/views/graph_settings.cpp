@@ -1,0 +1,33 @@
+#include "graph_settings.h"
+
+#include "app_settings.h"
+#include "bgr_color.h"
+
+namespace GraphSettings {
+
+RecorderSettings recorder(const AppSettings &settings) {
+    return RecorderSettings::fromAppSettings(settings);
+}
+
+FullScales fullScales(const AppSettings &settings) {
+    FullScales scales{};
+    for (int channel = 0; channel < kChannelCount; ++channel)
+        scales[channel] = ChannelScale::guarded(channel, settings.FullScale[channel]);
+    return scales;
+}
+
+GraphChart::Look look(const AppSettings &s) {
+    const FullScales scales = fullScales(s);
+    GraphChart::Look look;
+    look.paper = colorFromBgr(s.GraphBackColor);
+    look.lineWidth = s.LineWidth;
+    look.legendVisible = s.LegendHidden == 0;
+    for (int channel = 0; channel < kChannelCount; ++channel) {
+        look.channelColours[channel] = colorFromBgr(s.ChannelColor[channel]);
+        look.hidden[channel] = s.ChannelHidden[channel] != 0;
+        look.titles[channel] = ChannelScale::legendTitle(channel, scales[channel]);
+    }
+    return look;
+}
+
+} // namespace GraphSettings
