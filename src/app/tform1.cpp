@@ -174,8 +174,8 @@ void TForm1::buildLink() {
     link_ = std::make_unique<LinkController>(*serial_, *analyser_, state_.Store, *readings_,
                                              *linkView_, *services_.prompts, this);
 
-    tupr_ = new TUpr(link_->pollCycle(), state_.Store, readings_->readings(), *services_.prompts,
-                     this);
+    tupr_ =
+        new TUpr(link_->pollCycle(), state_.Store, readings_->readings(), *services_.prompts, this);
     linkView_->onSettingsMenu = [this](int menu) { tupr_->showSettingsMenu(menu); };
     tupr_->indicationSwitchedOff = [this](const SettingsMenuDisplay::IndicationOff &off) {
         statusLine_->pumpField()->setText(off.pumpText);
@@ -209,10 +209,9 @@ void TForm1::buildCommands() {
     indication_->setLinkStatus = [this](const QString &text) {
         statusLine_->linkField()->setText(text);
     };
-    readingsRefresh_ =
-        new ReadingsRefresh(TimerTab, readings_->readings(), state_.Settings,
-                            indication_->state().running, panels_.readingsControls(),
-                            *services_.clock, this);
+    readingsRefresh_ = new ReadingsRefresh(TimerTab, readings_->readings(), state_.Settings,
+                                           indication_->state().running, panels_.readingsControls(),
+                                           *services_.clock, this);
 
     demonstration_ = std::make_unique<DemonstrationController>(TimerDemo, *link_, *linkView_,
                                                                *indication_, *readings_);
@@ -261,7 +260,8 @@ void TForm1::connectOptions() {
     connect(options_, &TPagesDlg::intervalsChanged, this, &TForm1::applyIntervals);
     // Points on screen, shift, total points, one-point scrolling, the sampling interval, line
     // width, legend, full scales and the channel colours of the lines.
-    connect(options_, &TPagesDlg::graphSettingsChanged, &graph_->recording(), &GraphRecording::applySettings);
+    connect(options_, &TPagesDlg::graphSettingsChanged, &graph_->recording(),
+            &GraphRecording::applySettings);
     connect(options_, &TPagesDlg::modeIndicationSwitchedOff, this, &TForm1::showModeIndicationOff);
     connect(options_, &TPagesDlg::normalPollingRequested, this,
             [this] { link_->pollCycle().resumeNormalCycle(); });
@@ -284,7 +284,9 @@ void TForm1::buildClosing() {
     steps.saveCalibrationGas = [this] {
         report_->saveKits(folder_.filePath(DataFileNames::CalibrationGas));
     };
-    steps.closeGraphJournal = [this](bool userAsked) { graph_->document().closeJournalAtExit(userAsked); };
+    steps.closeGraphJournal = [this](bool userAsked) {
+        graph_->document().closeJournalAtExit(userAsked);
+    };
     closer_->setSteps(std::move(steps));
 }
 

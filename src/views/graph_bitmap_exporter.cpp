@@ -23,7 +23,7 @@ GraphExporter::Result GraphBitmapExporter::exportTo(const QString &path) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!picture.save(&buffer, "BMP"))
-        return {.ok = false, .error = QStringLiteral("the picture could not be encoded")};
+        return {.ok = false, .error = QStringLiteral("не удалось закодировать рисунок")};
     const SafeFile::WriteResult written = SafeFile::write(path, bytes);
     return {.ok = written.ok, .error = written.error};
 }

@@ -54,7 +54,7 @@ void GraphRecording::applyLook() {
 }
 
 void GraphRecording::channelToggled(int channel, bool shown) {
-    state_.Settings.ChannelHidden[channel] = shown ? 0 : 1;
+    state_.Store.set(&AppSettings::ChannelHidden, channel, shown ? 0 : 1);
     chart_.setChannelVisible(channel, shown);
 }
 
@@ -68,20 +68,20 @@ void GraphRecording::TimerGRPTimer() {
     timer_.stop();
     // While the link is lost (or nothing has been read yet) the record gets a gap, never the
     // last values again.
-    if (!state_.Readings.ReadingsCurrent) {
+    if (!state_.readings().ReadingsCurrent) {
         if (recorder_.isRecording())
             timer_.start();
         return;
     }
     const QDateTime now = services_.clock->now();
-    const TickResult result = recorder_.tick(state_.Readings.sample, now.time());
+    const TickResult result = recorder_.tick(state_.readings().sample, now.time());
     if (result.sampleTaken) {
         const JournalWriter::Outcome journal =
             journal_.sampleTaken(recorder_.buffer(), result.droppedOldest,
                                  GraphRecordInfo::journalInfo(recorder_, state_.Vehicle), now);
         if (state_.Settings.CurrentView == ViewId::Graph)
-            showPanelValues(graphPanelTexts(state_.Readings.sample, QLocale(),
-                                            state_.Readings.ReadingsCurrent));
+            showPanelValues(graphPanelTexts(state_.readings().sample, QLocale(),
+                                            state_.readings().ReadingsCurrent));
         chart_.refresh();
         GraphMessages::tellJournalOutcome(*services_.prompts, journal_, journal);
     }

@@ -17,10 +17,10 @@ class ReadingsView {
 public:
     struct Controls {
         std::array<QLineEdit *, kChannelCount> boxes{}; // Edit8..Edit13
-        QPlainTextEdit *coCaption = nullptr;                // Memo3
-        QPlainTextEdit *rowFourCaption = nullptr;           // Memo7
-        QTableWidget *readingsGrid = nullptr;               // StringGrid1
-        QTableWidget *clockGrid = nullptr;                  // StringGrid2
+        QPlainTextEdit *coCaption = nullptr;            // Memo3
+        QPlainTextEdit *rowFourCaption = nullptr;       // Memo7
+        QTableWidget *readingsGrid = nullptr;           // StringGrid1
+        QTableWidget *clockGrid = nullptr;              // StringGrid2
     };
 
     explicit ReadingsView(const Controls &controls) : c_(controls) {}

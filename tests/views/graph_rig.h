@@ -34,6 +34,8 @@ struct GraphRig {
     WorkingFolder folder;
     Services services;
     RunState state;
+    // The readings the graph samples; the rig plays their source.
+    CurrentReadings readings;
     QTimer timer;
     QWidget window;
     QCustomPlot *plot = nullptr;
@@ -43,6 +45,7 @@ struct GraphRig {
 
     GraphRig(const QString &dir, const QDateTime &now, QList<UserPrompts::Answer> answers = {})
         : clock(now), printer(QDir(dir).filePath("printed.pdf")), folder(dir) {
+        state.bindReadings(readings);
         folder.createSubfolders();
         prompts.answers = answers;
         services = {&prompts, &clock, &dialogs, &printer, &folder};
@@ -96,7 +99,7 @@ struct GraphRig {
         if (!recording().isRecording())
             panel.record->click();
         for (const ReadingSample &reading : readings) {
-            state.Readings.sample = reading;
+            this->readings.sample = reading;
             recording().TimerGRPTimer();
             clock.time = clock.time.addSecs(1);
         }

@@ -250,7 +250,7 @@ private slots:
     // More samples than a graph file holds: the newest are written and the user is told.
     void longGraphKeepsTheNewestSamples() {
         GraphRig rig(dir_->path(), kStart);
-        rig.state.Settings.TotalPoints = 40000;
+        rig.state.Store.set(&AppSettings::TotalPoints, 40000);
         rig.recording().applySettings();
         rig.record(QList<ReadingSample>(GraphFile::kMaxSamples + 2, kThreeReadings[0]));
         const QString path = rig.inGraph("long.dan");

@@ -53,8 +53,8 @@ private slots:
         QFETCH(int, ticks);
         QFETCH(bool, recording);
         GraphRig rig(dir_->path(), kStart);
-        rig.state.Settings.TotalPoints = 50;
-        rig.state.Settings.GraphFullAction = 1;
+        rig.state.Store.set(&AppSettings::TotalPoints, 50);
+        rig.state.Store.set(&AppSettings::GraphFullAction, 1);
         rig.recording().applySettings();
         for (QChar step : script) {
             if (step == u'R')
@@ -127,11 +127,11 @@ private slots:
     void lostLinkLeavesAGap() {
         GraphRig rig(dir_->path(), kStart);
         rig.record({kThreeReadings[0]});
-        rig.state.Readings.ReadingsCurrent = false;
+        rig.readings.ReadingsCurrent = false;
         rig.record({kThreeReadings[1], kThreeReadings[1]});
         QCOMPARE(rig.recorder().count(), 1);
         QVERIFY(rig.timer.isActive());
-        rig.state.Readings.ReadingsCurrent = true;
+        rig.readings.ReadingsCurrent = true;
         rig.record({kThreeReadings[2]});
         QCOMPARE(rig.recorder().count(), 2);
         QCOMPARE(rig.recorder().axisLabel(1).trimmed(), QStringLiteral("14:05:12"));
@@ -161,7 +161,7 @@ private slots:
     }
     void liveValuesInTheGraphView() {
         GraphRig rig(dir_->path(), kStart);
-        rig.state.Settings.CurrentView = fetch<int>("view");
+        rig.state.Store.set(&AppSettings::CurrentView, fetch<int>("view"));
         for (QLineEdit *box : rig.panel.valueBoxes)
             box->setText("-");
         rig.record({{-5, 1200, 0, 2100, 0, 3000}});
@@ -172,13 +172,13 @@ private slots:
     // the legend, line width and legend visibility follow, a hidden channel's box is cleared.
     void settingsApplyAtOnce() {
         GraphRig rig(dir_->path(), kStart);
-        AppSettings &s = rig.state.Settings;
-        s.PointsOnScreen = 500;
-        s.FullScale[0] = 5;
-        s.LineWidth = 4;
-        s.LegendHidden = 1;
-        s.ChannelHidden[5] = 1;
-        s.ViewInterval[2] = 700;
+        SettingsStore &s = rig.state.Store;
+        s.set(&AppSettings::PointsOnScreen, 500);
+        s.set(&AppSettings::FullScale, 0, 5);
+        s.set(&AppSettings::LineWidth, 4);
+        s.set(&AppSettings::LegendHidden, 1);
+        s.set(&AppSettings::ChannelHidden, 5, 1);
+        s.set(&AppSettings::ViewInterval, 2, 700);
         rig.recording().applySettings();
         QCOMPARE(rig.recorder().axis(), (AxisWindow{0, 500}));
         QCOMPARE(rig.recording().chart().series(0)->name(), QStringLiteral("CO : 5 %"));
