@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTableWidget>
+#include <QToolTip>
 
 namespace {
 
@@ -48,10 +49,16 @@ void applySettingsAppearance(const AppSettings &s, const ViewPanels &panels) {
     }
 
     setPanelColor(panels.readingsPanel, s.ReadingsPanelColor);
-    for (QFrame *cell : panels.readingsPanel->findChildren<QFrame *>(Qt::FindDirectChildrenOnly))
+    for (QFrame *cell : panels.readingsCells)
         setPanelColor(cell, s.ReadingsPanelColor);
 
     panels.normsControls.categories->setCurrentRow(s.VehicleCategory);
     panels.normsControls.variants->setCurrentRow(s.CatalystKind);
     panels.normsControls.speedModes->setCurrentRow(s.SpeedMode);
+}
+
+void applyHintPalette() {
+    QPalette hints = QToolTip::palette();
+    hints.setColor(QPalette::ToolTipBase, QColor(0, 255, 255));
+    QToolTip::setPalette(hints);
 }

@@ -7,3 +7,6 @@ struct ViewPanels;
 // the graph and readings boxes, the readings panels and the category lists. (The graph's
 // channel check boxes follow the settings through the graph's recording controller.)
 void applySettingsAppearance(const AppSettings &settings, const ViewPanels &panels);
+
+// The hints' light cyan background, for the whole program.
+void applyHintPalette();

@@ -1,12 +1,11 @@
 #include "tform1.h"
 
 #include "analyser_commands.h"
-#include "clock.h"
 #include "close_controller.h"
 #include "command_bindings.h"
 #include "demonstration_controller.h"
+#include "desktop_services.h"
 #include "diagram_refresh.h"
-#include "file_dialogs.h"
 #include "graph_view.h"
 #include "header_transfer_display.h"
 #include "help_command.h"
@@ -15,10 +14,8 @@
 #include "layout_applier.h"
 #include "link_controller.h"
 #include "main_window_link_view.h"
-#include "message_box_prompts.h"
 #include "norms_panel.h"
 #include "options_popup_menus.h"
-#include "print_service.h"
 #include "printer_header_editor.h"
 #include "readings_refresh.h"
 #include "readings_source.h"
@@ -47,21 +44,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
-#include <QToolTip>
 
 TForm1::TForm1(const Environment &environment, QWidget *parent)
     : QMainWindow(parent), client_(new QWidget(this)),
-      ownPrompts_(environment.prompts ? nullptr : std::make_unique<MessageBoxPrompts>(this)),
-      ownClock_(environment.clock ? nullptr : std::make_unique<SystemClock>()),
-      ownFileDialogs_(environment.fileDialogs ? nullptr : std::make_unique<SystemFileDialogs>()),
-      ownPrinter_(environment.printer ? nullptr : std::make_unique<SystemPrintService>()),
-      folder_(environment.workingDirectory) {
-    services_.prompts = environment.prompts ? environment.prompts : ownPrompts_.get();
-    services_.clock = environment.clock ? environment.clock : ownClock_.get();
-    services_.fileDialogs =
-        environment.fileDialogs ? environment.fileDialogs : ownFileDialogs_.get();
-    services_.printer = environment.printer ? environment.printer : ownPrinter_.get();
-    services_.folder = &folder_;
+      desktop_({environment.workingDirectory, environment.prompts, environment.clock,
+                environment.fileDialogs, environment.printer},
+               this),
+      folder_(desktop_.folder()), services_(desktop_.services()) {
     closer_ = new CloseController(state_, services_, this);
     connect(closer_, &CloseController::closeWanted, this, &QWidget::close);
     if (environment.termination)
@@ -296,9 +285,7 @@ void TForm1::FormCreate() {
     state_.Vehicle.NumberText.clear();
     state_.Vehicle.DetailText.clear();
     graph_->recording().ClearGraph();
-    QPalette hints = QToolTip::palette();
-    hints.setColor(QPalette::ToolTipBase, QColor(0, 255, 255));
-    QToolTip::setPalette(hints);
+    applyHintPalette();
 
     analyser_->SelectAddressMap(AnalyserKind::FourComponent);
     headerEditor_->loadAtStart();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop_services.h"
 #include "main_menu.h"
 #include "main_toolbar.h"
 #include "run_state.h"
@@ -127,12 +128,9 @@ private:
 
     RunState state_;
     QWidget *client_;
-    std::unique_ptr<UserPrompts> ownPrompts_;
-    std::unique_ptr<Clock> ownClock_;
-    std::unique_ptr<FileDialogs> ownFileDialogs_;
-    std::unique_ptr<PrintService> ownPrinter_;
-    WorkingFolder folder_;
-    Services services_;
+    DesktopServices desktop_;
+    const WorkingFolder &folder_;
+    const Services &services_;
 
     // View refresh timers and the demonstration's timer.
     QTimer TimerTab;

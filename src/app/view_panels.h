@@ -48,6 +48,7 @@ struct ViewPanels {
     QCustomPlot *graphChart = nullptr; // Chart3
     // Readings view.
     QFrame *readingsPanel = nullptr;          // Panel4
+    QList<QFrame *> readingsCells;            // Panel5, Panel6, Panel17..Panel20
     QList<QLineEdit *> readingsValueBoxes;    // Edit8..Edit13
     QList<QPlainTextEdit *> readingsCaptions; // Memo3..Memo8
 

@@ -1,5 +1,7 @@
 #include "norms_panel.h"
 
+#include "norm_spin_box.h"
+
 #include "app_settings.h"
 #include "bgr_color.h"
 #include "norm_grid.h"
@@ -24,7 +26,7 @@ constexpr NormEditor kEditors[] = {NormEditor::Single, NormEditor::Integer, Norm
 
 } // namespace
 
-QSpinBox *NormsPanel::Editors::of(NormEditor editor) const {
+NormSpinBox *NormsPanel::Editors::of(NormEditor editor) const {
     switch (editor) {
     case NormEditor::Integer:
         return integer;
@@ -62,10 +64,9 @@ NormsPanel::NormsPanel(const NormsPanelControls &controls, QTableWidget *normsGr
     grid_->setCurrentCell(NormGrid::kValueRow, 0);
 
     for (NormEditor editor : kEditors) {
-        QSpinBox *spin = editors_.of(editor);
+        NormSpinBox *spin = editors_.of(editor);
         spin->installEventFilter(this);
-        if (auto *line = spin->findChild<QLineEdit *>())
-            line->installEventFilter(this);
+        spin->lineEdit()->installEventFilter(this);
     }
     hideEditors();
     connectControls();
@@ -206,7 +207,7 @@ void NormsPanel::BitBtn8Click() {
         return;
     }
     editButton_->hide();
-    const std::pair<QSpinBox *, SpinEditorSetup> setups[] = {
+    const std::pair<NormSpinBox *, SpinEditorSetup> setups[] = {
         {editors_.single, begun.setup.single},
         {editors_.integer, begun.setup.integer},
         {editors_.fraction, begun.setup.fraction}};
@@ -214,8 +215,7 @@ void NormsPanel::BitBtn8Click() {
         const QSignalBlocker quiet(spin);
         spin->setRange(setup.minimum, setup.maximum);
         spin->setValue(setup.value);
-        if (auto *line = spin->findChild<QLineEdit *>())
-            line->setMaxLength(qMax(1, setup.maxLength));
+        spin->lineEdit()->setMaxLength(qMax(1, setup.maxLength));
         spin->setVisible(setup.visible);
     }
     comma_->setVisible(begun.setup.commaVisible);

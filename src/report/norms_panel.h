@@ -19,6 +19,7 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPushButton;
+class NormSpinBox;
 class QSpinBox;
 class QTableWidget;
 class TForm3;
@@ -83,10 +84,10 @@ protected:
 
 private:
     struct Editors {
-        QSpinBox *single;   // SpinEdit1
-        QSpinBox *integer;  // SpinEdit2
-        QSpinBox *fraction; // SpinEdit3
-        QSpinBox *of(NormEditor editor) const;
+        NormSpinBox *single;   // SpinEdit1
+        NormSpinBox *integer;  // SpinEdit2
+        NormSpinBox *fraction; // SpinEdit3
+        NormSpinBox *of(NormEditor editor) const;
     };
 
     void connectControls();

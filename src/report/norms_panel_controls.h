@@ -4,7 +4,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QSpinBox;
+class NormSpinBox;
 
 // The controls of the norms panel beside the diagrams, as the panel's builder made them; the
 // norms panel drives them.
@@ -16,7 +16,7 @@ struct NormsPanelControls {
     QPushButton *editButton = nullptr;       // BitBtn8 "Изменить"
     QLineEdit *speedIndicator = nullptr;     // Edit7: the limits in force
     QLabel *comma = nullptr;                 // Label5
-    QSpinBox *single = nullptr;              // SpinEdit1
-    QSpinBox *integer = nullptr;             // SpinEdit2
-    QSpinBox *fraction = nullptr;            // SpinEdit3
+    NormSpinBox *single = nullptr;           // SpinEdit1
+    NormSpinBox *integer = nullptr;          // SpinEdit2
+    NormSpinBox *fraction = nullptr;         // SpinEdit3
 };

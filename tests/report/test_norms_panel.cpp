@@ -1,6 +1,7 @@
 #include "app_settings.h"
 #include "norm_grid.h"
 #include "norm_panel_texts.h"
+#include "norm_spin_box.h"
 #include "norms_panel.h"
 #include "scripted_prompts.h"
 #include "settings_store.h"
@@ -33,6 +34,7 @@ struct Panel {
     QWidget *controls = new QWidget(&window);
     QTableWidget *grid = new QTableWidget(NormGrid::kRowCount, NormGrid::kColumnCount, &window);
     QLineEdit *elsewhere = new QLineEdit(&window);
+    QList<NormSpinBox *> spins; // SpinEdit1..SpinEdit3
 
     Panel() {
         auto *column = new QVBoxLayout(controls);
@@ -48,9 +50,10 @@ struct Panel {
         indicator->setObjectName("Edit7");
         column->addWidget(indicator);
         for (const char *name : {"SpinEdit1", "SpinEdit2", "SpinEdit3"}) {
-            auto *spin = new QSpinBox(controls);
+            auto *spin = new NormSpinBox(controls);
             spin->setObjectName(name);
             column->addWidget(spin);
+            spins << spin;
         }
         auto *comma = new QLabel(QStringLiteral(","), controls);
         comma->setObjectName("Label5");
@@ -68,11 +71,16 @@ struct Panel {
     template <typename T> T *get(const char *name) const { return window.findChild<T *>(name); }
     // The controls as the panel's builder hands them over.
     NormsPanelControls typed() const {
-        return {get<QListWidget>("ListBox1"), get<QListWidget>("ListBox2"),
-                get<QListWidget>("ListBox3"), get<QPushButton>("BitBtn10"),
-                get<QPushButton>("BitBtn8"),  get<QLineEdit>("Edit7"),
-                get<QLabel>("Label5"),        get<QSpinBox>("SpinEdit1"),
-                get<QSpinBox>("SpinEdit2"),   get<QSpinBox>("SpinEdit3")};
+        return {get<QListWidget>("ListBox1"),
+                get<QListWidget>("ListBox2"),
+                get<QListWidget>("ListBox3"),
+                get<QPushButton>("BitBtn10"),
+                get<QPushButton>("BitBtn8"),
+                get<QLineEdit>("Edit7"),
+                get<QLabel>("Label5"),
+                spins[0],
+                spins[1],
+                spins[2]};
     }
     QString valueCell(int column) const { return grid->item(NormGrid::kValueRow, column)->text(); }
 };

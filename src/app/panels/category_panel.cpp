@@ -1,3 +1,4 @@
+#include "norm_spin_box.h"
 #include "panel_builders.h"
 #include "panel_widgets.h"
 #include "view_panels.h"
@@ -33,10 +34,10 @@ void PanelBuilders::categoryPanel(QWidget *parent, ViewPanels &v) {
     c.speedIndicator->setToolTip(QStringLiteral("Индикация включенного режима для норм"));
     c.editButton = button(v.categoryPanel, "BitBtn8", QStringLiteral("Изменить"),
                           QStringLiteral("помеченную ячейку в таблице"));
-    QSpinBox *NormsPanelControls::*const editors[] = {
+    NormSpinBox *NormsPanelControls::*const editors[] = {
         &NormsPanelControls::single, &NormsPanelControls::integer, &NormsPanelControls::fraction};
     for (int i = 0; i < 3; ++i)
         c.*editors[i] =
-            named(new QSpinBox(v.categoryPanel), QStringLiteral("SpinEdit%1").arg(i + 1));
+            named(new NormSpinBox(v.categoryPanel), QStringLiteral("SpinEdit%1").arg(i + 1));
     c.comma = named(new QLabel(QStringLiteral(","), v.categoryPanel), "Label5");
 }

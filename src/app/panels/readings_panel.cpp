@@ -43,6 +43,7 @@ void PanelBuilders::readingsPanel(QWidget *parent, ViewPanels &v) {
     for (Channel channel : kAllChannels) {
         const ReadingsCell &cell = cells[index(channel)];
         QFrame *cellPanel = panel(v.readingsPanel, cell.panel);
+        v.readingsCells << cellPanel;
         QLineEdit *box = valueBox(cellPanel, cell.valueBox, QStringLiteral("00,00"));
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         v.readingsValueBoxes << box;
