@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analyser_status_sink.h"
+#include "modal_run.h"
 
 #include <QDialog>
 
@@ -32,7 +33,7 @@ public:
     // Shows the dialog on the given page: modal (returns when it closes) or not.
     void openAt(Page page, bool modal);
     // Runs a modal opening; tests replace it so that nothing waits on a real modal loop.
-    std::function<int(QDialog &)> runModal = [](QDialog &dialog) { return dialog.exec(); };
+    ModalRun runModal = runModally;
 
     void setPortStatus(const QString &text);
     // The analyser type the link recognised while polling, in the port page's status field.

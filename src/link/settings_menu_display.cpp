@@ -1,6 +1,5 @@
 #include "settings_menu_display.h"
 
-#include "channel_info.h"
 #include "mode_indication.h"
 #include "user_prompts.h"
 
@@ -76,15 +75,7 @@ SettingsMenuDisplay::Step SettingsMenuDisplay::tick(int menu, const CurrentReadi
 }
 
 SettingsMenuDisplay::IndicationOff SettingsMenuDisplay::indicationOff() {
-    IndicationOff off;
-    const ChannelInfo &co = channelInfo(Channel::Co);
-    const ChannelInfo &lambda = channelInfo(Channel::Lambda);
-    off.readingsGridCells = {{0, index(Channel::Co), co.gridTitle.toString()},
-                             {0, index(Channel::Lambda), lambda.gridTitle.toString()}};
-    off.coMemoLine1 = co.memoLines[1].toString();
-    // The Greek letter itself; the Symbol typeface that drew "l" as lambda is not at hand.
-    off.lambdaMemoLine0 = lambda.memoLines[0].toString();
-    return off;
+    return {};
 }
 
 std::optional<SettingsMenuDisplay::IndicationOff>

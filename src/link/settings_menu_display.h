@@ -68,20 +68,11 @@ public:
     // Esc answered with Yes: the mode indication is switched off and the main window's
     // mode displays return to their plain texts. The dialog-shown flag stays set until a
     // tick with no menu, once the indication is back on, clears it.
-    struct GridCell {
-        int column;
-        int row;
-        QString text;
-        friend bool operator==(const GridCell &, const GridCell &) = default;
-    };
+    // (The readings view puts its plain mode titles back itself.)
     struct IndicationOff {
         int oldAnalyser = 1; // AppSettings::OldAnalyser: mode indication off
-        int pollMode = PollCycle::Normal;
-        QString pumpText;                  // Edit14
-        QString fuelText;                  // Edit15
-        QList<GridCell> readingsGridCells; // StringGrid1
-        QString coMemoLine1;               // Memo3 line 1
-        QString lambdaMemoLine0;           // Memo7 line 0
+        QString pumpText;    // Edit14
+        QString fuelText;    // Edit15
         bool closeDialog = true;
     };
     static IndicationOff indicationOff();

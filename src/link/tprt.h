@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calibration_gas_kits.h"
+#include "modal_run.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -28,7 +29,7 @@ public:
     TPRT(PollCycle &cycle, const TVelantar &analyser, QWidget *parent = nullptr);
 
     // How the dialog is run modally; tests replace it to press buttons instead of waiting.
-    std::function<int(QDialog &)> runModal = [](QDialog &dialog) { return dialog.exec(); };
+    ModalRun runModal = runModally;
 
     // Shows the kits and runs the dialog. "OK" stores the grid into the kits and sets the
     // calibration gas changed flag (edited or not); returns whether it did.

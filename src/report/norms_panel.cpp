@@ -41,11 +41,11 @@ NormSpinBox *NormsPanel::Editors::of(NormEditor editor) const {
 NormsPanel::NormsPanel(const NormsPanelControls &controls, QTableWidget *normsGrid,
                        SettingsStore &settings, ChangeFlags &flags, UserPrompts &prompts,
                        QWidget *dialogParent, QObject *parent)
-    : QObject(parent), runModal([](QDialog &dialog) { return dialog.exec(); }), store_(settings),
-      settings_(settings.get()), flags_(flags), prompts_(prompts), categories_(controls.categories),
-      variants_(controls.variants), speedModes_(controls.speedModes),
-      categoriesButton_(controls.categoriesButton), editButton_(controls.editButton),
-      speedIndicator_(controls.speedIndicator), comma_(controls.comma),
+    : QObject(parent), store_(settings), settings_(settings.get()), flags_(flags),
+      prompts_(prompts), categories_(controls.categories), variants_(controls.variants),
+      speedModes_(controls.speedModes), categoriesButton_(controls.categoriesButton),
+      editButton_(controls.editButton), speedIndicator_(controls.speedIndicator),
+      comma_(controls.comma),
       grid_(normsGrid), editors_{controls.single, controls.integer, controls.fraction},
       gridMenu_(new QMenu(normsGrid)), dialog_(new TForm3(dialogParent)) {
     gridMenu_->setObjectName("PopupMenu8");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "modal_run.h"
 #include "norm_cell_editor.h"
 #include "norm_file.h"
 #include "norm_limits.h"
@@ -39,7 +40,7 @@ public:
                QObject *parent = nullptr);
 
     // Runs a dialog modally and returns its result; tests answer in its place.
-    std::function<int(QDialog &)> runModal;
+    ModalRun runModal = runModally;
 
     // Start-up, after the settings are read: the built-in limits, then the norms file.
     void LoadNormFile(const QString &path);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "modal_run.h"
+
 #include <QDialog>
 
 #include <array>
@@ -25,7 +27,7 @@ public:
     explicit TForm2(RunState &state, QWidget *parent = nullptr);
 
     // How the dialog is run modally; tests replace it to press buttons instead of waiting.
-    std::function<int(QDialog &)> runModal = [](QDialog &dialog) { return dialog.exec(); };
+    ModalRun runModal = runModally;
     // After every closing, with whether "ОК" stored the fields (the graph takes today's date
     // and refreshes its captions only then).
     std::function<void(bool okPressed)> vehicleDataClosed;

@@ -145,7 +145,7 @@ void TestSettingsMenuDisplay::switchingTheIndicationOff() {
                                 : QStringList{"Отключить индикацию режимов работы ?"});
     QCOMPARE(off.has_value(), switchedOff);
     if (off)
-        QVERIFY(off->oldAnalyser == 1 && off->pollMode == 0 && off->closeDialog);
+        QVERIFY(off->oldAnalyser == 1 && off->closeDialog);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsMenuDisplay)
