@@ -34,7 +34,7 @@ GraphRecording::GraphRecording(RunState &state, const Services &services, QTimer
 // ---- Settings --------------------------------------------------------------------------
 
 void GraphRecording::applyScaleAtStart() {
-    recorder_ = GraphRecorder(GraphSettings::recorder(state_.Settings),
+    recorder_ = GraphRecorder(RecorderSettings::fromAppSettings(state_.Settings),
                               GraphSettings::fullScales(state_.Settings));
     recorder_.clear(today());
     applyLook();
@@ -42,7 +42,7 @@ void GraphRecording::applyScaleAtStart() {
 
 void GraphRecording::applySettings() {
     timer_.setInterval(state_.Settings.ViewInterval[2]);
-    recorder_.applyOptions(GraphSettings::recorder(state_.Settings));
+    recorder_.applyOptions(RecorderSettings::fromAppSettings(state_.Settings));
     recorder_.setFullScales(GraphSettings::fullScales(state_.Settings));
     applyLook();
 }

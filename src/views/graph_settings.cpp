@@ -3,17 +3,12 @@
 #include "app_settings.h"
 #include "bgr_color.h"
 
+#include <array>
+
 namespace GraphSettings {
 
-RecorderSettings recorder(const AppSettings &settings) {
-    return RecorderSettings::fromAppSettings(settings);
-}
-
 FullScales fullScales(const AppSettings &settings) {
-    FullScales scales{};
-    for (int channel = 0; channel < kChannelCount; ++channel)
-        scales[channel] = ChannelScale::guarded(channel, settings.FullScale[channel]);
-    return scales;
+    return ChannelScale::guarded(std::to_array(settings.FullScale));
 }
 
 GraphChart::Look look(const AppSettings &s) {

@@ -6,11 +6,11 @@
 
 struct AppSettings;
 
-// What the settings decide of the graph: the recorder's options, the guarded full scales and
-// the chart's look (colours, line width, legend titles and visibility, shown channels).
+// What the settings decide of the graph beyond the recorder's options
+// (RecorderSettings::fromAppSettings): the guarded full scales and the chart's look (colours,
+// line width, legend titles and visibility, shown channels).
 namespace GraphSettings {
 
-RecorderSettings recorder(const AppSettings &settings);
 FullScales fullScales(const AppSettings &settings);
 GraphChart::Look look(const AppSettings &settings);
 

@@ -8,8 +8,8 @@
 
 GraphView::GraphView(RunState &state, const Services &services, QTimer &timerGRP,
                      const Controls &controls, QObject *parent)
-    : QObject(parent),
-      recorder_(GraphSettings::recorder(state.Settings), GraphSettings::fullScales(state.Settings)),
+    : QObject(parent), recorder_(RecorderSettings::fromAppSettings(state.Settings),
+                                 GraphSettings::fullScales(state.Settings)),
       chart_(controls.chart, recorder_),
       journal_(services.folder->filePath(JournalRecovery::kJournalName)),
       recording_(state, services, timerGRP, controls.panel, recorder_, chart_, journal_),
