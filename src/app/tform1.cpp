@@ -158,8 +158,6 @@ void TForm1::buildLink() {
     };
     readings_ = new ReadingsSource(this);
     state_.bindReadings(readings_->readings());
-    connect(readings_, &ReadingsSource::linkStatusChanged, statusLine_->linkField(),
-            &QLineEdit::setText);
     link_ = std::make_unique<LinkController>(*serial_, *analyser_, state_.Store, *readings_,
                                              *linkView_, *services_.prompts, this);
 
@@ -194,10 +192,11 @@ void TForm1::buildCommands() {
     indication_ = std::make_unique<IndicationSwitch>(*readings_,
                                                      IndicationSwitch::Timers{TimerTab, TimerDia});
     state_.bindIndication(indication_->state());
-    indication_->enableViewRefresh = [this] { views_->startViewRefresh(); };
-    indication_->setLinkStatus = [this](const QString &text) {
-        statusLine_->linkField()->setText(text);
-    };
+    connect(indication_.get(), &IndicationSwitch::resumedByPress, views_,
+            &ViewSwitcher::startViewRefresh);
+    // The link status field has this one writer.
+    connect(indication_.get(), &IndicationSwitch::linkStatusChanged, statusLine_->linkField(),
+            &QLineEdit::setText);
     readingsRefresh_ = new ReadingsRefresh(TimerTab, readings_->readings(), state_.Settings,
                                            indication_->state().running, panels_.readingsControls(),
                                            *services_.clock, this);

@@ -5,8 +5,13 @@
 
 #include <QTimer>
 
-IndicationSwitch::IndicationSwitch(const ReadingsSource &source, Timers timers)
-    : source_(source), timers_(timers) {}
+IndicationSwitch::IndicationSwitch(const ReadingsSource &source, Timers timers, QObject *parent)
+    : QObject(parent), source_(source), timers_(timers), linkStatus_(source.linkStatus()) {
+    connect(&source, &ReadingsSource::linkStatusChanged, this, [this](const QString &text) {
+        if (state_.running)
+            showLinkStatus(text);
+    });
+}
 
 void IndicationSwitch::toggle() {
     if (state_.running) {
@@ -18,13 +23,22 @@ void IndicationSwitch::toggle() {
         }
         state_.frozen = source_.readings().sample;
         state_.frozenCurrent = source_.isCurrent();
-        if (setLinkStatus)
-            setLinkStatus(LinkStatus::IndicationStopped.toString());
+        showLinkStatus(LinkStatus::IndicationStopped.toString());
         return;
     }
     state_.running = true;
-    if (enableViewRefresh)
-        enableViewRefresh();
-    if (setLinkStatus)
-        setLinkStatus(source_.runningLinkStatus());
+    emit resumedByPress();
+    showLinkStatus(source_.runningLinkStatus());
+}
+
+void IndicationSwitch::resume() {
+    if (state_.running)
+        return;
+    state_.running = true;
+    showLinkStatus(source_.linkStatus());
+}
+
+void IndicationSwitch::showLinkStatus(const QString &text) {
+    linkStatus_ = text;
+    emit linkStatusChanged(text);
 }

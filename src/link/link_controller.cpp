@@ -50,6 +50,8 @@ LinkController::LinkController(SerialChannel &serial, TVelantar &analyser, Setti
     elapsedMs = [this] { return monotonic_.elapsed(); };
     formatDate = [](const QDate &date) { return QLocale().toString(date, QLocale::ShortFormat); };
     formatTime = [](const QTime &time) { return time.toString(QStringLiteral("HH:mm:ss")); };
+    identifyPort = &PortNames::identityOf;
+    findPort = &PortNames::portNumberOf;
 }
 
 int LinkController::portCount() const {
@@ -74,6 +76,7 @@ void LinkController::ReconnectTimerTimer() {
 }
 
 void LinkController::startSearch(bool automatic) {
+    const bool wasPolling = isPolling();
     ReconnectTimer.stop();
     automaticSearch_ = automatic;
     // A read failure during a search the link started itself is no reason for a box.
@@ -92,6 +95,8 @@ void LinkController::startSearch(bool automatic) {
     Timer1.setInterval(IntervalAfterReset);
     Timer2.setInterval(IntervalAfterReset);
     analyser_.discardPartialFrame();
+    if (wasPolling)
+        showModesUnknown();
 
     StartTimer.start();
 }
@@ -105,11 +110,14 @@ void LinkController::stop() {
 }
 
 void LinkController::StartTimerTimer() {
-    const int ports = portCount();
+    // After a loss the link looks only where the analyser was (0: that device is gone).
+    const bool pinned = automaticSearch_ && !analyserPort_.isNull();
+    const int ports = pinned ? 1 : portCount();
     view_.setSearchProgress((analyser_.attempts() + 1) * 100 / (2 * ports + 1));
 
-    const bool fixedMode = settings_.PortMode == 1;
-    if (analyser_.Detect(serial_, ports, fixedMode, settings_.FixedPort))
+    const bool fixedMode = pinned || settings_.PortMode == 1;
+    const int fixedPort = pinned ? findPort(analyserPort_) : settings_.FixedPort;
+    if (analyser_.Detect(serial_, ports, fixedMode, fixedPort))
         found();
     else if (analyser_.attempts() > 2 * ports)
         giveUp();
@@ -153,6 +161,8 @@ void LinkController::found() {
     view_.setSearchProgress(0);
     view_.setSearchProgressVisible(false);
     store_.set(&AppSettings::FixedPort, port);
+    analyserPort_ = identifyPort(port);
+    const bool reconnect = automaticSearch_;
 
     const AnalyserKind kind = analyser_.kind();
     if (kind == AnalyserKind::TwoComponent)
@@ -161,7 +171,8 @@ void LinkController::found() {
     // of the first whole poll cycle with answers, so a graph started now records no zeros.
     source_.analyserFound(kind);
     analyser_.SelectAddressMap(kind);
-    view_.analyserFound(kind);
+    if (!reconnect)
+        view_.analyserFound(kind);
     view_.setIndicationToggleEnabled(true);
 
     lastAnswerMs_ = elapsedMs();
@@ -183,6 +194,7 @@ void LinkController::linkLost(LinkLossPolicy::Health why) {
     lost_ = true;
     // No settings menu of the analyser stays on screen once nothing is polled.
     view_.showSettingsMenu(ModeIndication::NoMenu);
+    showModesUnknown();
     view_.linkLost(LinkLossPolicy::lossNotice(why));
     ReconnectTimer.start();
 }
@@ -235,6 +247,16 @@ void LinkController::showModes() {
     if (update.zeroSettingEnded)
         cycle_.startAfterZeroCycle();
     view_.setFuelIndicator(update.fuel);
+}
+
+void LinkController::showModesUnknown() {
+    // With the mode indication off the fields show their plain texts, which stay.
+    if (settings_.OldAnalyser != 0)
+        return;
+    // A zero setting still running after the analyser is back is shown again.
+    indication_.zeroSettingShown = false;
+    view_.setPumpIndicator(ModeIndication::Unknown);
+    view_.setFuelIndicator(ModeIndication::Unknown);
 }
 
 void LinkController::Timer2Timer() {

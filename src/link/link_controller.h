@@ -3,6 +3,7 @@
 #include "link_loss_policy.h"
 #include "mode_indication.h"
 #include "poll_cycle.h"
+#include "port_names.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -29,8 +30,12 @@ class UserPrompts;
 // A lost link is never shown as a live one: when the port closes under the link or the
 // analyser leaves a poll cycle unanswered for about two seconds (LinkLossPolicy), polling
 // stops, the readings are marked not current, the user gets one notice, and the link looks
-// for the analyser by itself, running the same search every few seconds (ReconnectTimer)
-// without the "not found" box, until the analyser answers and polling resumes.
+// for the analyser by itself, running a search every few seconds (ReconnectTimer) without
+// the "not found" box, until the analyser answers and polling resumes. That search tries
+// only the device the analyser was on (its path, or a USB adapter's serial number), never
+// whatever other device now has its port number, and a reconnect resumes what ran before
+// the loss and nothing else (no automatic graph start, no info page, the indication as it
+// was).
 class LinkController : public QObject {
     Q_OBJECT
 
@@ -73,6 +78,10 @@ public:
     // Milliseconds on a clock that only moves forward, for the silence on the line; tests
     // set their own.
     std::function<qint64()> elapsedMs;
+    // Which device is behind a port number, and under which number a device is now; tests
+    // set their own.
+    std::function<PortNames::PortIdentity(int)> identifyPort;
+    std::function<int(const PortNames::PortIdentity &)> findPort;
 
     // The timers, read-only: tests check their state and intervals.
     const QTimer &detectionTimer() const { return StartTimer; }
@@ -90,6 +99,8 @@ private:
     // looks for the analyser again later.
     void linkLost(LinkLossPolicy::Health why);
     void showModes();
+    // Pump and fuel as not known: nothing is polled that would tell them.
+    void showModesUnknown();
     void startPolling();
     void stopPolling();
 
@@ -105,6 +116,8 @@ private:
     QElapsedTimer monotonic_;
     bool lost_ = false;
     bool automaticSearch_ = false;
+    // The device the analyser was last found on.
+    PortNames::PortIdentity analyserPort_;
     qint64 lastAnswerMs_ = 0;
     int requestsSinceAnswer_ = 0;
     // Answers since the last decode pass; the decode pass that follows one makes the

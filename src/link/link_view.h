@@ -28,7 +28,8 @@ public:
     // Which of the analyser's settings menus is open, every receive tick (the tachometer
     // dialog follows it).
     virtual void showSettingsMenu(int menu) = 0;
-    // The analyser has been identified and polling has started.
+    // The analyser has been identified by a search started at start-up or by "Связь", and
+    // polling has started (a reconnect after a loss calls linkRestored instead).
     virtual void analyserFound(AnalyserKind kind) = 0;
     // The analyser no longer answers its type request: the program closes.
     virtual void analyserLost() = 0;
@@ -36,6 +37,7 @@ public:
     // by itself: the readings are no longer current. Called once per loss, with a notice
     // for the user that must not block the program.
     virtual void linkLost(const QString &notice) = 0;
-    // The analyser has been found again after a loss.
+    // The analyser has been found again after a loss (by the link's own search or by
+    // "Связь").
     virtual void linkRestored() = 0;
 };

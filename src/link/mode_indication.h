@@ -35,6 +35,10 @@ public:
 
     Update apply(quint8 pumpFlags, quint8 modeFlags, quint8 menuFlags);
 
+    // The pump or fuel field while nothing polled tells what they are (the link lost or
+    // searching again).
+    static inline const Indicator Unknown{QStringLiteral(" - - - -"), {0, 0, 0}};
+
     static int settingsMenuFor(quint8 modeFlags, quint8 menuFlags);
     static Indicator fuelFor(quint8 modeFlags);
 

@@ -3,16 +3,11 @@
 #include "readings_copy.h"
 #include "status_texts.h"
 
-namespace {
-
-// At start-up nothing has been read, yet the readings count as current until a feed says
-// otherwise.
-constexpr bool CurrentAtStart = true;
-
-} // namespace
-
-ReadingsSource::ReadingsSource(QObject *parent) : QObject(parent) {
-    readings_.ReadingsCurrent = CurrentAtStart;
+// Nothing has been read at start-up: the readings count as current only once a feed
+// delivers them.
+ReadingsSource::ReadingsSource(QObject *parent)
+    : QObject(parent), linkStatus_(LinkStatus::NotConnected.toString()) {
+    readings_.ReadingsCurrent = false;
 }
 
 QString ReadingsSource::runningLinkStatus() const {
@@ -26,8 +21,7 @@ QString ReadingsSource::runningLinkStatus() const {
 }
 
 void ReadingsSource::searchStarted() {
-    if (polling_)
-        setCurrent(false);
+    setCurrent(false);
     polling_ = false;
     setLinkStatus(LinkStatus::NotConnected.toString());
 }
@@ -72,16 +66,22 @@ void ReadingsSource::linkLost() {
 }
 
 void ReadingsSource::pollingStopped() {
+    if (polling_)
+        setCurrent(false);
     polling_ = false;
 }
 
 void ReadingsSource::demonstrationSwitched(bool running, const QString &linkStatus) {
     demonstrating_ = running;
+    // Switched on, its first tick makes the readings current; switched off, its last values
+    // are no longer live.
+    setCurrent(false);
     setLinkStatus(linkStatus);
 }
 
 void ReadingsSource::demonstrationInterrupted() {
     demonstrating_ = false;
+    setCurrent(false);
 }
 
 void ReadingsSource::demonstrationSample(const ReadingSample &sample) {

@@ -12,8 +12,11 @@ class TVelantar;
 // LinkController and DemonstrationController feed it through the operations below and are
 // the only writers; everybody else reads `readings()` and follows the signals.
 //
-// Each operation is one event of a feed, so a rule about currency (when readings start and
-// stop counting as current) is changed here and nowhere else.
+// Each operation is one event of a feed, so a rule about currency is changed here and
+// nowhere else. The readings are current only while a feed delivers them: from the first
+// whole poll cycle with answers of a found analyser, or from the demonstration's first tick,
+// until the link is lost or stopped, a search starts, or the demonstration stops. At
+// start-up they are not current.
 class ReadingsSource : public QObject {
     Q_OBJECT
     // Whole-window tests put the readings a case needs in place (tests/support).
@@ -35,8 +38,8 @@ public:
     QString runningLinkStatus() const;
 
     // ---- The analyser link ----
-    // "Связь" or an automatic search resets the link: polling stops, and readings left
-    // behind by polling follow nothing while the search runs.
+    // "Связь" or an automatic search resets the link: polling stops, and the readings left
+    // behind (by polling or the demonstration) follow nothing while the search runs.
     void searchStarted();
     // The analyser answered its type request and polling starts; nothing has been read from
     // it yet, so its readings are not current until a whole cycle with answers.
@@ -50,13 +53,14 @@ public:
     // Polling has lost the analyser (no answer, port closed).
     void linkLost();
     // Polling stops without a loss: the link is stopped, or the analyser stopped answering
-    // its type request and the program closes. The readings stay as they are.
+    // its type request and the program closes. The values stay, no longer current.
     void pollingStopped();
 
     // ---- The demonstration ----
     // "Демонстрация" switched it on or off; `linkStatus` is its text for the status field.
     void demonstrationSwitched(bool running, const QString &linkStatus);
-    // A connection starts while the demonstration runs: it ends; the link sets the status.
+    // A connection starts while the demonstration runs: it ends, its values no longer
+    // current; the link sets the status.
     void demonstrationInterrupted();
     // One tick of the demonstration: its values are what it shows live.
     void demonstrationSample(const ReadingSample &sample);

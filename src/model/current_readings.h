@@ -46,10 +46,10 @@ struct CurrentReadings {
     QString deviceDateText;
     QString deviceTimeText;
     AnalyserKind analyserKind = AnalyserKind::FourComponent;
-    // Whether the values follow a live source: false from the moment the link finds the
-    // analyser gone (no answer, port closed) or a new search leaves polling, until a poll
-    // cycle after the analyser answers again; the demonstration's values are current. Views
-    // show not-current readings as "- - - -", the report does not record them and the graph
-    // takes no sample of them.
-    bool ReadingsCurrent = true;
+    // Whether the values follow a live source: a found analyser's from its first poll cycle
+    // with answers, or the running demonstration's; false at start-up, and from the moment
+    // the link is lost or stopped, a search starts or the demonstration stops. Views show
+    // not-current readings as "- - - -", the report does not record them and the graph takes
+    // no sample of them.
+    bool ReadingsCurrent = false;
 };

@@ -28,7 +28,7 @@ struct DiagramView {
     RunState state;
     // The readings and the indication state, owned here in place of the readings source and
     // the indication switch.
-    CurrentReadings readings;
+    CurrentReadings readings{.ReadingsCurrent = true}; // live, as a feed delivers them
     IndicationState indication;
     QTimer timerDia;
     ScriptedPrompts prompts;

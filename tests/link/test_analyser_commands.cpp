@@ -163,8 +163,9 @@ private slots:
         const ReadingSample &frozen = indication.state().frozen;
         QStringList status;
         int refreshEnabled = 0;
-        indication.setLinkStatus = [&](const QString &text) { status << text; };
-        indication.enableViewRefresh = [&] { ++refreshEnabled; };
+        QObject::connect(&indication, &IndicationSwitch::linkStatusChanged,
+                         [&](const QString &text) { status << text; });
+        QObject::connect(&indication, &IndicationSwitch::resumedByPress, [&] { ++refreshEnabled; });
 
         indication.toggle();
         QVERIFY(!running);

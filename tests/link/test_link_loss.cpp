@@ -1,5 +1,6 @@
 #include "analyser_requests.h"
 #include "answer_frames.h"
+#include "app_settings.h"
 #include "indication_switch.h"
 #include "link_loss_policy.h"
 #include "link_rig.h"
@@ -166,6 +167,8 @@ private slots:
             QVERIFY(rig.view.lossNotices.first().startsWith(noticeStart));
             QCOMPARE(rig.view.linkStatus.last(), LinkStatus::NotConnected.toString());
             QCOMPARE(rig.view.menus.last(), int(ModeIndication::NoMenu));
+            QCOMPARE(rig.view.pump.last(), ModeIndication::Unknown);
+            QCOMPARE(rig.view.fuel.last(), ModeIndication::Unknown);
             QVERIFY(!rig.channel.IsOpen());
         }
         QVERIFY(rig.prompts.shown.isEmpty()); // nothing modal
@@ -215,9 +218,63 @@ private slots:
         QCOMPARE(rig.view.restored, 1);
         QCOMPARE(rig.view.lossNotices.size(), 1);
         QTEST(rig.prompts.shown, "boxes");
-        // Only the user's own search restarts the indication and the view refresh.
+        // Only the user's own search restarts the indication and the view refresh; the
+        // link's own reconnect is no new detection (no graph start, no info page).
         QCOMPARE(rig.view.starts - startsBefore, usersOwn ? roundsAway : 0);
+        QCOMPARE(rig.view.found.size(), 1);
         QCOMPARE(rig.view.linkStatus.last(), LinkStatus::FourComponent.toString());
+    }
+
+    // The link's own search after a loss opens only the device the analyser was on: not
+    // the other device that now holds a port number of the range, nor a port at all while
+    // the analyser's device is gone.
+    void theSearchAfterALossTriesOnlyTheAnalysersDevice() {
+        LinkRig rig;
+        rig.settings.set(&AppSettings::PortScanRange, 1); // COM1..COM4
+        rig.connect(LinkRig::FourComponentAnswer);
+        rig.channel.Close();
+        rig.channel.existingPorts = {2, 3}; // the analyser's adapter gone, others there
+        rig.link.Timer1Timer();
+        QVERIFY(rig.link.isLost());
+        rig.channel.openedPorts.clear();
+        for (int round = 0; round < 2; ++round) {
+            rig.link.ReconnectTimerTimer();
+            rig.runSearch(false);
+        }
+        QVERIFY(!rig.channel.openedPorts.isEmpty());
+        QVERIFY(!rig.channel.openedPorts.contains(2) && !rig.channel.openedPorts.contains(3));
+
+        rig.channel.existingPorts = {1, 2, 3};
+        rig.link.ReconnectTimerTimer();
+        rig.runSearch(true);
+        QVERIFY(rig.link.isPolling());
+        QCOMPARE(rig.channel.PortNumber(), 1);
+        QVERIFY(!rig.channel.openedPorts.contains(2) && !rig.channel.openedPorts.contains(3));
+    }
+
+    // "Пуск/стоп" pressed before a loss: the field keeps saying the indication is stopped
+    // through the loss and the reconnect, until the operator lets it run again.
+    void aStoppedIndicationStaysStoppedThroughAReconnect() {
+        LinkRig rig;
+        rig.connect(LinkRig::FourComponentAnswer);
+        pollAWholeCycle(rig);
+        QTimer tab, dia;
+        IndicationSwitch indication(rig.source, {tab, dia});
+        QStringList shown;
+        QObject::connect(&indication, &IndicationSwitch::linkStatusChanged,
+                         [&](const QString &text) { shown << text; });
+        indication.toggle();
+        rig.channel.Close();
+        rig.link.Timer1Timer();
+        rig.link.ReconnectTimerTimer();
+        rig.runSearch(true);
+        pollAWholeCycle(rig);
+        QVERIFY(rig.link.isPolling() && rig.readings.ReadingsCurrent);
+        QCOMPARE(shown, QStringList{LinkStatus::IndicationStopped.toString()});
+        QVERIFY(!indication.state().running);
+
+        indication.toggle();
+        QCOMPARE(indication.linkStatus(), LinkStatus::FourComponent.toString());
     }
 
     // Readings become current again only once a whole poll cycle after the analyser's

@@ -20,9 +20,11 @@ class TestReadingsSource : public QObject {
 private slots:
     void initTestCase() { qRegisterMetaType<Feed>(); }
 
-    void startsCurrentWithNothingFeeding() {
+    // Nothing has been measured at start-up.
+    void startsNotCurrentWithNothingFeeding() {
         const ReadingsSource source;
-        QVERIFY(source.isCurrent());
+        QVERIFY(!source.isCurrent());
+        QCOMPARE(source.linkStatus(), LinkStatus::NotConnected.toString());
         QVERIFY(!source.isPolling() && !source.isDemonstrating());
         QCOMPARE(source.readings().analyserKind, AnalyserKind::FourComponent);
     }
@@ -47,30 +49,37 @@ private slots:
         const Feed demonstrating = [](ReadingsSource &s) {
             s.demonstrationSwitched(true, LinkStatus::Demonstration.toString());
         };
+        const Feed demonstrationShown = [](ReadingsSource &s) {
+            s.demonstrationSwitched(true, LinkStatus::Demonstration.toString());
+            s.demonstrationSample(someSample());
+        };
         const QString none;
         const QString notConnected = LinkStatus::NotConnected.toString();
 
-        QTest::newRow("a search with nothing polled leaves the readings as they are")
-            << nothing << Feed([](ReadingsSource &s) { s.searchStarted(); }) << true << false
+        QTest::newRow("a search with nothing fed: still not current")
+            << nothing << Feed([](ReadingsSource &s) { s.searchStarted(); }) << false << false
             << notConnected << false << false;
+        QTest::newRow("a search leaves the demonstration's readings behind as not current")
+            << demonstrationShown << Feed([](ReadingsSource &s) { s.searchStarted(); }) << false
+            << true << notConnected << false << true;
         QTest::newRow("a search leaves polled readings behind as not current")
             << polling << Feed([](ReadingsSource &s) { s.searchStarted(); }) << false << true
             << notConnected << false << false;
         QTest::newRow("a found analyser is not current before a cycle")
             << nothing
             << Feed([](ReadingsSource &s) { s.analyserFound(AnalyserKind::TwoComponent); }) << false
-            << true << LinkStatus::TwoComponent.toString() << true << false;
+            << false << LinkStatus::TwoComponent.toString() << true << false;
         QTest::newRow("an unknown analyser is named so")
             << nothing << Feed([](ReadingsSource &s) { s.analyserFound(AnalyserKind::Unknown); })
-            << false << true << LinkStatus::UnknownAnalyser.toString() << true << false;
+            << false << false << LinkStatus::UnknownAnalyser.toString() << true << false;
         QTest::newRow("a cycle with answers makes them current")
             << Feed([](ReadingsSource &s) { s.analyserFound(AnalyserKind::FourComponent); })
             << Feed([](ReadingsSource &s) { s.cycleAnswered(); }) << true << true << none << true
             << false;
         QTest::newRow("a lost link") << polling << Feed([](ReadingsSource &s) { s.linkLost(); })
                                      << false << true << notConnected << false << false;
-        QTest::newRow("polling stopped without a loss keeps the currency")
-            << polling << Feed([](ReadingsSource &s) { s.pollingStopped(); }) << true << false
+        QTest::newRow("polling stopped without a loss: the values are no longer current")
+            << polling << Feed([](ReadingsSource &s) { s.pollingStopped(); }) << false << true
             << none << false << false;
         QTest::newRow("the demonstration switched on")
             << notCurrent << demonstrating << false << false << LinkStatus::Demonstration.toString()
@@ -78,14 +87,17 @@ private slots:
         QTest::newRow("a demonstration sample is current, even after a loss")
             << notCurrent << Feed([](ReadingsSource &s) { s.demonstrationSample(someSample()); })
             << true << true << none << false << false;
-        QTest::newRow("the demonstration switched off keeps the currency")
-            << demonstrating << Feed([](ReadingsSource &s) {
+        QTest::newRow("the demonstration switched on over polled readings")
+            << polling << demonstrating << false << true << LinkStatus::Demonstration.toString()
+            << true << true;
+        QTest::newRow("the demonstration switched off: its last values are not current")
+            << demonstrationShown << Feed([](ReadingsSource &s) {
                    s.demonstrationSwitched(false, LinkStatus::NotConnected.toString());
                })
-            << true << false << notConnected << false << false;
-        QTest::newRow("a connection interrupts the demonstration silently")
-            << demonstrating << Feed([](ReadingsSource &s) { s.demonstrationInterrupted(); })
-            << true << false << none << false << false;
+            << false << true << notConnected << false << false;
+        QTest::newRow("a connection interrupts the demonstration without a status")
+            << demonstrationShown << Feed([](ReadingsSource &s) { s.demonstrationInterrupted(); })
+            << false << true << none << false << false;
     }
     void feedEvents() {
         QFETCH(Feed, before);

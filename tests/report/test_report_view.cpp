@@ -43,7 +43,7 @@ struct Rig {
     RunState state;
     // The readings and the indication state, owned here in place of the readings source and
     // the indication switch.
-    CurrentReadings readings;
+    CurrentReadings readings{.ReadingsCurrent = true}; // live, as a feed delivers them
     IndicationState indication;
     QPlainTextEdit memo;
     std::unique_ptr<ReportDocument> document;

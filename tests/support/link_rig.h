@@ -33,6 +33,14 @@ struct LinkRig {
 
     LinkRig() {
         link.elapsedMs = [this] { return nowMs; };
+        // Port n is the device "fake-n", there while the channel says the port exists.
+        link.identifyPort = [](int port) {
+            return PortNames::PortIdentity{QStringLiteral("fake-%1").arg(port), {}};
+        };
+        link.findPort = [this](const PortNames::PortIdentity &identity) {
+            const int port = identity.devicePath.mid(5).toInt();
+            return channel.existingPorts.contains(port) ? port : 0;
+        };
         QObject::connect(&source, &ReadingsSource::linkStatusChanged,
                          [this](const QString &text) { view.linkStatus << text; });
     }

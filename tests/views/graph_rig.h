@@ -35,7 +35,7 @@ struct GraphRig {
     Services services;
     RunState state;
     // The readings the graph samples; the rig plays their source.
-    CurrentReadings readings;
+    CurrentReadings readings{.ReadingsCurrent = true}; // live, as a feed delivers them
     QTimer timer;
     QWidget window;
     QCustomPlot *plot = nullptr;

@@ -13,6 +13,7 @@ CurrentReadings fourComponent() {
     CurrentReadings r;
     r.sample = {150, 320, 1420, 55, 1003, 820};
     r.analyserKind = AnalyserKind::FourComponent;
+    r.ReadingsCurrent = true;
     return r;
 }
 

@@ -63,7 +63,7 @@ class TestReadingsView : public QObject {
 
     std::unique_ptr<QWidget> root;
     QTimer timerTab;
-    CurrentReadings readings;
+    CurrentReadings readings{.ReadingsCurrent = true}; // live, as a feed delivers them
     AppSettings settings;
     bool running = true;
     FixedClock clock;
@@ -88,7 +88,7 @@ private slots:
 
     void init() {
         root = makeRoot();
-        readings = CurrentReadings();
+        readings = CurrentReadings{.ReadingsCurrent = true};
         readings.sample = {150, 320, 1420, 55, 1003, 820};
         readings.deviceDateText = "01.02.2024";
         readings.deviceTimeText = "10:11:12";
