@@ -1,3 +1,5 @@
+#include "folder_lock.h"
+#include "message_box_prompts.h"
 #include "termination_signals.h"
 #include "tform1.h"
 
@@ -28,6 +30,19 @@ int main(int argc, char *argv[]) {
 
     TForm1::Environment environment;
     environment.workingDirectory = QDir::currentPath();
+
+    // A second copy in the same folder tells so and ends before it reads or writes any file;
+    // a termination signal closes its message.
+    FolderLock folderLock(environment.workingDirectory);
+    {
+        MessageBoxPrompts prompts;
+        QObject scope;
+        QObject::connect(&termination, &TerminationSignals::terminationRequested, &scope,
+                         [&prompts] { prompts.abandon(); });
+        if (!folderLock.takeOrTell(prompts))
+            return 1;
+    }
+
     environment.termination = &termination;
     TForm1 window(environment);
 

@@ -1,5 +1,6 @@
 #include "settings_file.h"
 
+#include "regular_file.h"
 #include "safe_file.h"
 #include "settings_ranges.h"
 #include "settings_store.h"
@@ -86,7 +87,7 @@ AppSettings decode(const QByteArray &bytes) {
 
 AppSettings read(const QString &path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!RegularFile::openForReading(file))
         return AppSettings{};
     const QByteArray bytes = file.read(kFileSize);
     if (file.error() != QFileDevice::NoError)

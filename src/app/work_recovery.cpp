@@ -1,5 +1,6 @@
 #include "work_recovery.h"
 
+#include "regular_file.h"
 #include "side_document.h"
 #include "text_file_1251.h"
 #include "user_prompts.h"
@@ -48,7 +49,7 @@ QStringList saveUnsavedWork(SideDocument *graph, SideDocument *report, const Wor
 
 QStringList takeRecoveredFiles(const WorkingFolder &folder) {
     const QString note = notePath(folder);
-    if (!QFile::exists(note))
+    if (!RegularFile::isRegular(note))
         return {};
     const QStringList paths = noteLines(note);
     QFile::remove(note);

@@ -1,6 +1,7 @@
 #include "calibration_gas_kits.h"
 
 #include "app_settings.h"
+#include "regular_file.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -55,7 +56,7 @@ CalibrationGasKits decode(QByteArrayView bytes) {
 
 CalibrationGasKits load(const QString &path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!RegularFile::openForReading(file))
         return DefaultCalibrationGasKits();
     const QByteArray bytes = file.read(kFileSize);
     if (file.error() != QFileDevice::NoError)

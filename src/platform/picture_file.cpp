@@ -1,6 +1,7 @@
 #include "picture_file.h"
 
 #include "jpeg_image.h"
+#include "regular_file.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -14,7 +15,7 @@ constexpr qint64 MaxPictureFileBytes = 64 * 1024 * 1024;
 
 QByteArray readPictureBytes(const QString &path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!RegularFile::openForReading(file))
         return {};
     const qint64 size = file.size();
     if (size > MaxPictureFileBytes)

@@ -1,6 +1,7 @@
 #include "norm_file.h"
 
 #include "app_settings.h"
+#include "regular_file.h"
 #include "safe_file.h"
 
 #include <QFile>
@@ -50,7 +51,7 @@ NormTable decode(QByteArrayView bytes) {
 
 NormTable LoadNormFile(const QString &path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!RegularFile::openForReading(file))
         return NormTable{};
     const QByteArray bytes = file.read(NormFile::kFileSize);
     if (file.error() != QFileDevice::NoError)

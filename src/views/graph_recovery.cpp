@@ -7,6 +7,7 @@
 #include "graph_settings.h"
 #include "journal_recovery.h"
 #include "journal_writer.h"
+#include "regular_file.h"
 #include "run_state.h"
 #include "services.h"
 #include "user_prompts.h"
@@ -21,7 +22,7 @@ GraphRecovery::GraphRecovery(RunState &state, const Services &services, GraphRec
     : QObject(parent), state_(state), services_(services), recorder_(recorder), journal_(journal) {}
 
 void GraphRecovery::offerRecovery() {
-    if (!QFileInfo::exists(journal_.path()))
+    if (!RegularFile::isRegular(journal_.path()))
         return;
     const GraphJournal::Contents journal = GraphJournal::read(journal_.path());
     const QDateTime now = services_.clock->now();

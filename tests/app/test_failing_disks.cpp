@@ -18,6 +18,9 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 namespace {
 
 using Writer = std::function<bool(const QString &path)>;
@@ -65,6 +68,37 @@ QList<std::pair<QString, Writer>> writers() {
              return TextFile1251::writeLines(path, {"/home/station/Text/Восстановлен.txt"});
          }},
     };
+}
+
+// What stands at a writer's path instead of a regular file.
+enum Target {
+    Fifo,          // a named pipe
+    LinkToFifo,    // a symbolic link to one
+    DeviceNode,    // a character device (made as root only)
+    LinkToRegular, // a symbolic link to a regular file: that one is written
+};
+
+// Makes the target at `path`; false when it cannot be made here.
+bool makeTarget(Target target, const QString &path) {
+    const QByteArray name = QFile::encodeName(path);
+    const QString real = path + QStringLiteral(".real");
+    switch (target) {
+    case Fifo:
+        return mkfifo(name.constData(), 0666) == 0;
+    case LinkToFifo:
+        return mkfifo(QFile::encodeName(real).constData(), 0666) == 0 && QFile::link(real, path);
+    case DeviceNode: // the one the null device has
+        return mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    case LinkToRegular:
+        return TestFiles::putBytes(real, OldBytes) && QFile::link(real, path);
+    }
+    return false;
+}
+
+// The file type at `path` itself, links not followed.
+mode_t typeAt(const QString &path) {
+    struct stat status {};
+    return lstat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & S_IFMT : 0;
 }
 
 bool openToEverybody(const QString &path) {
@@ -159,6 +193,46 @@ private slots:
         // No temporary file is left behind.
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
                  hadFile ? QStringList{name} : QStringList());
+    }
+
+    // Only a regular file is replaced: a pipe, a device node or a link to one stays as it
+    // was and the writer reports a failure; a link to a regular file has that file written.
+    void onlyRegularFilesAreReplaced_data() {
+        QTest::addColumn<int>("writer");
+        QTest::addColumn<int>("target");
+        QTest::addColumn<bool>("written");
+        const struct {
+            const char *name;
+            Target target;
+            bool written;
+        } targets[] = {{"FIFO", Fifo, false},
+                       {"link to a FIFO", LinkToFifo, false},
+                       {"device node", DeviceNode, false},
+                       {"link to a regular file", LinkToRegular, true}};
+        const auto all = writers();
+        for (int w = 0; w < all.size(); ++w)
+            for (const auto &t : targets)
+                QTest::addRow("%s, %s", qPrintable(all[w].first), t.name)
+                    << w << int(t.target) << t.written;
+    }
+    void onlyRegularFilesAreReplaced() {
+        QFETCH(int, writer);
+        QFETCH(int, target);
+        QFETCH(bool, written);
+        const auto [name, write] = writers().at(writer);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        if (!makeTarget(Target(target), path))
+            QSKIP("this target cannot be made here (a device node needs root)");
+        const mode_t before = typeAt(path);
+        const mode_t realBefore = typeAt(path + QStringLiteral(".real"));
+
+        QCOMPARE(write(path), written);
+        QCOMPARE(typeAt(path), before);
+        QCOMPARE(typeAt(path + QStringLiteral(".real")), realBefore);
+        if (written)
+            QVERIFY(TestFiles::fileBytes(path) != OldBytes);
     }
 };
 

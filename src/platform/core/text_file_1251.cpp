@@ -1,5 +1,6 @@
 #include "text_file_1251.h"
 
+#include "regular_file.h"
 #include "safe_file.h"
 
 #include <QFile>
@@ -134,14 +135,14 @@ FirstLineResult readFirstLine(QIODevice &device, qint64 maxBytes) {
 
 ReadResult readLines(const QString &path, qint64 maxBytes) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!RegularFile::openForReading(file))
         return {};
     return readLines(file, maxBytes);
 }
 
 FirstLineResult readFirstLine(const QString &path, qint64 maxBytes) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!RegularFile::openForReading(file))
         return {};
     return readFirstLine(file, maxBytes);
 }

@@ -1,5 +1,6 @@
 #include "graph_file.h"
 
+#include "regular_file.h"
 #include "safe_file.h"
 #include "text_file_1251.h"
 
@@ -258,11 +259,9 @@ WriteResult save(const QString &path, const GraphBuffer &buffer, const Header &h
 ReadResult open(const QString &path) {
     QFile file(path);
     // Unbuffered: the samples go from the file straight into their storage.
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        ReadResult result;
-        result.error = file.errorString();
-        return result;
-    }
+    ReadResult failed;
+    if (!RegularFile::openForReading(file, &failed.error, QIODevice::Unbuffered))
+        return failed;
     return read(file);
 }
 

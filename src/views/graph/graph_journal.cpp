@@ -1,5 +1,6 @@
 #include "graph_journal.h"
 
+#include "regular_file.h"
 #include "text_file_1251.h"
 
 #include <QFile>
@@ -248,10 +249,8 @@ Contents decode(QByteArrayView bytes) {
 Contents read(const QString &path) {
     QFile file(path);
     Contents failed;
-    if (!file.open(QIODevice::ReadOnly)) {
-        failed.error = file.errorString();
+    if (!RegularFile::openForReading(file, &failed.error))
         return failed;
-    }
     const QByteArray bytes = file.read(kMaxBytes);
     if (file.error() != QFileDevice::NoError) {
         failed.error = file.errorString();

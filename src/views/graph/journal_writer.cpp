@@ -1,6 +1,7 @@
 #include "journal_writer.h"
 
 #include "file_sync.h"
+#include "regular_file.h"
 #include "safe_file.h"
 
 #include <QFileInfo>
@@ -69,8 +70,10 @@ JournalWriter::Outcome JournalWriter::rewrite(const GraphBuffer &buffer,
     if (!written.ok)
         return failed(written.error, now);
     file_.setFileName(path_);
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return failed(file_.errorString(), now);
+    QString error;
+    if (!RegularFile::openForWriting(
+            file_, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered, &error))
+        return failed(error, now);
     contextInForce_ = snapshot.lastContext;
     infoInForce_ = info;
     scalesInForce_ = buffer.fullScales();
@@ -90,7 +93,8 @@ void JournalWriter::sync(const QDateTime &now) {
 bool JournalWriter::remove() {
     forget();
     failing_ = false;
-    if (QFileInfo::exists(path_))
+    // Only the journal itself goes, never a pipe or device put in its place.
+    if (RegularFile::isRegular(path_))
         QFile::remove(path_);
     return !QFileInfo::exists(path_);
 }
