@@ -1,5 +1,6 @@
 #include "report_file.h"
 
+#include "log_categories.h"
 #include "safe_file.h"
 #include "text_file_1251.h"
 
@@ -46,8 +47,10 @@ ReportSaveResult saveReport(const QString &path, const QStringList &lines) {
 
 ReportOpenResult openReport(const QString &path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes) {
+        qCWarning(lcReport).noquote() << "cannot open" << path << ":" << file.errorString();
         return {};
+    }
     // What the file holds now: a read of the limit itself would set aside a megabyte in
     // memory for a file of a few lines.
     const QByteArray bytes = file.read(file.size());

@@ -206,6 +206,8 @@ void TestInfoCommands::aboutBox() {
             texts << box->windowTitle();
             for (const char *name : {"ProductName", "Version"})
                 texts << box->findChild<QLabel *>(name)->text();
+            QVERIFY(
+                box->findChild<QLabel *>("WorkingFolder")->text().endsWith(QDir::currentPath()));
             QVERIFY(box->findChild<QPushButton *>("OKButton")->isDefault());
             QCOMPARE(box->minimumSize(), box->maximumSize());
             QVERIFY(!box->findChild<QLabel *>("Picture")->pixmap().isNull());

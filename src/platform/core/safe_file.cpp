@@ -1,5 +1,7 @@
 #include "safe_file.h"
 
+#include "log_categories.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -46,9 +48,7 @@ WriteResult writeInPlace(const QString &path, const QByteArray &bytes) {
     return result;
 }
 
-} // namespace
-
-WriteResult write(const QString &path, const QByteArray &bytes) {
+WriteResult writeWithoutLog(const QString &path, const QByteArray &bytes) {
     QSaveFile file(path);
     WriteResult result;
     if (!file.open(QIODevice::WriteOnly)) {
@@ -68,6 +68,15 @@ WriteResult write(const QString &path, const QByteArray &bytes) {
     result.ok = file.commit();
     if (!result.ok)
         result.error = file.errorString();
+    return result;
+}
+
+} // namespace
+
+WriteResult write(const QString &path, const QByteArray &bytes) {
+    const WriteResult result = writeWithoutLog(path, bytes);
+    if (!result.ok)
+        qCWarning(lcFiles).noquote() << "cannot save" << path << ":" << result.error;
     return result;
 }
 

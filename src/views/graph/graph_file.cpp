@@ -1,5 +1,6 @@
 #include "graph_file.h"
 
+#include "log_categories.h"
 #include "safe_file.h"
 #include "text_file_1251.h"
 
@@ -261,6 +262,7 @@ ReadResult open(const QString &path) {
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         ReadResult result;
         result.error = file.errorString();
+        qCWarning(lcGraph).noquote() << "cannot open" << path << ":" << result.error;
         return result;
     }
     return read(file);
