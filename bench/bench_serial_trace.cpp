@@ -26,9 +26,6 @@ void traceBlock(benchmark::State &state) {
     for (auto _ : state)
         trace.record(SerialTrace::Direction::Sent, block.data(), int(block.size()));
     state.SetItemsProcessed(state.iterations());
-    state.counters["share_of_4_byte_frame_time"] =
-        benchmark::Counter(double(state.iterations()) * 4.0 * 11.0 / 9600.0,
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 } // namespace

@@ -28,9 +28,6 @@ int main(int argc, char *argv[]) {
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velantar"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("velantar"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("velantar"),
-                                                 QIcon(QStringLiteral(":/info/about_icon.png"))));
     QApplication::setApplicationDisplayName(QStringLiteral("ВЕЛАНТАР-ГРАФИЧЕСКИЙ"));
 
     // The program speaks Russian whatever the desktop's language: Qt's own texts too (the
@@ -45,6 +42,12 @@ int main(int argc, char *argv[]) {
     // work goes into recovered files. Taken before the window is built, so that one during
     // start-up (a start-up question open) is not lost.
     TerminationSignals termination;
+
+    // The desktop matches the window with its menu entry and shows the installed icon (the
+    // built-in one in the source tree).
+    QGuiApplication::setDesktopFileName(QStringLiteral("velantar"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("velantar"),
+                                                 QIcon(QStringLiteral(":/info/about_icon.png"))));
 
     // Warnings and errors also go to the working folder's log; the serial trace, when asked
     // for, to its file.
