@@ -1,16 +1,33 @@
+#include "app_log.h"
+#include "command_line.h"
 #include "folder_lock.h"
+#include "log_categories.h"
 #include "message_box_prompts.h"
+#include "serial_trace.h"
 #include "termination_signals.h"
 #include "tform1.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSessionManager>
 #include <QTranslator>
 
+#include <cstdio>
+
 int main(int argc, char *argv[]) {
+    // --help and --version answer before a window system is needed.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine::Outcome command = CommandLine::parse(arguments);
+    if (command.exitStatus) {
+        std::fputs(command.text.toLocal8Bit().constData(), *command.exitStatus ? stderr : stdout);
+        return *command.exitStatus;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velantar"));
     QApplication::setApplicationDisplayName(QStringLiteral("ВЕЛАНТАР-ГРАФИЧЕСКИЙ"));
@@ -28,6 +45,12 @@ int main(int argc, char *argv[]) {
     // start-up (a start-up question open) is not lost.
     TerminationSignals termination;
 
+    // The desktop matches the window with its menu entry and shows the installed icon (the
+    // built-in one in the source tree).
+    QGuiApplication::setDesktopFileName(QStringLiteral("velantar"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("velantar"),
+                                                 QIcon(QStringLiteral(":/info/about_icon.png"))));
+
     TForm1::Environment environment;
     environment.workingDirectory = QDir::currentPath();
 
@@ -42,6 +65,20 @@ int main(int argc, char *argv[]) {
         if (!folderLock.takeOrTell(prompts))
             return 1;
     }
+
+    // Warnings and errors also go to the working folder's log; the serial trace, when asked
+    // for, to its file.
+    const SystemClock clock;
+    const AppLog log(QDir::currentPath(), clock);
+    SerialTrace trace(command.options.traceFile, clock);
+    if (!command.options.traceFile.isEmpty()) {
+        if (trace.open())
+            trace.makeCurrent();
+        else
+            qCCritical(lcApp).noquote() << "cannot write the serial trace"
+                                        << command.options.traceFile << ":" << trace.errorString();
+    }
+
 
     environment.termination = &termination;
     TForm1 window(environment);

@@ -2,6 +2,7 @@
 
 #include "info_view.h"
 
+#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -23,7 +24,7 @@ QLabel *named(QLabel *label, const char *name) {
 
 } // namespace
 
-TAboutBox::TAboutBox(QWidget *parent)
+TAboutBox::TAboutBox(QWidget *parent, const QString &workingFolder)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName("AboutBox");
@@ -57,9 +58,19 @@ TAboutBox::TAboutBox(QWidget *parent)
     supplier->setWordWrap(true);
     supplier->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    auto *licence = named(new QLabel(Licence.toString(), panel), "Licence");
+    const QString folder =
+        QDir::toNativeSeparators(workingFolder.isEmpty() ? QDir::currentPath() : workingFolder);
+    auto *folderLine =
+        named(new QLabel(QStringLiteral("Рабочая папка: %1").arg(folder), panel), "WorkingFolder");
+    folderLine->setWordWrap(true);
+    folderLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     auto *inside = new QVBoxLayout(panel);
     inside->addLayout(top);
     inside->addWidget(supplier);
+    inside->addWidget(licence);
+    inside->addWidget(folderLine);
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName("OKButton");

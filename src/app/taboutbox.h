@@ -4,7 +4,9 @@
 #include <QStringView>
 
 // "About": the product name, its version and the supplier's contacts on a framed panel
-// with a small icon and a picture. "OK" (the default button) and "Отмена" both close it.
+// with a small icon and a picture, then the licence and the working folder (where the
+// settings, documents, graphs and the log are). "OK" (the default button) and "Отмена" both
+// close it.
 class TAboutBox : public QDialog {
     Q_OBJECT
 
@@ -15,7 +17,10 @@ public:
         u"Поставщик: служба поддержки ВЕЛАНТАР, тел. +7 (000) 000-00-00, +7 (000) 000-00-01, "
         u"e-mail: support@example.org, сайт: www.example.org";
 
-    explicit TAboutBox(QWidget *parent = nullptr);
+    static constexpr QStringView Licence = u"Лицензия: GNU GPL версии 3 или более поздней.";
+
+    // The working folder is the current folder unless told otherwise.
+    explicit TAboutBox(QWidget *parent = nullptr, const QString &workingFolder = QString());
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -2,6 +2,7 @@
 
 #include "app_settings.h"
 #include "link_view.h"
+#include "log_categories.h"
 #include "port_names.h"
 #include "readings_source.h"
 #include "serial_channel.h"
@@ -196,6 +197,7 @@ void LinkController::linkLost(LinkLossPolicy::Health why) {
     view_.showSettingsMenu(ModeIndication::NoMenu);
     showModesUnknown();
     view_.linkLost(LinkLossPolicy::lossNotice(why));
+    qCWarning(lcLink).noquote() << "link lost:" << LinkLossPolicy::lossNotice(why);
     ReconnectTimer.start();
 }
 
@@ -217,6 +219,7 @@ void LinkController::Timer1Timer() {
         Timer1.setInterval(LostIntervalMs);
         Timer1.stop();
         source_.pollingStopped();
+        qCWarning(lcLink) << "no analyser answered on the ports searched";
         prompts_.message(QStringLiteral("Прибор не подключен!"));
         view_.analyserLost();
         return;

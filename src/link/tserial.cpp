@@ -1,7 +1,9 @@
 #include "tserial.h"
 
+#include "log_categories.h"
 #include "port_names.h"
 #include "serial_port_policy.h"
+#include "serial_trace.h"
 
 #include <QSerialPort>
 
@@ -24,8 +26,13 @@ bool TSerial::Open(int portNumber, int baudRate) {
         return false;
 
     port_->setPortName(device);
-    if (!port_->open(QIODevice::ReadWrite))
+    if (!port_->open(QIODevice::ReadWrite)) {
+        reportOpenFailure(QStringLiteral("cannot open COM%1 (%2): %3")
+                              .arg(portNumber)
+                              .arg(device, port_->errorString()));
         return false;
+    }
+    lastOpenFailure_.clear();
 
     const bool configured =
         port_->setBaudRate(baudRate) && port_->setDataBits(QSerialPort::Data8) &&
@@ -43,6 +50,14 @@ bool TSerial::Open(int portNumber, int baudRate) {
     return true;
 }
 
+void TSerial::reportOpenFailure(const QString &failure) {
+    // The search tries the same ports every few seconds: each failure is told once.
+    if (failure == lastOpenFailure_)
+        return;
+    lastOpenFailure_ = failure;
+    qCWarning(lcLink).noquote() << failure;
+}
+
 bool TSerial::Close() {
     if (open_) {
         port_->close();
@@ -56,6 +71,9 @@ bool TSerial::clearErrors() {
         return false;
     const QSerialPort::SerialPortError error = port_->error();
     if (SerialPortPolicy::isFatal(error)) {
+        qCWarning(lcLink).noquote() << QStringLiteral("COM%1 (%2) lost: %3")
+                                           .arg(portNumber_)
+                                           .arg(port_->portName(), port_->errorString());
         Close();
         return false;
     }
@@ -88,7 +106,11 @@ int TSerial::Read(quint8 *buffer, quint16 count) {
         return 0;
     const qint64 wanted = std::min<qint64>(count, waiting);
     const qint64 got = port_->read(reinterpret_cast<char *>(buffer), wanted);
-    return got > 0 ? int(got) : 0;
+    if (got <= 0)
+        return 0;
+    if (SerialTrace *trace = SerialTrace::current())
+        trace->record(SerialTrace::Direction::Received, buffer, int(got));
+    return int(got);
 }
 
 int TSerial::Write(const quint8 *buffer, quint16 count) {
@@ -107,5 +129,7 @@ int TSerial::Write(const quint8 *buffer, quint16 count) {
         return 0;
     }
     clearErrors();
+    if (SerialTrace *trace = SerialTrace::current())
+        trace->record(SerialTrace::Direction::Sent, buffer, int(queued));
     return int(queued);
 }

@@ -2,6 +2,8 @@
 
 #include "serial_channel.h"
 
+#include <QString>
+
 #include <memory>
 
 class QSerialPort;
@@ -33,8 +35,11 @@ private:
     bool clearErrors();
     // Pulls whatever the device has delivered into the port's buffer, without waiting.
     void takeArrivedBytes();
+    // Logs why a port could not be opened, unless it is the same reason as last time.
+    void reportOpenFailure(const QString &failure);
 
     std::unique_ptr<QSerialPort> port_;
     bool open_ = false;
     int portNumber_ = 0;
+    QString lastOpenFailure_;
 };

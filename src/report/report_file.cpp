@@ -1,5 +1,6 @@
 #include "report_file.h"
 
+#include "log_categories.h"
 #include "regular_file.h"
 #include "safe_file.h"
 #include "text_file_1251.h"
@@ -47,8 +48,10 @@ ReportSaveResult saveReport(const QString &path, const QStringList &lines) {
 
 ReportOpenResult openReport(const QString &path) {
     QFile file(path);
-    if (!RegularFile::openForReading(file) || file.size() > kMaxFileBytes)
+    if (!RegularFile::openForReading(file) || file.size() > kMaxFileBytes) {
+        qCWarning(lcReport).noquote() << "cannot open" << path << ":" << file.errorString();
         return {};
+    }
     // What the file holds now: a read of the limit itself would set aside a megabyte in
     // memory for a file of a few lines.
     const QByteArray bytes = file.read(file.size());

@@ -206,6 +206,13 @@ void TestInfoCommands::aboutBox() {
             texts << box->windowTitle();
             for (const char *name : {"ProductName", "Version"})
                 texts << box->findChild<QLabel *>(name)->text();
+            QVERIFY(
+                box->findChild<QLabel *>("WorkingFolder")->text().endsWith(QDir::currentPath()));
+            // The fixed-size box has room for every wrapped line of its texts.
+            for (const QLabel *label : box->findChildren<QLabel *>())
+                if (label->wordWrap())
+                    QVERIFY2(label->height() >= label->heightForWidth(label->width()),
+                             qPrintable(label->objectName()));
             QVERIFY(box->findChild<QPushButton *>("OKButton")->isDefault());
             QCOMPARE(box->minimumSize(), box->maximumSize());
             QVERIFY(!box->findChild<QLabel *>("Picture")->pixmap().isNull());

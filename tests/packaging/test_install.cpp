@@ -65,6 +65,16 @@ private slots:
                                        << "packaging/velantar.desktop" << false;
         QTest::newRow("icon") << "share/icons/hicolor/48x48/apps/velantar.png"
                               << "" << false;
+        QTest::newRow("scalable icon") << "share/icons/hicolor/scalable/apps/velantar.svg"
+                                       << "packaging/icon/velantar.svg" << false;
+        QTest::newRow("AppStream entry") << "share/metainfo/org.example.velantar.metainfo.xml"
+                                         << "packaging/org.example.velantar.metainfo.xml" << false;
+        QTest::newRow("copyright") << "share/doc/velantar/copyright"
+                                   << "packaging/debian/copyright" << false;
+        QTest::newRow("changelog") << "share/doc/velantar/changelog.gz"
+                                   << "" << false;
+        QTest::newRow("lintian overrides") << "share/lintian/overrides/velantar"
+                                           << "packaging/debian/lintian-overrides" << false;
         const QStringList data = shippedData();
         QVERIFY(data.contains("readme.txt"));
         QVERIFY(!data.filter(QRegularExpression("^Info/Inf\\d+\\.")).isEmpty());
@@ -106,29 +116,111 @@ private slots:
         const QStringList lines =
             QString::fromUtf8(contents(installed("share/applications/velantar.desktop")))
                 .split('\n');
-        QVERIFY(lines.contains("Name=ВЕЛАНТАР-ГРАФИЧЕСКИЙ"));
+        QVERIFY(lines.contains("Name[ru]=ВЕЛАНТАР-ГРАФИЧЕСКИЙ"));
         QVERIFY(lines.contains("Exec=velantar"));
         QVERIFY(lines.contains("Icon=velantar"));
         QVERIFY(QFileInfo(installed("bin/velantar")).isExecutable());
     }
 
-    // The launcher seeds the data folder without replacing the user's files, and the program
-    // it starts there finds the analyser and writes its settings there when closed.
-    void launcherRunsTheProgramInTheDataFolder_data() {
-        QTest::addColumn<bool>("xdgDataHome");
-        QTest::addColumn<QByteArray>("usersHelp"); // readme.txt already there, or empty
-        QTest::newRow("XDG_DATA_HOME, first start") << true << QByteArray();
-        QTest::newRow("home folder, user's help kept") << false << QByteArray("my own notes\r\n");
+    // The checkers a software centre, the desktop and the manual rely on accept the
+    // installed files: each command exits with 0 and prints no warning.
+    void installedFileIsValid_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments"); // the installed file comes last
+        QTest::addColumn<QString>("path");
+        QTest::newRow("desktop entry")
+            << "desktop-file-validate" << QStringList{} << "share/applications/velantar.desktop";
+        QTest::newRow("AppStream entry")
+            << "appstreamcli" << QStringList{"validate", "--no-net", "--pedantic"}
+            << "share/metainfo/org.example.velantar.metainfo.xml";
+        for (const QString page : {"velantar", "velantar-emu"})
+            QTest::newRow(qPrintable("manual page " + page))
+                << "man" << QStringList{"--warnings", "-l"} << "share/man/man1/" + page + ".1.gz";
     }
 
-    void launcherRunsTheProgramInTheDataFolder() {
+    void installedFileIsValid() {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, path);
+        QProcess checker;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("MANPAGER", "cat");
+        environment.insert("MANWIDTH", "80");
+        checker.setProcessEnvironment(environment);
+        checker.start(program, arguments << installed(path));
+        QVERIFY2(checker.waitForFinished(60000), qPrintable(program + " did not run"));
+        const QByteArray errors = checker.readAllStandardError();
+        const QByteArray output = checker.readAllStandardOutput();
+        QVERIFY2(checker.exitCode() == 0, (output + errors).constData());
+        QVERIFY2(errors.isEmpty(), errors.constData());
+    }
+
+    // The installed launcher answers --version with the program's own version and --help
+    // with its usage, without a display and without creating any folder.
+    void launcherAnswersWithoutStarting_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("firstLine");
+        // The package's version (from its changelog) is the program's.
+        QTest::newRow("version") << "--version"
+                                 << "velantar (ВЕЛАНТАР-ГРАФИЧЕСКИЙ) " VELANTAR_PACKAGE_VERSION;
+        QTest::newRow("help") << "--help"
+                              << "Starts ВЕЛАНТАР-ГРАФИЧЕСКИЙ in its working folder, where it "
+                                 "keeps the settings, norms,";
+    }
+
+    void launcherAnswersWithoutStarting() {
+        QFETCH(QString, option);
+        QFETCH(QString, firstLine);
+        QTemporaryDir home;
+        QProcess launcher;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", home.path());
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        environment.remove("QT_QPA_PLATFORM");
+        launcher.setProcessEnvironment(environment);
+        launcher.start(installed("bin/velantar"), {option});
+        QVERIFY(launcher.waitForFinished(15000));
+        QCOMPARE(launcher.exitCode(), 0);
+        const QString output = QString::fromUtf8(launcher.readAllStandardOutput());
+        QCOMPARE(output.section('\n', 0, 0), firstLine);
+        QVERIFY(!output.contains("set -u"));
+        QCOMPARE(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
+    }
+
+    // The launcher seeds the working folder without replacing the user's files, and the
+    // program it starts there finds the analyser and writes its settings there when closed.
+    // The folder is "Велантар" in the documents folder, unless an earlier version's folder
+    // is there to be used.
+    void launcherRunsTheProgramInTheWorkingFolder_data() {
+        QTest::addColumn<QString>("folder");       // relative to the home folder
+        QTest::addColumn<bool>("xdgDataHome");     // XDG_DATA_HOME set to ~/xdg
+        QTest::addColumn<bool>("earlier");         // the folder is there before the start
+        QTest::addColumn<QByteArray>("usersHelp"); // readme.txt already there, or empty
+        QTest::newRow("documents folder, first start")
+            << "Документы/Велантар" << false << false << QByteArray();
+        QTest::newRow("earlier folder under XDG_DATA_HOME")
+            << "xdg/velantar" << true << true << QByteArray();
+        QTest::newRow("earlier folder in home, user's help kept")
+            << ".local/share/velantar" << false << true << QByteArray("my own notes\r\n");
+    }
+
+    void launcherRunsTheProgramInTheWorkingFolder() {
+        QFETCH(QString, folder);
         QFETCH(bool, xdgDataHome);
+        QFETCH(bool, earlier);
         QFETCH(QByteArray, usersHelp);
         QTemporaryDir home;
-        const QString folder =
-            home.path() + (xdgDataHome ? "/xdg/velantar" : "/.local/share/velantar");
-        if (!usersHelp.isEmpty()) {
+        folder = home.path() + "/" + folder;
+        QVERIFY(QDir().mkpath(home.path() + "/.config"));
+        QFile userDirs(home.path() + "/.config/user-dirs.dirs");
+        QVERIFY(userDirs.open(QIODevice::WriteOnly));
+        userDirs.write("XDG_DOCUMENTS_DIR=\"$HOME/Документы\"\n");
+        userDirs.close();
+        if (earlier)
             QVERIFY(QDir().mkpath(folder));
+        if (!usersHelp.isEmpty()) {
             QFile help(folder + "/readme.txt");
             QVERIFY(help.open(QIODevice::WriteOnly));
             help.write(usersHelp);
@@ -143,6 +235,7 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("HOME", home.path());
         environment.remove("XDG_DATA_HOME");
+        environment.remove("XDG_CONFIG_HOME");
         if (xdgDataHome)
             environment.insert("XDG_DATA_HOME", home.path() + "/xdg");
         environment.insert("QT_QPA_PLATFORM", "offscreen");

@@ -49,8 +49,16 @@ static bool parseArguments(const QStringList &args, Options *options) {
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     Options options;
+    const char *usage =
+        "usage: analyser-emu [--kind 4|2|0] [--device PATH] [--silent]\n"
+        "Plays the Velantar exhaust gas analyser on a pseudo-terminal; prints its\n"
+        "path, then takes console commands on standard input. See velantar-emu(1).\n";
+    if (app.arguments().contains(QStringLiteral("--help"))) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
     if (!parseArguments(app.arguments(), &options)) {
-        std::fputs("usage: analyser-emu [--kind 4|2|0] [--device PATH] [--silent]\n", stderr);
+        std::fputs(usage, stderr);
         return 2;
     }
 

@@ -1,6 +1,7 @@
 #include "safe_file.h"
 
 #include "in_place_write.h"
+#include "log_categories.h"
 #include "regular_file.h"
 
 #include <QFileInfo>
@@ -8,7 +9,9 @@
 
 namespace SafeFile {
 
-WriteResult write(const QString &path, const QByteArray &bytes) {
+namespace {
+
+WriteResult writeWithoutLog(const QString &path, const QByteArray &bytes) {
     WriteResult result;
     // QSaveFile would put its file in place of a FIFO or device node (or of the target of a
     // link to one) as readily as of a file.
@@ -37,6 +40,15 @@ WriteResult write(const QString &path, const QByteArray &bytes) {
     result.ok = file.commit();
     if (!result.ok)
         result.error = file.errorString();
+    return result;
+}
+
+} // namespace
+
+WriteResult write(const QString &path, const QByteArray &bytes) {
+    const WriteResult result = writeWithoutLog(path, bytes);
+    if (!result.ok)
+        qCWarning(lcFiles).noquote() << "cannot save" << path << ":" << result.error;
     return result;
 }
 

@@ -1,5 +1,6 @@
 #include "graph_file.h"
 
+#include "log_categories.h"
 #include "regular_file.h"
 #include "safe_file.h"
 #include "text_file_1251.h"
@@ -260,8 +261,10 @@ ReadResult open(const QString &path) {
     QFile file(path);
     // Unbuffered: the samples go from the file straight into their storage.
     ReadResult failed;
-    if (!RegularFile::openForReading(file, &failed.error, QIODevice::Unbuffered))
+    if (!RegularFile::openForReading(file, &failed.error, QIODevice::Unbuffered)) {
+        qCWarning(lcGraph).noquote() << "cannot open" << path << ":" << failed.error;
         return failed;
+    }
     return read(file);
 }
 
