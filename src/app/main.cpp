@@ -1,4 +1,6 @@
+#include "program_font.h"
 #include "termination_signals.h"
+#include "text_fit.h"
 #include "tform1.h"
 
 #include <QApplication>
@@ -12,6 +14,8 @@ int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velantar"));
     QApplication::setApplicationDisplayName(QStringLiteral("ВЕЛАНТАР-ГРАФИЧЕСКИЙ"));
+    ProgramFont::install();
+    TextFit::fitDialogTexts();
 
     // The program speaks Russian whatever the desktop's language: Qt's own texts too (the
     // message boxes' "Да", "Нет", "Отмена", the file, colour and print dialogs), from Qt's

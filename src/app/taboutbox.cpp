@@ -48,10 +48,11 @@ TAboutBox::TAboutBox(QWidget *parent)
     captions->addWidget(named(new QLabel(Version.toString(), panel), "Version"), 1, 1);
     captions->setColumnStretch(1, 1);
 
+    // The captions under the pictures, where the product name has the box's width.
     auto *top = new QHBoxLayout;
     top->addWidget(icon, 0, Qt::AlignTop);
     top->addWidget(picture);
-    top->addLayout(captions, 1);
+    top->addStretch();
 
     auto *supplier = named(new QLabel(Supplier.toString(), panel), "Comments");
     supplier->setWordWrap(true);
@@ -59,6 +60,7 @@ TAboutBox::TAboutBox(QWidget *parent)
 
     auto *inside = new QVBoxLayout(panel);
     inside->addLayout(top);
+    inside->addLayout(captions);
     inside->addWidget(supplier);
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
