@@ -1,5 +1,7 @@
 #include "layout_applier.h"
 
+#include "text_fit.h"
+
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QToolBar>
@@ -24,11 +26,7 @@ void LayoutApplier::apply(int currentView) {
         if (!control)
             continue;
         control->setGeometry(placement.geometry);
-        if (placement.fontPointSize > 0) {
-            QFont font = control->font();
-            font.setPointSize(placement.fontPointSize);
-            control->setFont(font);
-        }
+        TextFit::applyPointSize(control, placement.fontPointSize);
         if (auto *grid = qobject_cast<QTableWidget *>(control)) {
             grid->verticalHeader()->setDefaultSectionSize(std::max(1, placement.rowHeight));
             grid->horizontalHeader()->setDefaultSectionSize(std::max(1, placement.columnWidth));

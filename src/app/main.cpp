@@ -3,8 +3,10 @@
 #include "folder_lock.h"
 #include "log_categories.h"
 #include "message_box_prompts.h"
+#include "program_font.h"
 #include "serial_trace.h"
 #include "termination_signals.h"
+#include "text_fit.h"
 #include "tform1.h"
 
 #include <QApplication>
@@ -31,6 +33,8 @@ int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velantar"));
     QApplication::setApplicationDisplayName(QStringLiteral("ВЕЛАНТАР-ГРАФИЧЕСКИЙ"));
+    ProgramFont::install();
+    TextFit::fitDialogTexts();
 
     // The program speaks Russian whatever the desktop's language: Qt's own texts too (the
     // message boxes' "Да", "Нет", "Отмена", the file, colour and print dialogs), from Qt's

@@ -49,10 +49,11 @@ TAboutBox::TAboutBox(QWidget *parent, const QString &workingFolder)
     captions->addWidget(named(new QLabel(Version.toString(), panel), "Version"), 1, 1);
     captions->setColumnStretch(1, 1);
 
+    // The captions under the pictures, where the product name has the box's width.
     auto *top = new QHBoxLayout;
     top->addWidget(icon, 0, Qt::AlignTop);
     top->addWidget(picture);
-    top->addLayout(captions, 1);
+    top->addStretch();
 
     auto *supplier = named(new QLabel(Supplier.toString(), panel), "Comments");
     supplier->setWordWrap(true);
@@ -68,6 +69,7 @@ TAboutBox::TAboutBox(QWidget *parent, const QString &workingFolder)
 
     auto *inside = new QVBoxLayout(panel);
     inside->addLayout(top);
+    inside->addLayout(captions);
     inside->addWidget(supplier);
     inside->addWidget(licence);
     inside->addWidget(folderLine);

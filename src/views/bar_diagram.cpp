@@ -1,5 +1,7 @@
 #include "bar_diagram.h"
 
+#include "text_fit.h"
+
 #include "qcustomplot.h"
 
 #include <QEvent>
@@ -62,9 +64,10 @@ BarDiagram::BarDiagram(QCustomPlot *chart, const Design &design, QObject *parent
     chart_->plotLayout()->insertRow(0);
     chart_->plotLayout()->addElement(0, 0, title_);
     footer_ = new FilledTextElement(chart_, QString());
-    QFont bold = footer_->font();
-    bold.setBold(true);
-    footer_->setFont(bold);
+    titleFont_ = title_->font();
+    footFont_ = footer_->font();
+    footFont_.setBold(true);
+    footer_->setFont(footFont_);
     chart_->plotLayout()->insertRow(2);
     chart_->plotLayout()->addElement(2, 0, footer_);
 
@@ -100,12 +103,8 @@ void BarDiagram::applyMetrics(const Metrics &m) {
     QFont right = chart_->yAxis2->tickLabelFont();
     setPointSize(right, m.rightAxisFont);
     chart_->yAxis2->setTickLabelFont(right);
-    QFont title = title_->font();
-    setPointSize(title, m.titleFont);
-    title_->setFont(title);
-    QFont foot = footer_->font();
-    setPointSize(foot, m.footFont);
-    footer_->setFont(foot);
+    setPointSize(titleFont_, m.titleFont);
+    setPointSize(footFont_, m.footFont);
     chart_->yAxis->setTickLength(0, m.leftTick);
     chart_->yAxis->setSubTickLength(0, m.leftTick / 2);
     chart_->yAxis2->setTickLength(0, m.rightTick);
@@ -168,16 +167,31 @@ void BarDiagram::setChartBackground(const QColor &colour) {
     chart_->setBackground(colour);
 }
 
+// The title and the value text at their sizes, or smaller where the chart is too narrow
+// for them.
+void BarDiagram::fitTexts() {
+    const auto fit = [this](FilledTextElement *text, const QFont &font) {
+        const QMargins margins = text->margins();
+        const QSize room(chart_->width() - margins.left() - margins.right(), QWIDGETSIZE_MAX);
+        text->setFont(TextFit::fitted({text->text()}, font, room));
+    };
+    fit(title_, titleFont_);
+    fit(footer_, footFont_);
+}
+
 void BarDiagram::redraw() {
     dirty_ = true;
     if (!chart_->isVisible())
         return;
+    fitTexts();
     chart_->replot(QCustomPlot::rpQueuedReplot);
     dirty_ = false;
 }
 
 bool BarDiagram::eventFilter(QObject *watched, QEvent *event) {
     if (watched == chart_ && event->type() == QEvent::Show && dirty_)
+        redraw();
+    else if (watched == chart_ && event->type() == QEvent::Resize)
         redraw();
     return QObject::eventFilter(watched, event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -85,6 +86,7 @@ protected:
 private:
     QCPGraph *markLine(const QString &name);
     void setChartBackground(const QColor &colour);
+    void fitTexts();
     void redraw();
 
     QCustomPlot *chart_;
@@ -92,6 +94,8 @@ private:
     FilledTextElement *title_ = nullptr;
     FilledTextElement *footer_ = nullptr;
     QList<QCPGraph *> marks_;
+    QFont titleFont_; // the sizes the layout gives, before fitting
+    QFont footFont_;
     QColor normColor_;
     QColor chartBackground_;
     Frame shown_;

@@ -177,13 +177,42 @@ void GraphChart::refresh() {
         redraw();
 }
 
-// The legend's titles in as few lines as the width allows: six, three or two to a line.
+// The legend's titles in as few lines as the width allows: six, three or two to a line; two
+// to a line in a smaller font where even they are too wide. The items already placed are
+// rearranged for the new count, so the legend looks the same however it came to be.
 void GraphChart::fitLegend(int width) {
+    QCPLegend *legend = chart_->legend;
+    QFont font = legend->font();
+    if (pixelFonts_)
+        font.setPixelSize(fontPixels());
+    else
+        font.setPointSize(fontPoints_);
+    setLegendFont(font);
     for (int wrap : {kChannelCount, kChannelCount / 2, 2}) {
-        chart_->legend->setWrap(wrap);
-        if (chart_->legend->minimumOuterSizeHint().width() <= width)
+        legend->setWrap(wrap);
+        legend->setFillOrder(QCPLayoutGrid::foColumnsFirst, true);
+        if (legend->minimumOuterSizeHint().width() <= width)
             return;
     }
+    const auto shrink = [&font] {
+        if (font.pixelSize() > 0)
+            font.setPixelSize(font.pixelSize() - 1);
+        else
+            font.setPointSize(font.pointSize() - 1);
+    };
+    while (std::max(font.pixelSize(), font.pointSize()) > 1 &&
+           legend->minimumOuterSizeHint().width() > width) {
+        shrink();
+        setLegendFont(font);
+    }
+}
+
+void GraphChart::setLegendFont(const QFont &font) {
+    QCPLegend *legend = chart_->legend;
+    legend->setFont(font);
+    for (int i = 0; i < legend->itemCount(); ++i)
+        if (QCPAbstractLegendItem *item = legend->item(i))
+            item->setFont(font);
 }
 
 void GraphChart::redraw() {
@@ -245,8 +274,12 @@ void GraphChart::setFontsInChartPixels(bool inPixels) {
 }
 
 // Every text of the chart at one size: title, footer, axis labels and legend.
+int GraphChart::fontPixels() const {
+    return std::max(1, int(std::lround(fontPoints_ * chart_->logicalDpiY() / 72.0)));
+}
+
 void GraphChart::applyFonts() {
-    const int pixels = std::max(1, int(std::lround(fontPoints_ * chart_->logicalDpiY() / 72.0)));
+    const int pixels = fontPixels();
     const auto sized = [this, pixels](QFont font) {
         if (pixelFonts_)
             font.setPixelSize(pixels);

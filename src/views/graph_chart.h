@@ -93,6 +93,8 @@ private:
     void applyFonts();
     void rebuildLegend();
     void fitLegend(int width);
+    void setLegendFont(const QFont &font);
+    int fontPixels() const; // fontPoints_ in pixels of the chart
     void redraw();
     void onPress(QMouseEvent *event);
     void onRelease(QMouseEvent *event);

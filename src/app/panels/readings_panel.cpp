@@ -3,6 +3,7 @@
 #include "view_panels.h"
 
 #include "channel_info.h"
+#include "text_fit.h"
 
 #include <QFrame>
 #include <QLineEdit>
@@ -47,6 +48,8 @@ void PanelBuilders::readingsPanel(QWidget *parent, ViewPanels &v) {
         QLineEdit *box = valueBox(cellPanel, cell.valueBox, QStringLiteral("00,00"));
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         v.readingsValueBoxes << box;
-        v.readingsCaptions << memo(cellPanel, cell.memo, captionLines(channel));
+        QPlainTextEdit *caption = memo(cellPanel, cell.memo, captionLines(channel));
+        TextFit::markCaption(caption);
+        v.readingsCaptions << caption;
     }
 }
