@@ -18,14 +18,18 @@ bool TSerial::Open(int portNumber, int baudRate) {
     if (open_)
         return true;
     portNumber_ = portNumber;
+    refusedDevice_.clear();
 
     const QString device = PortNames::devicePath(portNumber);
     if (device.isEmpty())
         return false;
 
     port_->setPortName(device);
-    if (!port_->open(QIODevice::ReadWrite))
+    if (!port_->open(QIODevice::ReadWrite)) {
+        if (SerialPortPolicy::isAccessRefused(port_->error(), device))
+            refusedDevice_ = device;
         return false;
+    }
 
     const bool configured =
         port_->setBaudRate(baudRate) && port_->setDataBits(QSerialPort::Data8) &&

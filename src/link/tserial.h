@@ -26,6 +26,7 @@ public:
     int Write(const quint8 *buffer, quint16 count) override;
     bool IsOpen() const override { return open_; }
     int PortNumber() const override { return portNumber_; }
+    QString RefusedDevice() const override { return refusedDevice_; }
 
 private:
     // Clears line errors; closes the channel when the device has gone. Returns whether
@@ -37,4 +38,5 @@ private:
     std::unique_ptr<QSerialPort> port_;
     bool open_ = false;
     int portNumber_ = 0;
+    QString refusedDevice_;
 };
