@@ -1,13 +1,6 @@
 #include "app_settings.h"
-#include "emulator_process.h"
-#include "link_controller.h"
-#include "readings_source.h"
-#include "recording_link_view.h"
-#include "scripted_prompts.h"
-#include "settings_store.h"
+#include "real_port_link.h"
 #include "tprt.h"
-#include "tserial.h"
-#include "tvelantar.h"
 #include "tvelantar_probe.h"
 
 #include <QPushButton>
@@ -42,26 +35,9 @@ class TestCalibrationGasE2E : public QObject {
         return values;
     }
 
-    // The emulator and a polling link to it.
-    struct Rig {
-        EmulatorProcess emulator;
-        TSerial serial;
-        TVelantar analyser;
-        SettingsStore settings;
-        ReadingsSource source;
-        RecordingLinkView view;
-        ScriptedPrompts prompts;
-        LinkController link{serial, analyser, settings, source, view, prompts};
+    // The emulator, a polling link to it and the editor over that link.
+    struct Rig : EmulatorLink {
         TPRT editor{link.pollCycle(), analyser};
-
-        bool start() {
-            if (!emulator.start())
-                return false;
-            qputenv("VELANTAR_PORTS", emulator.devicePath().toLocal8Bit());
-            link.startConnection();
-            return QTest::qWaitFor([&] { return link.isPolling(); }, 10000);
-        }
-        ~Rig() { link.stop(); }
 
         // "Обновл." in the open editor, then the working kit's column once Timer1 has run
         // (empty when it never did).

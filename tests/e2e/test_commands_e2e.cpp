@@ -1,14 +1,7 @@
 #include "analyser_commands.h"
 #include "app_settings.h"
 #include "clock.h"
-#include "emulator_process.h"
-#include "link_controller.h"
-#include "readings_source.h"
-#include "recording_link_view.h"
-#include "scripted_prompts.h"
-#include "settings_store.h"
-#include "tserial.h"
-#include "tvelantar.h"
+#include "real_port_link.h"
 #include "tvelantar_probe.h"
 
 #include <QtTest>
@@ -20,16 +13,8 @@ Q_DECLARE_METATYPE(UserPrompts::Answer)
 class TestCommandsE2E : public QObject {
     Q_OBJECT
 
-    struct Rig {
-        EmulatorProcess emulator;
-        TSerial serial;
-        TVelantar analyser;
-        SettingsStore settings;
-        ReadingsSource source;
-        RecordingLinkView view;
-        ScriptedPrompts prompts;
+    struct Rig : EmulatorLink {
         SystemClock clock;
-        std::unique_ptr<LinkController> link;
         std::unique_ptr<AnalyserCommands> commands;
         int headerReads = 0;
 
@@ -45,20 +30,14 @@ class TestCommandsE2E : public QObject {
         } observer;
 
         bool start() {
-            if (!emulator.start())
-                return false;
-            qputenv("VELANTAR_PORTS", emulator.devicePath().toLocal8Bit());
             // Header transfers run with a printer, in the table view.
             settings.set(&AppSettings::NoBuiltInPrinter, 0);
             settings.set(&AppSettings::CurrentView, 1);
-            link =
-                std::make_unique<LinkController>(serial, analyser, settings, source, view, prompts);
             commands = std::make_unique<AnalyserCommands>(
-                analyser, serial, link->pollCycle(), settings, source.readings(), prompts, clock);
+                analyser, serial, link.pollCycle(), settings, source.readings(), prompts, clock);
             observer.reads = &headerReads;
-            link->pollCycle().setHeaderObserver(&observer);
-            link->startConnection();
-            return QTest::qWaitFor([&] { return link->isPolling(); }, 8000);
+            link.pollCycle().setHeaderObserver(&observer);
+            return EmulatorLink::start();
         }
         QString ask(const QString &line) { return emulator.query(line); }
     };
@@ -176,9 +155,9 @@ private slots:
                                     15000));
         } else {
             // Some whole cycles later nothing of the header has gone out.
-            const quint32 passes = rig.link->pollCycle().decodePasses();
+            const quint32 passes = rig.link.pollCycle().decodePasses();
             QVERIFY(QTest::qWaitFor(
-                [&] { return rig.link->pollCycle().decodePasses() >= passes + 3; }, 5000));
+                [&] { return rig.link.pollCycle().decodePasses() >= passes + 3; }, 5000));
             QCOMPARE(rig.ask("ping"), QStringLiteral("pong"));
             const QStringList trace = rig.emulator.takeTrace();
             for (const char *service : {"rx 13 0D 0A", "rx 51 ", "rx D1 "})

@@ -1,13 +1,5 @@
-#include "app_settings.h"
-#include "emulator_process.h"
-#include "link_controller.h"
 #include "pseudo_terminal.h"
-#include "readings_source.h"
-#include "recording_link_view.h"
-#include "scripted_prompts.h"
-#include "settings_store.h"
-#include "tserial.h"
-#include "tvelantar.h"
+#include "real_port_link.h"
 #include "unprivileged.h"
 
 #include <QDeadlineTimer>
@@ -26,13 +18,9 @@ class TestPortRefusalE2E : public QObject {
     // line gets time to deliver an answer. True when the warning shown and the analyser
     // found are the expected ones.
     static bool searchAsTheUser(const QStringList &warnings, bool found) {
-        TSerial serial;
-        TVelantar analyser;
-        SettingsStore settings;
-        ReadingsSource source;
-        RecordingLinkView view;
-        ScriptedPrompts prompts;
-        LinkController link(serial, analyser, settings, source, view, prompts);
+        RealPortLink rig;
+        LinkController &link = rig.link;
+        TSerial &serial = rig.serial;
         link.startConnection();
         for (int tick = 0; tick < 10 && link.isSearching(); ++tick) {
             link.StartTimerTimer();
@@ -40,9 +28,7 @@ class TestPortRefusalE2E : public QObject {
             while (serial.IsOpen() && serial.BytesWaiting() == 0 && !answerTime.hasExpired())
                 QThread::msleep(10);
         }
-        const bool ok = prompts.shown == warnings && link.isPolling() == found;
-        link.stop();
-        return ok;
+        return rig.prompts.shown == warnings && link.isPolling() == found;
     }
 
 private slots:
