@@ -40,17 +40,20 @@ AnalyserCommands::AnalyserCommands(TVelantar &analyser, SerialChannel &serial, P
     : analyser_(analyser), serial_(serial), cycle_(cycle), store_(settings),
       settings_(settings.get()), readings_(readings), prompts_(prompts), clock_(clock) {}
 
-void AnalyserCommands::askAboutPrinter() {
+bool AnalyserCommands::askAboutPrinter() {
     if (settings_.NoBuiltInPrinter != 1)
-        return;
-    if (prompts_.askYesNoCancel(QStringLiteral("В приборе есть встроенный принтер ?")) ==
+        return true;
+    if (prompts_.askYesNoCancel(QStringLiteral("В приборе есть встроенный принтер ?")) !=
         UserPrompts::Answer::Yes)
-        store_.set(&AppSettings::NoBuiltInPrinter, 0);
+        return false;
+    store_.set(&AppSettings::NoBuiltInPrinter, 0);
+    return true;
 }
 
 void AnalyserCommands::setClock() {
     if (showTableView)
         showTableView();
+    // The clock is written whatever the answer: its steps run with or without a printer.
     askAboutPrinter();
     const QDateTime now = clock_.now();
     analyser_.SetDate(quint16(now.date().year()), quint16(now.date().month()),
@@ -68,7 +71,8 @@ void AnalyserCommands::sendHeaderService() {
 void AnalyserCommands::readHeader() {
     if (showTableView)
         showTableView();
-    askAboutPrinter();
+    if (!askAboutPrinter())
+        return;
     cycle_.startHeaderRead();
     sendHeaderService();
     if (transferStarted)
@@ -78,7 +82,10 @@ void AnalyserCommands::readHeader() {
 void AnalyserCommands::writeHeader(const QStringList &lines) {
     if (showTableView)
         showTableView();
-    askAboutPrinter();
+    // Without the 128 data writes that need the printer, the checksum frames alone would
+    // leave the analyser's header not matching its checksum.
+    if (!askAboutPrinter())
+        return;
     const auto bytes = headerBytes(lines);
     quint8 checksum = 0;
     for (const quint8 byte : bytes)

@@ -32,10 +32,13 @@ public:
     // The header transfer has started: the main progress bar at 0 and shown.
     std::function<void()> transferStarted;
 
-    // Asks whether the analyser has a printer while the settings say it has none.
-    void askAboutPrinter();
+    // Whether the analyser has a built-in printer: asks while the settings say it has none,
+    // and a "Yes" records it. "No" and "Cancel" leave it without one.
+    bool askAboutPrinter();
     // Writes the computer's date and time into the analyser's clock.
     void setClock();
+    // The header commands need the printer: without one confirmed they send nothing and
+    // start no transfer, since the cycle moves header bytes only with a printer.
     // Reads the 64 header bytes; the text is rebuilt when the cycle has asked for all.
     void readHeader();
     // Writes the given header lines, twice, with their checksum.

@@ -132,7 +132,7 @@ void LinkController::giveUp() {
     view_.setSearchProgress(0);
     if (next.tellUser) {
         view_.showPortPage();
-        prompts_.warningOkCancel(QStringLiteral("Прибор не обнаружен !"));
+        prompts_.warningOkCancel(analyser_.refusedPorts().notFoundWarning());
     }
     view_.setSearchProgressVisible(false);
     view_.setIndicationToggleEnabled(true);

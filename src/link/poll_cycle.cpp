@@ -214,7 +214,10 @@ void PollCycle::startAfterZeroCycle() {
 }
 
 void PollCycle::startCalibrationGasCycle() {
+    // From the cycle's first word, wherever the normal cycle stood: a start in the middle
+    // would leave the first cylinders' words unread.
     PollMode = CalibrationGas;
+    PollStep = 0;
 }
 
 void PollCycle::startHeaderWrite(const std::array<quint8, HeaderSize> &header) {

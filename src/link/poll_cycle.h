@@ -79,7 +79,7 @@ public:
     void resumeNormalCycle();
     // The zero setting has ended: the channel states are read again.
     void startAfterZeroCycle();
-    // Reads the analyser's calibration gas values once.
+    // Reads the analyser's calibration gas values once, all nine from the first request.
     void startCalibrationGasCycle();
     // "Связь": back to the start of a cycle; a header read asked for stays asked for.
     void resetForConnection() { reset(); }

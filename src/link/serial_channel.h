@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include <array>
@@ -26,6 +27,9 @@ public:
     virtual bool IsOpen() const = 0;
     // The number of the last port an open was attempted on (0 before the first).
     virtual int PortNumber() const = 0;
+    // The device of that port when the system refused this user access to it (its mode
+    // bits and groups); empty when the last open succeeded or failed for another reason.
+    virtual QString RefusedDevice() const { return {}; }
 
     // Sends b0 b1 b2 followed by their sum modulo 256; true when all four bytes left.
     bool SendCommand(quint8 b0, quint8 b1, quint8 b2);

@@ -1,5 +1,12 @@
 #include "serial_port_policy.h"
 
+#include <QFile>
+
+#ifndef Q_OS_WIN
+#include <cerrno>
+#include <unistd.h>
+#endif
+
 namespace SerialPortPolicy {
 
 bool isFatal(QSerialPort::SerialPortError error) {
@@ -12,6 +19,21 @@ bool isFatal(QSerialPort::SerialPortError error) {
     default:
         return false;
     }
+}
+
+bool accessDenied(const QString &device) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(device);
+    return false;
+#else
+    if (device.isEmpty())
+        return false;
+    return ::access(QFile::encodeName(device).constData(), R_OK | W_OK) != 0 && errno == EACCES;
+#endif
+}
+
+bool isAccessRefused(QSerialPort::SerialPortError openError, const QString &device) {
+    return openError == QSerialPort::PermissionError && accessDenied(device);
 }
 
 } // namespace SerialPortPolicy

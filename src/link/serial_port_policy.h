@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSerialPort>
+#include <QString>
 
 // Decisions about serial port errors, kept apart from the port so they can be tested.
 namespace SerialPortPolicy {
@@ -10,5 +11,14 @@ namespace SerialPortPolicy {
 // (an unplugged USB adapter) is fatal: the channel closes so that nothing keeps talking
 // to a dead handle and a new search can find the analyser again.
 bool isFatal(QSerialPort::SerialPortError error);
+
+// Whether the system refuses this user to read and write the device by its owner, group
+// and mode bits (on Linux a serial port usually belongs to the group dialout). Root is
+// never refused; a device that does not exist is not refused either.
+bool accessDenied(const QString &device);
+
+// Whether an open that failed with this error failed because the user may not use the
+// device, and not because another program holds it (both give PermissionError).
+bool isAccessRefused(QSerialPort::SerialPortError openError, const QString &device);
 
 } // namespace SerialPortPolicy

@@ -20,6 +20,7 @@ bool TSerial::Open(int portNumber, int baudRate) {
     if (open_)
         return true;
     portNumber_ = portNumber;
+    refusedDevice_.clear();
 
     const QString device = PortNames::devicePath(portNumber);
     if (device.isEmpty())
@@ -27,6 +28,8 @@ bool TSerial::Open(int portNumber, int baudRate) {
 
     port_->setPortName(device);
     if (!port_->open(QIODevice::ReadWrite)) {
+        if (SerialPortPolicy::isAccessRefused(port_->error(), device))
+            refusedDevice_ = device;
         reportOpenFailure(QStringLiteral("cannot open COM%1 (%2): %3")
                               .arg(portNumber)
                               .arg(device, port_->errorString()));

@@ -28,6 +28,7 @@ public:
     int Write(const quint8 *buffer, quint16 count) override;
     bool IsOpen() const override { return open_; }
     int PortNumber() const override { return portNumber_; }
+    QString RefusedDevice() const override { return refusedDevice_; }
 
 private:
     // Clears line errors; closes the channel when the device has gone. Returns whether
@@ -42,4 +43,5 @@ private:
     bool open_ = false;
     int portNumber_ = 0;
     QString lastOpenFailure_;
+    QString refusedDevice_;
 };

@@ -37,6 +37,7 @@ void TVelantar::Reset() {
     StateFlags = 0;
     detected_ = false;
     attempts_ = 0;
+    refusedPorts_.clear();
     // These words read 0 until the analyser sends them; for a two-component analyser
     // they all point at address 1, which must then read 0 for CO2, O2 and lambda.
     for (const int entry : {AddressMap::LambdaWord, AddressMap::Co2Word, AddressMap::O2Word,
@@ -94,6 +95,8 @@ bool TVelantar::Detect(SerialChannel &serial, int portCount, bool fixedMode, int
         serial.Close();
     if (serial.Open(nextPort, BaudRate))
         SendTypeRequest(serial);
+    else if (const QString refused = serial.RefusedDevice(); !refused.isEmpty())
+        refusedPorts_.note(nextPort, refused);
     return false;
 }
 
@@ -209,11 +212,11 @@ void TVelantar::Decode() {
         day = 30;
     const QDate date(year, month, day);
     // A clock the clamps cannot make a date of (31 April, 29 February of a common year)
-    // leaves everything after the readings as it was.
-    if (!date.isValid())
-        return;
-    decoded_.deviceDate = date;
-    decodeClockTime();
+    // leaves the date and time as they were; every other value is decoded all the same.
+    if (date.isValid()) {
+        decoded_.deviceDate = date;
+        decodeClockTime();
+    }
 
     decoded_.modeFlags = MainImage[ModeFlagsAddress];
     for (size_t i = 0; i < decoded_.channelStatus.size(); ++i)

@@ -4,6 +4,7 @@
 #include "analyser_kind.h"
 #include "calibration_gas_kit.h"
 #include "frame_assembler.h"
+#include "port_refusals.h"
 
 #include <QDate>
 #include <QString>
@@ -123,6 +124,8 @@ public:
     bool isDetected() const { return detected_; }
     // Detection steps since the last Reset.
     qint32 attempts() const { return attempts_; }
+    // The ports detection could not open since the last Reset because the user may not.
+    const PortRefusals &refusedPorts() const { return refusedPorts_; }
     quint16 stateFlags() const { return StateFlags; }
     const ::AddressMap &addressMap() const { return AddressMap; }
     // Memory mirror of the analyser's two address spaces.
@@ -151,6 +154,7 @@ private:
     quint16 StateFlags = 0;
     bool detected_ = false;
     qint32 attempts_ = 0;
+    PortRefusals refusedPorts_;
     AnalyserKind kind_ = AnalyserKind::Unknown;
     QString typeName_;
     Decoded decoded_;

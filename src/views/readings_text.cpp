@@ -90,23 +90,22 @@ ReadingsTexts liveReadingsTexts(CurrentReadings &readings, bool modeIndication,
     out.coMemoLine = corrected ? QStringLiteral("корр") : co.memoLines[1].toString();
 
     // Each channel shows its value, indented by three spaces in the grid, unless something
-    // below replaces it.
+    // below replaces it. Only CO, CH and engine speed exist on an analyser that is not a
+    // four-component one (two-component or of unknown type): the others stay empty, with
+    // the mode indication on or off.
     auto show = [&out](int channel, const QString &box, const QString &grid) {
         out.boxes[channel] = box;
         out.gridValues[channel] = grid;
     };
-    for (int channel = 0; channel < kChannelCount; ++channel)
-        show(channel, values[channel], kGridPrefix + values[channel]);
-
-    if (!indication) {
-        if (readings.analyserKind != AnalyserKind::FourComponent) {
-            // Only CO, CH and engine speed exist on such an analyser.
-            for (Channel channel : kAllChannels)
-                if (channelInfo(channel).fourComponentOnly)
-                    show(index(channel), QString(), QString());
-        }
-        return out;
+    const bool fourComponent = readings.analyserKind == AnalyserKind::FourComponent;
+    for (Channel channel : kAllChannels) {
+        const int i = index(channel);
+        if (fourComponent || !channelInfo(channel).fourComponentOnly)
+            show(i, values[i], kGridPrefix + values[i]);
     }
+
+    if (!indication)
+        return out;
 
     for (int channel = 0; channel < int(readings.channelStatus.size()); ++channel) {
         const quint8 status = readings.channelStatus[channel];

@@ -1,6 +1,7 @@
 #include "app_settings.h"
 #include "bgr_color.h"
 #include "options/general_page.h"
+#include "options/port_page.h"
 #include "radio_group.h"
 #include "run_state.h"
 #include "scripted_prompts.h"
@@ -443,6 +444,23 @@ private slots:
         QCOMPARE(rig.signalsSent, QStringList{"connect"});
         const QString device = rig.find<QRadioButton>("RadioGroup7_0")->toolTip();
         QCOMPARE(rig.find<QLabel>("PortDevice1")->text(), "COM1: " + device);
+    }
+
+    // A device this user may not open is marked; a missing port is still "нет порта".
+    void portPageMarksDevicesWithoutAccess() {
+        qputenv("VELANTAR_PORTS", "/dev/ttyUSB0:/dev/ttyUSB1:");
+        Rig rig;
+        rig.dialog.findChild<PortPage *>()->accessDenied = [](const QString &device) {
+            return device == QStringLiteral("/dev/ttyUSB1");
+        };
+        rig.dialog.openAt(TPagesDlg::Port, false);
+        const QStringList expected = {"COM1: /dev/ttyUSB0", "COM2: /dev/ttyUSB1 (нет доступа)",
+                                      "COM3: нет порта"};
+        for (int port = 1; port <= expected.size(); ++port)
+            QCOMPARE(rig.find<QLabel>(QStringLiteral("PortDevice%1").arg(port))->text(),
+                     expected[port - 1]);
+        rig.dialog.close();
+        qunsetenv("VELANTAR_PORTS");
     }
 };
 

@@ -1,13 +1,7 @@
 #include "app_settings.h"
-#include "emulator_process.h"
-#include "link_controller.h"
-#include "readings_source.h"
-#include "recording_link_view.h"
-#include "scripted_prompts.h"
-#include "settings_store.h"
+#include "real_port_link.h"
 #include "tprt.h"
-#include "tserial.h"
-#include "tvelantar.h"
+#include "tvelantar_probe.h"
 
 #include <QPushButton>
 #include <QTableWidget>
@@ -41,53 +35,84 @@ class TestCalibrationGasE2E : public QObject {
         return values;
     }
 
+    // The emulator, a polling link to it and the editor over that link.
+    struct Rig : EmulatorLink {
+        TPRT editor{link.pollCycle(), analyser};
+
+        // "Обновл." in the open editor, then the working kit's column once Timer1 has run
+        // (empty when it never did).
+        QStringList refresh(QDialog &dialog) {
+            dialog.findChild<QPushButton *>("BitBtn1")->click();
+            if (!QTest::qWaitFor([&] { return !editor.Timer1.isActive(); }, 15000))
+                return {};
+            auto *grid = dialog.findChild<QTableWidget *>("StringGrid3");
+            QStringList cells;
+            for (int row = 1; row <= 9; ++row)
+                cells << grid->item(row, 2)->text();
+            return cells;
+        }
+    };
+
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
 
     void refreshFillsTheWorkingKitWithTheAnalysersValues() {
-        EmulatorProcess emulator;
-        QVERIFY(emulator.start());
-        qputenv("VELANTAR_PORTS", emulator.devicePath().toLocal8Bit());
-        const QStringList expected = emulatorValues(emulator);
+        Rig rig;
+        QVERIFY(rig.start());
+        const QStringList expected = emulatorValues(rig.emulator);
         QCOMPARE(expected.size(), 9);
 
-        TSerial serial;
-        TVelantar analyser;
-        SettingsStore settings;
-        ReadingsSource source;
-        RecordingLinkView view;
-        ScriptedPrompts prompts;
-        LinkController link(serial, analyser, settings, source, view, prompts);
-        link.startConnection();
-        QVERIFY(QTest::qWaitFor([&] { return link.isPolling(); }, 10000));
-
-        TPRT editor(link.pollCycle(), analyser);
         CalibrationGasKits kits = DefaultCalibrationGasKits();
         ChangeFlags flags;
         QStringList working;
-        bool fetched = false;
-        editor.runModal = [&](QDialog &dialog) {
+        rig.editor.runModal = [&](QDialog &dialog) {
             dialog.show();
-            auto *grid = dialog.findChild<QTableWidget *>("StringGrid3");
-            const auto column = [grid] {
-                QStringList cells;
-                for (int row = 1; row <= 9; ++row)
-                    cells << grid->item(row, 2)->text();
-                return cells;
-            };
-            dialog.findChild<QPushButton *>("BitBtn1")->click(); // "Обновл."
-            fetched = QTest::qWaitFor([&] { return !editor.Timer1.isActive(); }, 15000);
-            working = column();
+            working = rig.refresh(dialog);
             dialog.findChild<QPushButton *>("BitBtn22")->click(); // "OK"
             return dialog.result();
         };
-        QVERIFY(editor.execute(kits, flags));
-        QVERIFY(fetched);
+        QVERIFY(rig.editor.execute(kits, flags));
         QCOMPARE(working, expected);
         QVERIFY(flags.CalibrationGasChanged);
         QCOMPARE(QString::number(kits[0].value(2, 1)), expected[7]);
         QCOMPARE(kits[1], CalibrationGasKit::defaults());
-        link.stop();
+    }
+
+    // "Обновл." pressed wherever the normal cycle stands between two send ticks: each time
+    // all nine values come from the analyser, none is left from before (the mirror's copy
+    // is wiped before every press).
+    void refreshAtEveryPhaseOfThePollCycle() {
+        Rig rig;
+        QVERIFY(rig.start());
+        const QStringList expected = emulatorValues(rig.emulator);
+        QCOMPARE(expected.size(), 9);
+        // The steps the cycle waits at between ticks without a printer (3 jumps to 16, 17 to
+        // 20, 21 to 23, 24 to 25, and 29 back to 0).
+        const QList<int> phases = {0, 1, 2, 16, 20, 23, 25, 26, 27, 28};
+
+        CalibrationGasKits kits = DefaultCalibrationGasKits();
+        ChangeFlags flags;
+        QStringList failures;
+        rig.editor.runModal = [&](QDialog &dialog) {
+            dialog.show();
+            for (const int phase : phases) {
+                for (int cylinder = 0; cylinder < 3; ++cylinder)
+                    for (int gas = 0; gas < 3; ++gas) {
+                        const int address = TVelantar::calibrationGasAddress(cylinder, gas);
+                        TVelantarProbe::mainImage(rig.analyser)[address] = 0;
+                        TVelantarProbe::mainImage(rig.analyser)[address - 1] = 0;
+                    }
+                TVelantarProbe::decoded(rig.analyser).CalibrationGasValues.fill(0);
+                if (!QTest::qWaitFor([&] { return rig.link.pollCycle().step() == phase; }, 5000))
+                    failures << QStringLiteral("step %1 never reached").arg(phase);
+                else if (const QStringList working = rig.refresh(dialog); working != expected)
+                    failures << QStringLiteral("at step %1: %2").arg(phase).arg(working.join(' '));
+            }
+            dialog.reject();
+            return dialog.result();
+        };
+        rig.editor.execute(kits, flags);
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join("; ")));
     }
 };
 

@@ -1,58 +1,43 @@
 #include "analyser_commands.h"
 #include "app_settings.h"
 #include "clock.h"
-#include "emulator_process.h"
-#include "link_controller.h"
-#include "readings_source.h"
-#include "recording_link_view.h"
-#include "scripted_prompts.h"
-#include "settings_store.h"
-#include "tserial.h"
-#include "tvelantar.h"
+#include "real_port_link.h"
 #include "tvelantar_probe.h"
 
 #include <QtTest>
+
+Q_DECLARE_METATYPE(UserPrompts::Answer)
 
 // The analyser commands over a real pseudo-terminal against the emulator, with the link's
 // own timers running: the clock write, the header write and read-back, and the pump.
 class TestCommandsE2E : public QObject {
     Q_OBJECT
 
-    struct Rig {
-        EmulatorProcess emulator;
-        TSerial serial;
-        TVelantar analyser;
-        SettingsStore settings;
-        ReadingsSource source;
-        RecordingLinkView view;
-        ScriptedPrompts prompts;
+    struct Rig : EmulatorLink {
         SystemClock clock;
-        std::unique_ptr<LinkController> link;
         std::unique_ptr<AnalyserCommands> commands;
         int headerReads = 0;
 
         struct Observer : HeaderTransferObserver {
-            int *reads;
+            int *reads = nullptr;
+            int *writes = nullptr;
             void headerTransferProgress(int) override {}
             void headerReadComplete() override { ++*reads; }
-            void headerWriteComplete() override {}
+            void headerWriteComplete() override {
+                if (writes)
+                    ++*writes;
+            }
         } observer;
 
         bool start() {
-            if (!emulator.start())
-                return false;
-            qputenv("VELANTAR_PORTS", emulator.devicePath().toLocal8Bit());
             // Header transfers run with a printer, in the table view.
             settings.set(&AppSettings::NoBuiltInPrinter, 0);
             settings.set(&AppSettings::CurrentView, 1);
-            link =
-                std::make_unique<LinkController>(serial, analyser, settings, source, view, prompts);
             commands = std::make_unique<AnalyserCommands>(
-                analyser, serial, link->pollCycle(), settings, source.readings(), prompts, clock);
+                analyser, serial, link.pollCycle(), settings, source.readings(), prompts, clock);
             observer.reads = &headerReads;
-            link->pollCycle().setHeaderObserver(&observer);
-            link->startConnection();
-            return QTest::qWaitFor([&] { return link->isPolling(); }, 8000);
+            link.pollCycle().setHeaderObserver(&observer);
+            return EmulatorLink::start();
         }
         QString ask(const QString &line) { return emulator.query(line); }
     };
@@ -128,6 +113,71 @@ private slots:
         QCOMPARE(expected.mid(0, 2), header);
         QCOMPARE(AnalyserCommands::headerLinesFromImage(rig.analyser), expected);
         QCOMPARE(rig.ask("peek aux 384 2").split(' ').mid(1).size(), 2);
+    }
+
+    // The settings say there is no printer and the user is asked: "Нет" and "Отмена" send
+    // nothing of the header at all (its checksum keeps matching it) and start no transfer;
+    // "Да" runs the command to its end.
+    void headerCommandsAskForThePrinter_data() {
+        QTest::addColumn<bool>("write");
+        QTest::addColumn<UserPrompts::Answer>("answer");
+        using A = UserPrompts::Answer;
+        for (const bool write : {true, false}) {
+            const char *name = write ? "write" : "read";
+            QTest::addRow("%s, No", name) << write << A::No;
+            QTest::addRow("%s, Cancel", name) << write << A::Cancel;
+            QTest::addRow("%s, Yes", name) << write << A::Yes;
+        }
+    }
+    void headerCommandsAskForThePrinter() {
+        QFETCH(bool, write);
+        QFETCH(UserPrompts::Answer, answer);
+        Rig rig;
+        QVERIFY(rig.start());
+        rig.settings.set(&AppSettings::NoBuiltInPrinter, 1);
+        const QString headerBefore = rig.ask("peek aux 256 130");
+        rig.emulator.command("trace on");
+        QCOMPARE(rig.ask("ping"), QStringLiteral("pong"));
+        rig.emulator.takeTrace();
+        int started = 0, writesDone = 0;
+        rig.commands->transferStarted = [&] { ++started; };
+        rig.observer.writes = &writesDone;
+        rig.prompts.answers = {answer};
+
+        const QStringList header = {"NEW HEADER"};
+        if (write)
+            rig.commands->writeHeader(header);
+        else
+            rig.commands->readHeader();
+        const bool runs = answer == UserPrompts::Answer::Yes;
+        if (runs) {
+            QVERIFY(QTest::qWaitFor([&] { return (write ? writesDone : rig.headerReads) == 1; },
+                                    15000));
+        } else {
+            // Some whole cycles later nothing of the header has gone out.
+            const quint32 passes = rig.link.pollCycle().decodePasses();
+            QVERIFY(QTest::qWaitFor(
+                [&] { return rig.link.pollCycle().decodePasses() >= passes + 3; }, 5000));
+            QCOMPARE(rig.ask("ping"), QStringLiteral("pong"));
+            const QStringList trace = rig.emulator.takeTrace();
+            for (const char *service : {"rx 13 0D 0A", "rx 51 ", "rx D1 "})
+                QVERIFY2(trace.filter(QLatin1String(service)).isEmpty(), service);
+        }
+        QCOMPARE(started, runs ? 1 : 0);
+        QCOMPARE(rig.settings.get().NoBuiltInPrinter, runs ? 0 : 1);
+        QVERIFY(!(rig.analyser.stateFlags() &
+                  (TVelantar::HeaderReadRunning | TVelantar::HeaderWriteRunning)));
+
+        // The analyser's header and its checksum still agree.
+        const QStringList bytes = rig.ask("peek aux 256 130").split(' ').mid(1);
+        QCOMPARE(bytes.size(), 130);
+        quint8 sum = 0;
+        for (int i = 0; i < 64; ++i)
+            sum = quint8(sum + bytes[i].toInt(nullptr, 16));
+        QCOMPARE(bytes[128].toInt(nullptr, 16), int(sum));
+        QCOMPARE(bytes[129].toInt(nullptr, 16), int(sum));
+        if (!(runs && write))
+            QCOMPARE(rig.ask("peek aux 256 130"), headerBefore);
     }
 
     void pumpTogglesTheAnalysersPump() {

@@ -422,6 +422,8 @@ private slots:
                                 "peek main 2047 2",
                                 "peek x 1",
                                 "clock 2024-13-01 00:00:00",
+                                "rawclock 2024-11-32 00:00:00",
+                                "rawclock 2024-11-30",
                                 "status co2 300",
                                 "get lambda"};
         for (const QString &line : wrong)
@@ -499,6 +501,34 @@ private slots:
         QVERIFY2(reply.startsWith("clock 2031-07-15 13:45:1"), qPrintable(reply));
         // the clock bytes are rewritten without the bit 6 of the hours
         QCOMPARE(peek(emulator, "main", seconds + 2, 1), hex("13"));
+    }
+
+    // A clock standing at figures that make no date, from the console or the command line:
+    // its bytes hold them in BCD and do not move; a clock command sets it running again.
+    void rawClockStandsAtFiguresOfNoDate_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("console") << QStringList{} << "rawclock 2024-11-31 10:20:30";
+        QTest::newRow("command line")
+            << QStringList{"--raw-clock", "2024-11-31 10:20:30"} << QString();
+    }
+    void rawClockStandsAtFiguresOfNoDate() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, command);
+        EmulatorProcess emulator(arguments);
+        QVERIFY(emulator.start());
+        if (!command.isEmpty())
+            run(emulator, command);
+        // seconds, minutes, hours, weekday, day, month, year, -, century
+        const QByteArray standing = peek(emulator, "main", 368, 9);
+        QCOMPARE(standing.left(3), hex("302010"));
+        QCOMPARE(standing.mid(4, 3), hex("311124"));
+        QCOMPARE(standing.at(8), char(20));
+        emulator.pump(1200);
+        QCOMPARE(peek(emulator, "main", 368, 9), standing);
+        QCOMPARE(emulator.query("clock"), QStringLiteral("clock 2024-11-31 10:20:30"));
+        run(emulator, "clock 2024-11-30 10:20:30");
+        QVERIFY(emulator.query("clock").startsWith("clock 2024-11-30 10:20:"));
     }
 
     void clockWithBytesThatAreNoDateKeepsItsTime() {

@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QtTest>
 
+Q_DECLARE_METATYPE(UserPrompts::Answer)
+
 namespace {
 
 QByteArray bytesOf(const std::array<quint8, 64> &header) {
@@ -130,6 +132,7 @@ private slots:
 
     void headerCommandsSendTheServiceFramesAtOnce() {
         Rig rig;
+        rig.settings.set(&AppSettings::NoBuiltInPrinter, 0);
         int started = 0;
         rig.commands.transferStarted = [&] { ++started; };
         rig.commands.readHeader();
@@ -149,6 +152,47 @@ private slots:
         QVERIFY(rig.analyser.stateFlags() & TVelantar::HeaderWriteRunning);
         QCOMPARE(started, 2);
         QCOMPARE(rig.tableViewShown, 2);
+    }
+
+    // The header commands move bytes only through the printer's steps of the cycle: without
+    // a printer confirmed they send nothing at all and start no transfer.
+    void headerCommandsNeedThePrinter_data() {
+        QTest::addColumn<bool>("write");
+        QTest::addColumn<int>("noBuiltInPrinter");
+        QTest::addColumn<UserPrompts::Answer>("answer");
+        QTest::addColumn<bool>("runs");
+        using A = UserPrompts::Answer;
+        for (const bool write : {false, true}) {
+            const char *name = write ? "write" : "read";
+            QTest::addRow("%s, printer known", name) << write << 0 << A::Cancel << true;
+            QTest::addRow("%s, Yes", name) << write << 1 << A::Yes << true;
+            QTest::addRow("%s, No", name) << write << 1 << A::No << false;
+            QTest::addRow("%s, Cancel", name) << write << 1 << A::Cancel << false;
+        }
+    }
+    void headerCommandsNeedThePrinter() {
+        QFETCH(bool, write);
+        QFETCH(int, noBuiltInPrinter);
+        QFETCH(UserPrompts::Answer, answer);
+        QFETCH(bool, runs);
+        Rig rig;
+        rig.settings.set(&AppSettings::NoBuiltInPrinter, noBuiltInPrinter);
+        rig.prompts.answers = {answer};
+        int started = 0;
+        rig.commands.transferStarted = [&] { ++started; };
+        if (write)
+            rig.commands.writeHeader({"ABC"});
+        else
+            rig.commands.readHeader();
+
+        QCOMPARE(rig.prompts.shown.size(), noBuiltInPrinter);
+        QCOMPARE(rig.settings.get().NoBuiltInPrinter, runs ? 0 : 1);
+        QCOMPARE(rig.channel.written.isEmpty(), !runs);
+        QCOMPARE(started, runs ? 1 : 0);
+        const quint16 running =
+            write ? TVelantar::HeaderWriteRunning : TVelantar::HeaderReadRunning;
+        QCOMPARE(bool(rig.analyser.stateFlags() & running), runs);
+        QCOMPARE(rig.cycle.headerReadRequested(), runs && !write);
     }
 
     void startStopFreezesAndResumes() {

@@ -42,6 +42,35 @@ private slots:
         QCOMPARE(rig.view.toggleEnabled, (QList<bool>{false, true}));
     }
 
+    // Beside "not found", the warning names the ports the user may not open, and what to do.
+    void notFoundNamesTheRefusedPorts_data() {
+        QTest::addColumn<QStringList>("refused"); // devices of COM1, COM2; empty: not refused
+        QTest::addColumn<QString>("warning");
+        const QString notFound = QStringLiteral("Прибор не обнаружен !");
+        const QString advice =
+            QStringLiteral(" Добавьте пользователя в группу dialout и войдите в систему заново.");
+        QTest::newRow("none") << QStringList{"", ""} << notFound;
+        QTest::newRow("COM1") << QStringList{"/dev/ttyUSB0", ""}
+                              << notFound + "\n\nНет доступа к порту COM1 (/dev/ttyUSB0)." + advice;
+        QTest::newRow("COM1 and COM2") << QStringList{"/dev/ttyUSB0", "/dev/ttyS0"}
+                                       << notFound +
+                                              "\n\nНет доступа к порту COM1 (/dev/ttyUSB0).\n"
+                                              "Нет доступа к порту COM2 (/dev/ttyS0)." +
+                                              advice;
+    }
+    void notFoundNamesTheRefusedPorts() {
+        QFETCH(QStringList, refused);
+        QFETCH(QString, warning);
+        Rig rig;
+        for (int port = 1; port <= refused.size(); ++port)
+            if (!refused[port - 1].isEmpty())
+                rig.channel.refusedDevices[port] = refused[port - 1];
+        rig.link.startConnection();
+        rig.runSearch(false);
+        QCOMPARE(rig.prompts.shown, QStringList{warning});
+        QCOMPARE(rig.view.portStatus, QStringList{QStringLiteral("Прибор не обнаружен.")});
+    }
+
     void fixedPortGivesUpAtTheThirdTick() {
         Rig rig;
         rig.settings.set(&AppSettings::PortMode, 1);

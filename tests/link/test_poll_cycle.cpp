@@ -7,15 +7,21 @@
 
 namespace {
 
-// The frames written since the last call, as "99 33 00" (checksum left out).
+// A request as "99 33 00" (checksum left out).
+QString requestText(const AnalyserRequest &request) {
+    return QString("%1 %2 %3")
+        .arg(request.header, 2, 16, QChar('0'))
+        .arg(request.address, 2, 16, QChar('0'))
+        .arg(request.data, 2, 16, QChar('0'))
+        .toUpper();
+}
+
+// The frames written since the last call, as requestText shows them.
 QStringList takeRequests(FakeChannel &channel) {
     QStringList out;
     for (qsizetype i = 0; i + 3 < channel.written.size(); i += 4)
-        out << QString("%1 %2 %3")
-                   .arg(quint8(channel.written[i]), 2, 16, QChar('0'))
-                   .arg(quint8(channel.written[i + 1]), 2, 16, QChar('0'))
-                   .arg(quint8(channel.written[i + 2]), 2, 16, QChar('0'))
-                   .toUpper();
+        out << requestText({quint8(channel.written[i]), quint8(channel.written[i + 1]),
+                            quint8(channel.written[i + 2])});
     channel.written.clear();
     return out;
 }
@@ -159,6 +165,32 @@ private slots:
         cycle->enterSettingsMenuCycle();
         QCOMPARE(run(6), (QStringList{"99 47 00", "99 D6 00", "99 C3 00", "9B 72 00", "9D 49 00",
                                       "9D 49 00"}));
+        QCOMPARE(cycle->step(), 0);
+    }
+
+    // "Обновл." may come at any step of the normal cycle, with or without the clock steps;
+    // the gas cycle always asks for all nine words, cylinder by cylinder, from the first.
+    void calibrationGasCycleStartsAtItsFirstWord_data() {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<bool>("printerAndTable");
+        for (int step = 0; step <= 28; ++step)
+            for (const bool printer : {false, true})
+                QTest::addRow("step %d%s", step, printer ? ", printer" : "") << step << printer;
+    }
+    void calibrationGasCycleStartsAtItsFirstWord() {
+        QFETCH(int, step);
+        QFETCH(bool, printerAndTable);
+        QStringList expected;
+        for (int cylinder = 0; cylinder < CalibrationGasKit::kCylinderCount; ++cylinder)
+            for (int gas = 0; gas < GasCylinder::kGasCount; ++gas)
+                expected << requestText(
+                    AnalyserRequests::wordRead(TVelantar::calibrationGasAddress(cylinder, gas)));
+        PollCycle::Conditions conditions;
+        conditions.printerAndTable = printerAndTable;
+        cycle->setStep(step);
+        cycle->startCalibrationGasCycle();
+        QCOMPARE(run(9, conditions), expected);
+        QCOMPARE(cycle->mode(), int(PollCycle::Normal));
         QCOMPARE(cycle->step(), 0);
     }
 

@@ -1,10 +1,13 @@
 #include "pseudo_terminal.h"
 #include "tserial.h"
+#include "unprivileged.h"
 
 #include <QtTest>
 
 #include <chrono>
 #include <thread>
+
+#include <sys/stat.h>
 
 // TSerial over a real pseudo-terminal: COM1 is the terminal, COM2 does not exist.
 class TestTSerial : public QObject {
@@ -31,6 +34,34 @@ private slots:
         QVERIFY(!serial.Open(2, 9600)); // an empty entry: no such port
         QVERIFY(!serial.Open(3, 9600)); // a path that does not exist
         QCOMPARE(serial.PortNumber(), 3);
+    }
+
+    // A device the system does not let this user open is named as refused; a port that is
+    // missing or opens is not. Checked as an ordinary user: root opens any device.
+    void aRefusedDeviceIsNamed_data() {
+        QTest::addColumn<int>("mode"); // of the terminal; -1: the port is missing
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("no access") << 0 << true;
+        QTest::newRow("read only") << 0444 << true;
+        QTest::newRow("missing") << -1 << false;
+        QTest::newRow("open to all") << 0666 << false;
+    }
+    void aRefusedDeviceIsNamed() {
+        QFETCH(int, mode);
+        QFETCH(bool, refused);
+        const QString device = mode < 0 ? QStringLiteral("/nonexistent/tty9") : line_->slavePath();
+        if (mode >= 0)
+            QCOMPARE(::chmod(QFile::encodeName(device).constData(), mode_t(mode)), 0);
+        qputenv("VELANTAR_PORTS", device.toLocal8Bit());
+        const std::optional<bool> asExpected = Unprivileged::run([&] {
+            TSerial serial;
+            const bool opened = serial.Open(1, 9600);
+            return opened == (mode == 0666) &&
+                   serial.RefusedDevice() == (refused ? device : QString());
+        });
+        if (!asExpected)
+            QSKIP("running as root and unable to check as an ordinary user");
+        QVERIFY(*asExpected);
     }
 
     void openOnAnOpenChannelKeepsThePort() {

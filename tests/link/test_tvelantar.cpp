@@ -192,7 +192,20 @@ private slots:
         QCOMPARE(v.decoded().deviceTime, time);
     }
 
-    void invalidDateStopsTheDecodeAfterTheReadings() {
+    // A clock that makes no date keeps the date and time decoded before; every other value
+    // is decoded as usual.
+    void invalidDateKeepsOnlyTheClock_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("day");
+        QTest::newRow("31 November") << 0x24 << 0x11 << 0x31;
+        QTest::newRow("31 April") << 0x24 << 0x04 << 0x31;
+        QTest::newRow("29 February, common year") << 0x23 << 0x02 << 0x29;
+    }
+    void invalidDateKeepsOnlyTheClock() {
+        QFETCH(int, year);
+        QFETCH(int, month);
+        QFETCH(int, day);
         TVelantar v;
         setClock(v, 20, 0x24, 0x05, 0x10, 0x10, 0x00, 0x00);
         TVelantarProbe::mainImage(v)[TVelantar::ModeFlagsAddress] = 0x08;
@@ -200,22 +213,20 @@ private slots:
         v.Decode();
         QCOMPARE(v.decoded().modeFlags, quint8(0x08));
 
-        // 31 April: the readings are new, everything after the date keeps its value.
-        setClock(v, 20, 0x24, 0x04, 0x31, 0x11, 0x00, 0x00);
+        setClock(v, 20, year, month, day, 0x11, 0x22, 0x33);
         v.ParsePollingBytes(wordAnswer(307, 250));
+        v.ParsePollingBytes(wordAnswer(TVelantar::CalibrationGasBase, 1234));
         TVelantarProbe::mainImage(v)[TVelantar::ModeFlagsAddress] = 0x80;
+        TVelantarProbe::mainImage(v)[TVelantar::MenuFlagsAddress] = 0x10;
         TVelantarProbe::mainImage(v)[TVelantar::PumpFlagsAddress] = 0x00;
         v.Decode();
-        QCOMPARE(v.decoded().co, 250);
         QCOMPARE(v.decoded().deviceDate, QDate(2024, 5, 10));
         QCOMPARE(v.decoded().deviceTime, QTime(10, 0, 0));
-        QCOMPARE(v.decoded().modeFlags, quint8(0x08));
-        QCOMPARE(v.decoded().pumpFlags, quint8(0x40));
-
-        // 29 February of a common year stops too.
-        setClock(v, 20, 0x23, 0x02, 0x29, 0x11, 0x00, 0x00);
-        v.Decode();
-        QCOMPARE(v.decoded().deviceDate, QDate(2024, 5, 10));
+        QCOMPARE(v.decoded().co, 250);
+        QCOMPARE(v.decoded().modeFlags, quint8(0x80));
+        QCOMPARE(v.decoded().menuFlags, quint8(0x10));
+        QCOMPARE(v.decoded().pumpFlags, quint8(0x00));
+        QCOMPARE(v.decoded().CalibrationGasValues[0], 1234);
     }
 
     void clockWriteRoundTrips() {
@@ -294,6 +305,20 @@ private slots:
         channel.openedPorts.clear();
         v.Detect(channel, 2, false, 1);
         QVERIFY(channel.openedPorts.isEmpty());
+    }
+
+    // Ports the system would not let the user open are collected, each once, until the next
+    // Reset; a port that failed for another reason is not among them.
+    void detectCollectsRefusedPorts() {
+        FakeChannel channel;
+        channel.refusedDevices = {{1, "/dev/ttyUSB0"}, {3, "/dev/ttyS0"}};
+        TVelantar v;
+        for (int step = 0; step < 8; ++step)
+            QVERIFY(!v.Detect(channel, 4, false, 1));
+        const QList<PortRefusals::Port> refused = {{1, "/dev/ttyUSB0"}, {3, "/dev/ttyS0"}};
+        QCOMPARE(v.refusedPorts().ports(), refused);
+        v.Reset();
+        QVERIFY(v.refusedPorts().isEmpty());
     }
 
     void detectReportsAReadFailure() {

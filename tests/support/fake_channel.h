@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMap>
 #include <QSet>
 
 #include <algorithm>
@@ -11,7 +12,8 @@
 
 // A byte channel over buffers: ports in `existingPorts` open, `incoming` is what the
 // analyser has sent, `written` what the program wrote. `failReads` makes a read deliver
-// nothing although bytes are waiting.
+// nothing although bytes are waiting. A port in `refusedDevices` does not open, as a
+// device the user may not use: RefusedDevice() names it.
 class FakeChannel : public SerialChannel {
 public:
     QSet<int> existingPorts;
@@ -19,15 +21,18 @@ public:
     QByteArray incoming;
     QByteArray written;
     bool failReads = false;
+    QMap<int, QString> refusedDevices;
 
     bool Open(int portNumber, int) override {
         if (open_)
             return true;
         port_ = portNumber;
         openedPorts << portNumber;
-        open_ = existingPorts.contains(portNumber);
+        refused_ = refusedDevices.value(portNumber);
+        open_ = refused_.isEmpty() && existingPorts.contains(portNumber);
         return open_;
     }
+    QString RefusedDevice() const override { return refused_; }
     bool Close() override {
         open_ = false;
         return true;
@@ -53,4 +58,5 @@ public:
 private:
     bool open_ = false;
     int port_ = 0;
+    QString refused_;
 };

@@ -189,6 +189,40 @@ private slots:
         QCOMPARE(t.coGridTitle, "CO,%");
     }
 
+    // An analyser of unknown type with the mode indication on has no CO2, O2 or lambda to
+    // show either; its status words and oil temperature are shown as on any other.
+    void unknownTypeWithModeIndication_data() {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("modeFlags");
+        QTest::addColumn<ChannelTexts>("boxes");
+        QTest::addColumn<ChannelTexts>("grid");
+        QTest::newRow("values") << 0 << 0 << ChannelTexts{"1,50", "320", "", "", "", "820"}
+                                << ChannelTexts{"   1,50", "   320", "", "", "", "   820"};
+        QTest::newRow("status words")
+            << 0x01 << 0 << ChannelTexts{"ЗАГР", "ЗАГР", "ЗАГР", "ЗАГР", "", "820"}
+            << ChannelTexts{" ЗАГР", " ЗАГР", " ЗАГР", " ЗАГР", "", "   820"};
+        QTest::newRow("oil temperature")
+            << 0 << 0x20 << ChannelTexts{"1,50", "320", "", "", "85", "820"}
+            << ChannelTexts{"   1,50", "   320", "", "", "   85", "   820"};
+    }
+    void unknownTypeWithModeIndication() {
+        QFETCH(int, status);
+        QFETCH(int, modeFlags);
+        QFETCH(ChannelTexts, boxes);
+        QFETCH(ChannelTexts, grid);
+        CurrentReadings r = fourComponent();
+        r.analyserKind = AnalyserKind::Unknown;
+        r.sample.co2 = 0; // what the link copies for an analyser that is not four-component
+        r.sample.o2 = 1;
+        r.sample.lambda = 0;
+        r.channelStatus.fill(quint8(status));
+        r.modeFlags = quint8(modeFlags);
+        r.oilTemperature = 85;
+        const ReadingsTexts t = readingsTexts(r, true, russian);
+        QCOMPARE(t.boxes, boxes);
+        QCOMPARE(t.gridValues, grid);
+    }
+
     // Readings the lost link left behind show no value, status word or temperature; a
     // channel the analyser lacks stays blank.
     void notCurrentReadingsShowNoValue_data() {

@@ -1,10 +1,48 @@
 #include "bcd_clock.h"
 
+#include <QRegularExpression>
 #include <QTimeZone>
 
 BcdClock::BcdClock(MemorySpace &memory, const Layout &layout) : memory_(memory), layout_(layout) {}
 
+std::optional<BcdClock::Figures> BcdClock::parseFigures(const QString &text) {
+    static const QRegularExpression form(
+        QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2}) (\\d{2}):(\\d{2}):(\\d{2})$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const auto field = [&match](int i) { return match.captured(i).toInt(); };
+    const Figures figures{field(1), field(2), field(3), field(4), field(5), field(6)};
+    const bool inRange = figures.month >= 1 && figures.month <= 12 && figures.day >= 1 &&
+                         figures.day <= 31 && figures.hour <= 23 && figures.minute <= 59 &&
+                         figures.second <= 59;
+    return inRange ? std::optional(figures) : std::nullopt;
+}
+
+QString BcdClock::figuresText(const Figures &f) {
+    return QStringLiteral("%1-%2-%3 %4:%5:%6")
+        .arg(f.year, 4, 10, QChar('0'))
+        .arg(f.month, 2, 10, QChar('0'))
+        .arg(f.day, 2, 10, QChar('0'))
+        .arg(f.hour, 2, 10, QChar('0'))
+        .arg(f.minute, 2, 10, QChar('0'))
+        .arg(f.second, 2, 10, QChar('0'));
+}
+
+void BcdClock::standAt(const Figures &f) {
+    standing_ = f;
+    held_ = false;
+    memory_.setByte(layout_.clockSeconds, toBcd(f.second));
+    memory_.setByte(layout_.clockMinutes, toBcd(f.minute));
+    memory_.setByte(layout_.clockHours, toBcd(f.hour));
+    memory_.setByte(layout_.clockDay, toBcd(f.day));
+    memory_.setByte(layout_.clockMonth, toBcd(f.month));
+    memory_.setByte(layout_.clockYear, toBcd(f.year % 100));
+    memory_.setByte(layout_.clockCentury, uint8_t(f.year / 100));
+}
+
 void BcdClock::set(const QDateTime &dateTime, qint64 nowMs) {
+    standing_.reset();
     base_ = QDateTime(dateTime.date(), dateTime.time(), QTimeZone::utc());
     base_ = base_.addMSecs(-base_.time().msec());
     baseMs_ = nowMs;
@@ -19,7 +57,7 @@ QDateTime BcdClock::now(qint64 nowMs) const {
 }
 
 void BcdClock::refresh(qint64 nowMs) {
-    if (!held_)
+    if (!held_ && !standing_)
         store(now(nowMs));
 }
 

@@ -67,6 +67,8 @@ QString CommandInterpreter::run(const QString &commandLine, qint64 nowMs) {
     }
     if (name == "clock")
         return clock(args, nowMs);
+    if (name == "rawclock")
+        return rawClock(args);
     if (name == "peek")
         return peek(args);
     if (name == "silent" || name == "trace" || name == "garbage" || name == "rawhex")
@@ -139,12 +141,23 @@ QString CommandInterpreter::mode(const QString &name, const QStringList &args) {
 
 QString CommandInterpreter::clock(const QStringList &args, qint64 nowMs) {
     static const QString format = "yyyy-MM-dd HH:mm:ss";
-    if (args.isEmpty())
-        return "clock " + state_.clock().now(nowMs).toString(format);
+    if (args.isEmpty()) {
+        const auto &standing = state_.clock().standing();
+        return "clock " + (standing ? BcdClock::figuresText(*standing)
+                                    : state_.clock().now(nowMs).toString(format));
+    }
     const QDateTime time = QDateTime::fromString(args.join(' '), format);
     if (args.size() != 2 || !time.isValid())
         return error("usage: clock [YYYY-MM-DD HH:MM:SS]");
     state_.clock().set(time, nowMs);
+    return {};
+}
+
+QString CommandInterpreter::rawClock(const QStringList &args) {
+    const auto figures = BcdClock::parseFigures(args.join(' '));
+    if (args.size() != 2 || !figures)
+        return error("usage: rawclock YYYY-MM-DD HH:MM:SS");
+    state_.clock().standAt(*figures);
     return {};
 }
 

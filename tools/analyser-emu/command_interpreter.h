@@ -35,6 +35,7 @@ private:
     QString set(const QStringList &args);
     QString mode(const QString &name, const QStringList &args);
     QString clock(const QStringList &args, qint64 nowMs);
+    QString rawClock(const QStringList &args);
     QString peek(const QStringList &args);
     QString wire(const QString &name, const QStringList &args);
 

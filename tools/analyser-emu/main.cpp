@@ -26,6 +26,7 @@ struct Options {
     Kind kind = Kind::FourComponent;
     QString device;
     bool silent = false;
+    QString rawClock; // "YYYY-MM-DD HH:MM:SS", taken as by the console's rawclock
 };
 
 static bool parseArguments(const QStringList &args, Options *options) {
@@ -39,6 +40,8 @@ static bool parseArguments(const QStringList &args, Options *options) {
             options->device = args[++i];
         } else if (args[i] == "--silent") {
             options->silent = true;
+        } else if (args[i] == "--raw-clock" && i + 1 < args.size()) {
+            options->rawClock = args[++i];
         } else {
             return false;
         }
@@ -51,6 +54,7 @@ int main(int argc, char *argv[]) {
     Options options;
     const char *usage =
         "usage: analyser-emu [--kind 4|2|0] [--device PATH] [--silent]\n"
+        "                    [--raw-clock 'YYYY-MM-DD HH:MM:SS']\n"
         "Plays the Velantar exhaust gas analyser on a pseudo-terminal; prints its\n"
         "path, then takes console commands on standard input. See velantar-emu(1).\n";
     if (app.arguments().contains(QStringLiteral("--help"))) {
@@ -78,6 +82,14 @@ int main(int argc, char *argv[]) {
     control.send = [&line](const QByteArray &bytes) { line.write(bytes); };
     CommandInterpreter console(state, control);
     FrameAssembler assembler;
+    if (!options.rawClock.isEmpty()) {
+        const QString refused = console.run("rawclock " + options.rawClock, monotonic.elapsed());
+        if (!refused.isEmpty()) {
+            std::fprintf(stderr, "analyser-emu: --raw-clock: %s\n",
+                         refused.toLocal8Bit().constData());
+            return 2;
+        }
+    }
 
     printLine(line.path());
 

@@ -3,6 +3,7 @@
 #include "app_settings.h"
 #include "port_names.h"
 #include "radio_group.h"
+#include "serial_port_policy.h"
 #include "settings_ranges.h"
 
 #include <QCheckBox>
@@ -19,15 +20,14 @@ namespace {
 
 constexpr int kPortCount = 8;
 
-QString deviceOf(int port) {
-    const QString device = PortNames::devicePath(port);
+QString deviceText(const QString &device) {
     return device.isEmpty() ? QStringLiteral("нет порта") : device;
 }
 
 } // namespace
 
 PortPage::PortPage(SettingsStore &settings, UserPrompts &prompts, QWidget *parent)
-    : OptionsPage(settings, prompts, parent) {
+    : OptionsPage(settings, prompts, parent), accessDenied(SerialPortPolicy::accessDenied) {
     RadioGroup *portMode =
         radioGroup("RadioGroup8", QString(),
                    {QStringLiteral("Опрос портов"), QStringLiteral("Фиксированный порт")},
@@ -100,9 +100,11 @@ void PortPage::followPortMode() {
 void PortPage::showDevices() {
     // Looked up at every show: adapters come and go.
     for (int port = 1; port <= kPortCount; ++port) {
-        const QString device = deviceOf(port);
-        fixedPort_->item(port - 1)->setToolTip(device);
-        devices_[port - 1]->setText(PortNames::displayName(port) + QStringLiteral(": ") + device);
+        const QString device = PortNames::devicePath(port);
+        const QString mark = accessDenied(device) ? QStringLiteral(" (нет доступа)") : QString();
+        fixedPort_->item(port - 1)->setToolTip(deviceText(device));
+        devices_[port - 1]->setText(PortNames::displayName(port) + QStringLiteral(": ") +
+                                    deviceText(device) + mark);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "options_page.h"
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -20,6 +21,10 @@ public:
 
     void setPortStatus(const QString &text);
     void setSearchProgress(int percent);
+
+    // Whether this user may not open a device; the page marks such a device "нет доступа".
+    // Tests that run as root, whom no device refuses, give their own.
+    std::function<bool(const QString &)> accessDenied;
 
 signals:
     // "Связь".
