@@ -69,6 +69,7 @@ void GraphRecording::TimerGRPTimer() {
     // While the link is lost (or nothing has been read yet) the record gets a gap, never the
     // last values again.
     if (!state_.readings().ReadingsCurrent) {
+        recorder_.markGap();
         if (recorder_.isRecording())
             timer_.start();
         return;
