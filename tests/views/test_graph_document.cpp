@@ -44,6 +44,17 @@ bool isBlue(const QColor &c) { // the CO2 line
     return c.blue() > 200 && c.red() < 80 && c.green() < 80;
 }
 
+// Three readings recorded for vehicle "123", owner "Иванов", and saved as `name` in "Graph".
+QString savedThreeReadings(GraphRig &rig, const QString &name) {
+    rig.state.Vehicle.NumberText = QStringLiteral("123");
+    rig.state.Vehicle.DetailText = QStringLiteral("Иванов");
+    rig.record(kThreeReadings);
+    const QString path = rig.inGraph(name);
+    rig.dialogs.answers = {path};
+    rig.document().save();
+    return path;
+}
+
 } // namespace
 
 // The graph's document on its own: save by type through the export registry, open, clear,
@@ -103,12 +114,7 @@ private slots:
     void saveThenOpenRoundTrip() {
         GraphRig rig(dir_->path(), kStart);
         QSignalSpy vehicleTexts(&rig.document(), &GraphDocument::vehicleTextsLoaded);
-        rig.state.Vehicle.NumberText = QStringLiteral("123");
-        rig.state.Vehicle.DetailText = QStringLiteral("Иванов");
-        rig.record(kThreeReadings);
-        const QString path = rig.inGraph("round.dan");
-        rig.dialogs.answers = {path};
-        rig.document().save();
+        const QString path = savedThreeReadings(rig, "round.dan");
         QVERIFY(!rig.recording().isRecording());
         QCOMPARE(rig.dialogs.proposedNames, QStringList{"123_05-14_14-05"});
         QCOMPARE(rig.dialogs.shownFolders, QStringList{rig.graphFolder()});
@@ -169,12 +175,7 @@ private slots:
     }
     void damagedFileLeavesTheTextsItDidNotReach() {
         GraphRig rig(dir_->path(), kStart);
-        rig.state.Vehicle.NumberText = QStringLiteral("123");
-        rig.state.Vehicle.DetailText = QStringLiteral("Иванов");
-        rig.record(kThreeReadings);
-        const QString path = rig.inGraph("damaged.dan");
-        rig.dialogs.answers = {path};
-        rig.document().save();
+        const QString path = savedThreeReadings(rig, "damaged.dan");
         QByteArray bytes = TestFiles::fileBytes(path);
         if (const int offset = fetch<int>("offset"); offset >= 0)
             bytes.replace(offset, fetch<QByteArray>("damage").size(), fetch<QByteArray>("damage"));
