@@ -319,6 +319,33 @@ private slots:
         QVERIFY(rig.dialog.isVisible());
     }
 
+    // The arrows and the Up and Down keys move the intervals by 100 ms and the graph's point
+    // counts by 50; the other spin edits by 1.
+    void spinEditSteps_data() {
+        QTest::addColumn<QString>("spin");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("up");
+        QTest::newRow("points on the screen") << "SpinEdit4" << 250 << 300;
+        QTest::newRow("total points") << "SpinEdit6" << 1000 << 1050;
+        QTest::newRow("sampling interval") << "SpinEdit3" << 1000 << 1100;
+        QTest::newRow("table interval") << "SpinEdit1" << 1000 << 1100;
+        QTest::newRow("diagram interval") << "SpinEdit2" << 1500 << 1600;
+        QTest::newRow("line width") << "SpinEdit7" << 2 << 3;
+    }
+    void spinEditSteps() {
+        QFETCH(QString, spin);
+        QFETCH(int, from);
+        QFETCH(int, up);
+        Rig rig;
+        rig.open();
+        auto *edit = rig.find<QSpinBox>(spin);
+        edit->setValue(from);
+        QTest::keyClick(edit, Qt::Key_Up);
+        QCOMPARE(edit->value(), up);
+        QTest::keyClick(edit, Qt::Key_Down);
+        QCOMPARE(edit->value(), from);
+    }
+
     // Memo9 follows the typed values: Enter takes them without closing the dialog.
     void fileTextFollowsTypedValues() {
         Rig rig;
