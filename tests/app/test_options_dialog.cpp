@@ -7,6 +7,7 @@
 #include "settings_ranges.h"
 #include "tpagesdlg.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTimer>
 #include <QtTest>
 
 using SettingsRanges::fieldIndex;
@@ -450,6 +452,33 @@ private slots:
         QCOMPARE(rig.signalsSent, reset ? QStringList{"reset"} : QStringList{});
         QCOMPARE(rig.dialog.isVisible(), !reset);
         QCOMPARE(rig.state.Settings, AppSettings());
+    }
+
+    // However the dialog was shown before (not at all, non-modally after a failed search), a
+    // modal opening blocks the window; an opening while it runs only turns the page.
+    void modalOpeningIsModal_data() {
+        QTest::addColumn<bool>("shownBefore");
+        QTest::newRow("closed") << false;
+        QTest::newRow("shown non-modally") << true;
+    }
+    void modalOpeningIsModal() {
+        QFETCH(bool, shownBefore);
+        Rig rig;
+        if (shownBefore)
+            rig.dialog.openAt(TPagesDlg::Port, false);
+        QList<bool> modal; // for each modal loop entered: whether the dialog blocks the window
+        rig.dialog.runModal = [&](QDialog &dialog) {
+            QTimer::singleShot(0, &dialog, [&] {
+                modal << (QApplication::activeModalWidget() == &dialog);
+                rig.dialog.openAt(TPagesDlg::Graph, true); // "Опции." once more, in the loop
+                QCOMPARE(rig.dialog.pages()->currentIndex(), int(TPagesDlg::Graph));
+                dialog.reject();
+            });
+            return runModally(dialog);
+        };
+        rig.dialog.openAt(TPagesDlg::General, true);
+        QCOMPARE(modal, QList<bool>{true});
+        QVERIFY(!rig.dialog.isVisible());
     }
 
     // A modal opening runs through runModal, on the page asked for; the port page's
