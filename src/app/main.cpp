@@ -11,7 +11,6 @@
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velantar"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ВЕЛАНТАР-ГРАФИЧЕСКИЙ"));
 
     // The program speaks Russian whatever the desktop's language: Qt's own texts too (the
     // message boxes' "Да", "Нет", "Отмена", the file, colour and print dialogs), from Qt's
