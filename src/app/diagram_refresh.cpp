@@ -68,11 +68,16 @@ DiagramRefresh::DiagramRefresh(QTimer &timerDia, RunState &state, NormsPanel &no
             if (openOptionsAt)
                 openOptionsAt(page);
         });
-    diagramPanel->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(diagramPanel, &QWidget::customContextMenuRequested, this,
-            [this, diagramPanel](const QPoint &pos) {
-                popupMenu_->popup(diagramPanel->mapToGlobal(pos));
-            });
+    // The charts keep mouse events to themselves (QCustomPlot), so a right click over one
+    // never reaches the panel: each chart opens the menu as the panel's margins do.
+    QList<QWidget *> menuOwners{diagramPanel};
+    for (QCustomPlot *chart : charts)
+        menuOwners << chart;
+    for (QWidget *owner : menuOwners) {
+        owner->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(owner, &QWidget::customContextMenuRequested, this,
+                [this, owner](const QPoint &pos) { popupMenu_->popup(owner->mapToGlobal(pos)); });
+    }
 }
 
 DiagramRefresh::~DiagramRefresh() = default;

@@ -32,7 +32,6 @@ int main(int argc, char *argv[]) {
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velantar"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ВЕЛАНТАР-ГРАФИЧЕСКИЙ"));
     ProgramFont::install();
     TextFit::fitDialogTexts();
 

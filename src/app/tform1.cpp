@@ -111,6 +111,8 @@ void TForm1::buildWindow() {
             [this] { report_->document().rebuild(); });
     connect(readingsRefresh_, &ReadingsRefresh::graphPanelTexts, &graph_->recording(),
             &GraphRecording::showPanelValues);
+    connect(views_, &ViewSwitcher::viewShown, &graph_->recording(),
+            [this](int view) { graph_->recording().showRecordingPair(view == ViewId::Graph); });
     const MainMenu::Items &items = menu_->items();
     graph_->document().bindMenu(items.openGraph, items.saveGraph, items.printGraph);
     documents_->setGraph(&graph_->document());

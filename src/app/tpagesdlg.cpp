@@ -12,6 +12,7 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -98,7 +99,11 @@ void TPagesDlg::defaultsConfirmed() {
 
 void TPagesDlg::openAt(Page page, bool modal) {
     pages_->setCurrentIndex(page);
-    if (modal) {
+    if (modal && !modalRunning_) {
+        // A dialog already shown non-modally (after a failed search) would stay non-modal
+        // under a second show: it opens anew, and modally.
+        hide();
+        const QScopedValueRollback running(modalRunning_, true);
         runModal(*this);
     } else {
         show();

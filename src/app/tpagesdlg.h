@@ -30,7 +30,9 @@ public:
 
     TPagesDlg(RunState &state, UserPrompts &prompts, QWidget *parent = nullptr);
 
-    // Shows the dialog on the given page: modal (returns when it closes) or not.
+    // Shows the dialog on the given page: modal (returns when it closes) or not. A modal
+    // opening of the dialog shown non-modally makes it modal; while it runs modally, any
+    // opening only turns to the page.
     void openAt(Page page, bool modal);
     // Runs a modal opening; tests replace it so that nothing waits on a real modal loop.
     ModalRun runModal = runModally;
@@ -79,4 +81,5 @@ private:
     std::array<OptionsPage *, PageCount> pageWidgets_{};
     GeneralPage *general_;
     PortPage *port_;
+    bool modalRunning_ = false;
 };

@@ -49,6 +49,7 @@ void ViewSwitcher::showCurrent() {
     } else {
         layout_.apply(view);
     }
+    emit viewShown(view);
 
     const TimerAction action = timerAction(state_.ViewTimerMode, state_.indicationRunning());
     if (action.tabEnabled)

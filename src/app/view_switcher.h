@@ -40,6 +40,10 @@ public:
     };
     static TimerAction timerAction(int timerMode, bool indicationRunning);
 
+signals:
+    // The view's controls are shown and laid out.
+    void viewShown(int view);
+
 private:
     RunState &state_;
     const ViewPanels &panels_;

@@ -60,7 +60,7 @@ void WindowGeometry::applyAtStart() {
     const WindowPlacement::StartPlacement placement = WindowPlacement::placeAtStart(
         settings_.WindowMode, settings_.WindowRestored,
         WindowPlacement::SavedFrame::fromSettings(settings_), availableScreens(), margins);
-    window_.setMinimumSize(WindowPlacement::minimumClientSize(margins));
+    keepMinimumFrame();
     if (placement.maximised) {
         window_.setWindowState(window_.windowState() | Qt::WindowMaximized);
         return;
@@ -88,7 +88,16 @@ void WindowGeometry::applyMode(int mode) {
         window_.show();
 }
 
+void WindowGeometry::keepMinimumFrame() {
+    const QSize minimum = WindowPlacement::minimumClientSize(frameMargins());
+    if (window_.minimumSize() != minimum)
+        window_.setMinimumSize(minimum);
+}
+
 void WindowGeometry::settle() {
+    // The minimum first: with the frame known, the client may shrink to what the minimum
+    // outer frame leaves it.
+    keepMinimumFrame();
     // The window manager may have framed the window after it was placed, or placed the
     // client where the frame should be: once the frame is known, the saved frame is applied
     // again, a few times at most.

@@ -36,6 +36,9 @@ protected:
 private:
     WindowPlacement::AvailableScreens availableScreens() const;
     QMargins frameMargins() const;
+    // The minimum size is the outer frame's (kMinimumWindowSize): the client's minimum follows
+    // the frame margins, which the window manager may make known only after the first show.
+    void keepMinimumFrame();
     // The saved frame applied again once the window manager's frame is known: on some
     // desktops it appears only after the first show.
     void settle();

@@ -25,18 +25,44 @@ QString SystemFileDialogs::openFileName(QWidget *parent, const QString &folder,
     return chosen.isEmpty() ? QString() : chosen.first();
 }
 
+void SystemFileDialogs::setUpSaveDialog(QFileDialog &dialog, const QString &folder,
+                                        const QString &filter, const QString &proposedName,
+                                        Overwrite overwrite) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, overwrite == Overwrite::Silently);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(filter);
+    // A name typed without an extension gets the filter's before the dialog looks for an
+    // existing file, so the question is about the file that is then written.
+    dialog.setDefaultSuffix(filterSuffix(filter));
+    dialog.setDirectory(folder);
+    dialog.selectFile(proposedName);
+}
+
+namespace {
+
+QString chosenSaveName(QWidget *parent, const QString &folder, const QString &filter,
+                       const QString &proposedName, SystemFileDialogs::Overwrite overwrite) {
+    QFileDialog dialog(parent);
+    SystemFileDialogs::setUpSaveDialog(dialog, folder, filter, proposedName, overwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
+} // namespace
+
 QString SystemFileDialogs::saveFileName(QWidget *parent, const QString &folder,
                                         const QString &filter, const QString &proposedName) {
     // The file is replaced without a question, as the header and report files always were.
-    return QFileDialog::getSaveFileName(parent, QString(), QDir(folder).filePath(proposedName),
-                                        filter, nullptr, QFileDialog::DontConfirmOverwrite);
+    return chosenSaveName(parent, folder, filter, proposedName, Overwrite::Silently);
 }
 
 QString SystemFileDialogs::saveFileNameConfirmingOverwrite(QWidget *parent, const QString &folder,
                                                            const QString &filter,
                                                            const QString &proposedName) {
-    return QFileDialog::getSaveFileName(parent, QString(), QDir(folder).filePath(proposedName),
-                                        filter);
+    return chosenSaveName(parent, folder, filter, proposedName, Overwrite::AfterQuestion);
 }
 
 QString FileDialogs::filterSuffix(const QString &filter) {

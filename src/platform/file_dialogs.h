@@ -67,6 +67,12 @@ public:
     QString saveFileNameConfirmingOverwrite(QWidget *parent, const QString &folder,
                                             const QString &filter,
                                             const QString &proposedName) override;
+    // Whether a save dialog asks before it lets an existing file be chosen.
+    enum class Overwrite { Silently, AfterQuestion };
+    // Sets up the toolkit's save dialog of one type: a name typed without an extension gets
+    // the filter's, and any question is about that completed name.
+    static void setUpSaveDialog(QFileDialog &dialog, const QString &folder, const QString &filter,
+                                const QString &proposedName, Overwrite overwrite);
     // The toolkit's own dialog, whose default extension follows the chosen type as the user
     // switches types (a desktop's native dialog may not tell the program of the switch).
     TypedSaveChoice saveFileNameOfType(QWidget *parent, const QString &folder,

@@ -9,8 +9,10 @@
 
 namespace {
 
+// The boxes carry the program's name as their caption; the other windows' captions are
+// their own, with nothing appended.
 QString title() {
-    return QApplication::applicationDisplayName();
+    return QStringLiteral("ВЕЛАНТАР-ГРАФИЧЕСКИЙ");
 }
 
 UserPrompts::Answer toAnswer(QMessageBox::StandardButton button) {

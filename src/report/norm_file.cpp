@@ -13,10 +13,6 @@ namespace {
 
 constexpr int kStoredCategories[] = {2, 3};
 
-bool fitsItsChannel(int column, qint16 value) {
-    return value >= 0 && value <= displayMaximum(ChannelOfColumn(column));
-}
-
 } // namespace
 
 QByteArray encode(const NormTable &table) {
@@ -37,11 +33,10 @@ NormTable decode(QByteArrayView bytes) {
         const int variant = record % NormTable::kVariantCount;
         NormSet limits = table.row(category, variant);
         const char *in = bytes.data() + record * kRecordSize;
-        for (int column = 0; column < NormSet::kFieldCount; ++column) {
-            const qint16 value = qFromLittleEndian<qint16>(in + column * 2);
-            if (fitsItsChannel(column, value))
-                limits.setField(column, value);
-        }
+        // Each field as it stands: a limit outside its channel's scale is shown and judged
+        // as such (a CO limit of 0 is no limit, "----").
+        for (int column = 0; column < NormSet::kFieldCount; ++column)
+            limits.setField(column, qFromLittleEndian<qint16>(in + column * 2));
         table.setRow(category, variant, limits);
     }
     return table;

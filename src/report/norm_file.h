@@ -22,9 +22,8 @@ inline constexpr int kFileSize = kRecordSize * kRecordCount; // 144
 QByteArray encode(const NormTable &table);
 
 // The built-in table with the hand-set records of the bytes laid over it. Complete records
-// are taken in order; a missing or partial record keeps the defaults of its row. A field
-// outside 0..its channel maximum (a damaged file) keeps its default. Bytes past the eighth
-// record are ignored.
+// are taken in order, every field as the file holds it; a missing or partial record keeps the
+// defaults of its row. Bytes past the eighth record are ignored.
 NormTable decode(QByteArrayView bytes);
 
 } // namespace NormFile

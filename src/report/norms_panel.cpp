@@ -75,7 +75,11 @@ NormsPanel::NormsPanel(const NormsPanelControls &controls, QTableWidget *normsGr
 void NormsPanel::connectControls() {
     connect(categories_, &QListWidget::currentRowChanged, this, &NormsPanel::ListBox1Click);
     connect(variants_, &QListWidget::currentRowChanged, this, &NormsPanel::ListBox2Click);
+    // A click on the mode already chosen chooses it again ("авто-перекл." starts over with
+    // the minimal-speed limits); a new row chosen by the keys counts as a click.
     connect(speedModes_, &QListWidget::currentRowChanged, this, &NormsPanel::ListBox3Click);
+    connect(speedModes_, &QListWidget::clicked, this,
+            [this](const QModelIndex &clicked) { ListBox3Click(clicked.row()); });
     connect(categoriesButton_, &QPushButton::clicked, this, &NormsPanel::BitBtn10Click);
     connect(editButton_, &QPushButton::clicked, this, &NormsPanel::BitBtn8Click);
     connect(grid_, &QTableWidget::cellClicked, this, &NormsPanel::StringGrid5Click);
@@ -174,7 +178,10 @@ void NormsPanel::ListBox2Click(int row) {
 }
 
 void NormsPanel::ListBox3Click(int row) {
-    if (row < 0 || row == settings_.SpeedMode)
+    // The press that changes the row and its click both arrive here; the second finds the
+    // mode in force already.
+    if (row < 0 ||
+        (row == settings_.SpeedMode && elevatedActive_ == ElevatedActiveFor(SpeedModeFrom(row))))
         return;
     store_.set(&AppSettings::SpeedMode, row);
     elevatedActive_ = ElevatedActiveFor(SpeedModeFrom(row));

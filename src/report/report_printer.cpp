@@ -2,6 +2,8 @@
 
 #include "report_print_layout.h"
 
+#include <cmath>
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
@@ -17,6 +19,11 @@ QFont printerFont() {
     return font;
 }
 
+int fontHeightPixels(const QFont &font, int dotsPerInch) {
+    constexpr double kPointsPerInch = 72.0;
+    return int(std::lround(font.pointSizeF() * dotsPerInch / kPointsPerInch));
+}
+
 bool print(QPrinter &printer, const QStringList &lines) {
     QPainter painter;
     if (!painter.begin(&printer))
@@ -24,7 +31,8 @@ bool print(QPrinter &printer, const QStringList &lines) {
     painter.setFont(printerFont());
     painter.setPen(Qt::black);
     const QFontMetrics metrics = painter.fontMetrics();
-    const int lineHeight = ReportPrintLayout::lineHeight(metrics.height());
+    const int lineHeight =
+        ReportPrintLayout::lineHeight(fontHeightPixels(painter.font(), printer.logicalDpiY()));
     const QList<ReportPrintLayout::PlacedLine> placed =
         ReportPrintLayout::place(int(lines.size()), printer.height(), lineHeight);
     int page = 0;

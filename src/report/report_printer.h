@@ -13,6 +13,10 @@ namespace ReportPrinter {
 
 QFont printerFont();
 
+// The font's height in pixels of a device with `dotsPerInch`: its em size (12 points are a
+// sixth of an inch), without the leading the toolkit's line height adds.
+int fontHeightPixels(const QFont &font, int dotsPerInch);
+
 // False when the printer could not start the job (nothing was printed).
 bool print(QPrinter &printer, const QStringList &lines);
 

@@ -47,7 +47,10 @@ ScreenKeyboard::ScreenKeyboard(QWidget *parent)
     large.setPointSize(14);
     large.setBold(true);
     keys_->setFont(large);
+    // The second click of a fast pair arrives as a double click and never as cellClicked;
+    // every click types its key, however fast the operator taps.
     connect(keys_, &QTableWidget::cellClicked, this, &ScreenKeyboard::pressKey);
+    connect(keys_, &QTableWidget::cellDoubleClicked, this, &ScreenKeyboard::pressKey);
 
     input_->setObjectName(QStringLiteral("Edit4"));
     input_->setFont(large);

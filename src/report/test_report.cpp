@@ -3,6 +3,8 @@
 #include "norm_set.h"
 #include "number_text.h"
 
+#include <QByteArray>
+
 namespace {
 
 const QString kBlankCell(TestReport::kCellWidth, u' ');
@@ -18,7 +20,10 @@ QString deviationText(int measured, int reference, const QLocale &locale) {
     if (reference == 0)
         return QStringLiteral("ERROR");
     const qint32 scaled = (measured - reference) * 100;
-    const QString text = NumberText::fixed(double(scaled) / reference, 2, locale);
+    // Six significant digits first, then two decimals: 10080.95 % reads 10081,00, whose
+    // cut is "10081,".
+    const double deviation = QByteArray::number(double(scaled) / reference, 'g', 6).toDouble();
+    const QString text = NumberText::fixed(deviation, 2, locale);
     // Cutting a longer whole part would show a number ten or a hundred times too small.
     const qsizetype point = text.indexOf(locale.decimalPoint());
     if ((point < 0 ? text.size() : point) > TestReport::kCellWidth)

@@ -49,6 +49,7 @@ TForm2::TForm2(RunState &state, QWidget *parent)
         connect(keyboardButtons_[field], &QPushButton::clicked, this,
                 [this, field] { openKeyboard(Field(field)); });
     }
+    keyboardButtons_[StationField]->setEnabled(false); // until "Изменить"
     edits_[StationField]->setMinimumWidth(edits_[StationField]->fontMetrics().averageCharWidth() *
                                           ScreenKeyboardKeys::kStationLimit);
     auto *change = named(new QPushButton(QStringLiteral("Изменить"), fields_), "Button3");
@@ -110,10 +111,9 @@ void TForm2::prepare() {
     edits_[NumberField]->setText(vehicle.NumberText);
     edits_[DetailField]->setText(vehicle.DetailText);
     edits_[StationField]->setText(vehicle.StationName);
-    // The station line is locked again at every opening, its keyboard button with it, so
-    // that nothing typed for it can be dropped silently by "ОК".
+    // The station line is locked again at every opening; its keyboard button, once
+    // "Изменить" enabled it, stays enabled for the rest of the run.
     edits_[StationField]->setEnabled(false);
-    keyboardButtons_[StationField]->setEnabled(false);
     closeKeyboard();
     edits_[NumberField]->setFocus();
 }

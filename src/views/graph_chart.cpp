@@ -1,6 +1,7 @@
 #include "graph_chart.h"
 
 #include "graph_recorder.h"
+#include "graph_series.h"
 #include "time_label_step.h"
 
 #include "qcustomplot.h"
@@ -76,7 +77,7 @@ GraphChart::GraphChart(QCustomPlot *chart, GraphRecorder &recorder, QObject *par
     chart_->xAxis->setSubTicks(false);
 
     for (int channel = 0; channel < kChannelCount; ++channel) {
-        series_[channel] = chart_->addGraph();
+        series_[channel] = new GraphSeries(chart_->xAxis, chart_->yAxis);
         series_[channel]->setObjectName(QStringLiteral("Series%1").arg(channel + 1));
         // Wide antialiased lines cost several times as much to draw; these are redrawn on
         // every sample.
@@ -236,8 +237,12 @@ void GraphChart::loadVisiblePoints() {
     for (int channel = 0; channel < kChannelCount; ++channel) {
         QVector<QCPGraphData> points;
         points.reserve(std::max(0, last - first + 1));
-        for (int p = first; p <= last; ++p)
+        for (int p = first; p <= last; ++p) {
+            // Halfway to the sample before a gap, a point of no value breaks the line.
+            if (p > first && buffer.followsGap(p))
+                points.append(QCPGraphData(p - 0.5, qQNaN()));
             points.append(QCPGraphData(p, buffer.chartValue(p, channel)));
+        }
         series_[channel]->data()->set(points, true);
     }
 }

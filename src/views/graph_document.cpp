@@ -95,8 +95,9 @@ void GraphDocument::open() {
     recorder_.load(read.samples, read.date, today());
     // The record in the journal is gone; "Запись" starts a journal of the loaded one.
     journal_.remove();
-    state_.Vehicle.NumberText = read.numberText;
-    state_.Vehicle.DetailText = read.detailText;
+    // A text the load did not reach leaves the one in force.
+    state_.Vehicle.NumberText = read.numberText.value_or(state_.Vehicle.NumberText);
+    state_.Vehicle.DetailText = read.detailText.value_or(state_.Vehicle.DetailText);
     recording_.UpdateGraphCaptions();
     emit vehicleTextsLoaded();
     if (read.status == GraphFile::ReadStatus::Damaged)

@@ -69,6 +69,7 @@ void GraphRecording::TimerGRPTimer() {
     // While the link is lost (or nothing has been read yet) the record gets a gap, never the
     // last values again.
     if (!state_.readings().ReadingsCurrent) {
+        recorder_.markGap();
         if (recorder_.isRecording())
             timer_.start();
         return;
@@ -104,10 +105,22 @@ void GraphRecording::BitBtn6Click() {
     journal_.sync(services_.clock->now());
 }
 
+void GraphRecording::showRecordingPair(bool graphViewShown) {
+    pairShown_ = graphViewShown;
+    showRecordingButtons();
+}
+
+void GraphRecording::showRecordingButtons() {
+    controls_.record->setVisible(pairShown_ && recordButtonVisible_);
+    controls_.stop->setVisible(pairShown_ && stopButtonVisible_);
+}
+
 void GraphRecording::apply(const RecorderControls &c) {
-    controls_.record->setVisible(c.recordButtonVisible);
-    controls_.stop->setVisible(c.stopButtonVisible);
-    (c.recordButtonVisible ? controls_.record : controls_.stop)->setFocus();
+    recordButtonVisible_ = c.recordButtonVisible;
+    stopButtonVisible_ = c.stopButtonVisible;
+    showRecordingButtons();
+    if (pairShown_)
+        (c.recordButtonVisible ? controls_.record : controls_.stop)->setFocus();
     if (c.timerRunning)
         timer_.start();
     else

@@ -56,6 +56,11 @@ public:
     // the live values here on each of its ticks.
     void showPanelValues(const GraphChannelTexts &texts);
 
+    // Whether the graph view is shown: the recording pair ("Запись", "Останов") lies in the
+    // side panel the report view shares, under its record buttons, and is neither visible
+    // nor focusable in any other view. Recording itself goes on.
+    void showRecordingPair(bool graphViewShown);
+
     const GraphRecorder &recorder() const { return recorder_; }
     GraphChart &chart() { return chart_; }
     const GraphCaptions &captions() const { return captions_; }
@@ -63,6 +68,7 @@ public:
 
 private:
     void apply(const RecorderControls &controls);
+    void showRecordingButtons();
     void readOutAt(double position);
     void channelToggled(int channel, bool shown);
     void tell(const QString &text);
@@ -76,4 +82,7 @@ private:
     GraphChart &chart_;
     JournalWriter &journal_;
     GraphCaptions captions_;
+    bool pairShown_ = true;
+    bool recordButtonVisible_ = true;
+    bool stopButtonVisible_ = false;
 };

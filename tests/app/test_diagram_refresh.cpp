@@ -1,5 +1,6 @@
 #include "bar_diagram.h"
 #include "bgr_color.h"
+#include "channel_info.h"
 #include "diagram_refresh.h"
 #include "norms_panel.h"
 #include "run_state.h"
@@ -9,6 +10,8 @@
 
 #include "qcustomplot.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QTimer>
@@ -203,6 +206,31 @@ private slots:
         }
         QCOMPARE(texts, (QStringList{"Цвета диаграмм", "Интервал", "Порт"}));
         QCOMPARE(pages, (QList<int>{TPagesDlg::Colour, TPagesDlg::General, TPagesDlg::Port}));
+    }
+
+    // A right click anywhere over the diagrams opens the menu: on the margins between the
+    // charts and over every chart, which keeps its mouse events from its parents.
+    void popupMenuOpensOverTheWholeView_data() {
+        QTest::addColumn<int>("chart"); // -1: the panel's margin
+        QTest::newRow("margin") << -1;
+        for (Channel channel : kAllChannels)
+            QTest::newRow(qPrintable(channelInfo(channel).checkCaption.toString()))
+                << index(channel);
+    }
+    void popupMenuOpensOverTheWholeView() {
+        QFETCH(int, chart);
+        DiagramView view{AppSettings()};
+        view.root.resize(800, 600);
+        view.panels.diagramPanel->resize(800, 600);
+        view.root.show();
+        QWidget *target = chart < 0 ? static_cast<QWidget *>(view.panels.diagramPanel)
+                                    : view.panels.diagramCharts[chart];
+        target->show();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                target->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(target, &click);
+        QVERIFY(view.diagrams->popupMenu()->isVisible());
+        view.diagrams->popupMenu()->hide();
     }
 };
 

@@ -212,7 +212,7 @@ private slots:
             QCOMPARE(kept.status, GraphFile::ReadStatus::Ok);
             QCOMPARE(int(kept.samples.size()), fetch<int>("keptSamples"));
             QCOMPARE(kept.date, kRecorded.date());
-            QCOMPARE(kept.numberText, QStringLiteral("А123ВС"));
+            QCOMPARE(kept.numberText, std::optional(QStringLiteral("А123ВС")));
         }
         const QStringList messages = w.prompts.shown.filter(told.isEmpty() ? question : told);
         QCOMPARE(messages.size(), told.isEmpty() ? int(fetch<bool>("asked")) : 1);

@@ -230,6 +230,40 @@ private slots:
         QCOMPARE(w.dialogs.filters.size() + w.printer.shown, 1);
     }
 
+    // "Запись" and "Останов" lie under the report view's record buttons: outside the graph
+    // view neither is visible or takes the focus, whether or not the graph is recording, and
+    // the graph view shows the one its recording state calls for.
+    void recordingPairOnlyInTheGraphView_data() {
+        QTest::addColumn<int>("view");
+        QTest::addColumn<bool>("recording");
+        QTest::newRow("report, idle") << int(ViewId::Report) << false;
+        QTest::newRow("report, recording") << int(ViewId::Report) << true;
+        QTest::newRow("table, recording") << int(ViewId::Table) << true;
+        QTest::newRow("graph, idle") << int(ViewId::Graph) << false;
+        QTest::newRow("graph, recording") << int(ViewId::Graph) << true;
+    }
+    void recordingPairOnlyInTheGraphView() {
+        QFETCH(int, view);
+        QFETCH(bool, recording);
+        GraphWindow w(dir_->path(), false);
+        w.window->selectView(view);
+        if (recording)
+            w.control("BitBtn7")->click(); // as the start at link-up does
+        const bool graphView = view == ViewId::Graph;
+        QCOMPARE(w.control("BitBtn7")->isVisible(), graphView && !recording);
+        QCOMPARE(w.control("BitBtn6")->isVisible(), graphView && recording);
+        for (int step = 0; step < 40; ++step) { // around the whole Tab chain
+            QWidget *focused = QApplication::focusWidget();
+            QVERIFY(graphView ||
+                    (focused != w.control("BitBtn7") && focused != w.control("BitBtn6")));
+            if (focused)
+                QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        w.window->selectView(ViewId::Graph);
+        QCOMPARE(w.control("BitBtn7")->isVisible(), !recording);
+        QCOMPARE(w.control("BitBtn6")->isVisible(), recording);
+    }
+
     // The vehicle data dialog dates the graph today only when "ОК" closes it; the captions
     // follow either way.
     void vehicleDialogDatesTheGraphOnOk_data() {

@@ -8,6 +8,7 @@
 #include "settings_ranges.h"
 #include "tpagesdlg.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTimer>
 #include <QtTest>
 
 using SettingsRanges::fieldIndex;
@@ -320,6 +322,33 @@ private slots:
         QVERIFY(rig.dialog.isVisible());
     }
 
+    // The arrows and the Up and Down keys move the intervals by 100 ms and the graph's point
+    // counts by 50; the other spin edits by 1.
+    void spinEditSteps_data() {
+        QTest::addColumn<QString>("spin");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("up");
+        QTest::newRow("points on the screen") << "SpinEdit4" << 250 << 300;
+        QTest::newRow("total points") << "SpinEdit6" << 1000 << 1050;
+        QTest::newRow("sampling interval") << "SpinEdit3" << 1000 << 1100;
+        QTest::newRow("table interval") << "SpinEdit1" << 1000 << 1100;
+        QTest::newRow("diagram interval") << "SpinEdit2" << 1500 << 1600;
+        QTest::newRow("line width") << "SpinEdit7" << 2 << 3;
+    }
+    void spinEditSteps() {
+        QFETCH(QString, spin);
+        QFETCH(int, from);
+        QFETCH(int, up);
+        Rig rig;
+        rig.open();
+        auto *edit = rig.find<QSpinBox>(spin);
+        edit->setValue(from);
+        QTest::keyClick(edit, Qt::Key_Up);
+        QCOMPARE(edit->value(), up);
+        QTest::keyClick(edit, Qt::Key_Down);
+        QCOMPARE(edit->value(), from);
+    }
+
     // Memo9 follows the typed values: Enter takes them without closing the dialog.
     void fileTextFollowsTypedValues() {
         Rig rig;
@@ -424,6 +453,33 @@ private slots:
         QCOMPARE(rig.signalsSent, reset ? QStringList{"reset"} : QStringList{});
         QCOMPARE(rig.dialog.isVisible(), !reset);
         QCOMPARE(rig.state.Settings, AppSettings());
+    }
+
+    // However the dialog was shown before (not at all, non-modally after a failed search), a
+    // modal opening blocks the window; an opening while it runs only turns the page.
+    void modalOpeningIsModal_data() {
+        QTest::addColumn<bool>("shownBefore");
+        QTest::newRow("closed") << false;
+        QTest::newRow("shown non-modally") << true;
+    }
+    void modalOpeningIsModal() {
+        QFETCH(bool, shownBefore);
+        Rig rig;
+        if (shownBefore)
+            rig.dialog.openAt(TPagesDlg::Port, false);
+        QList<bool> modal; // for each modal loop entered: whether the dialog blocks the window
+        rig.dialog.runModal = [&](QDialog &dialog) {
+            QTimer::singleShot(0, &dialog, [&] {
+                modal << (QApplication::activeModalWidget() == &dialog);
+                rig.dialog.openAt(TPagesDlg::Graph, true); // "Опции." once more, in the loop
+                QCOMPARE(rig.dialog.pages()->currentIndex(), int(TPagesDlg::Graph));
+                dialog.reject();
+            });
+            return runModally(dialog);
+        };
+        rig.dialog.openAt(TPagesDlg::General, true);
+        QCOMPARE(modal, QList<bool>{true});
+        QVERIFY(!rig.dialog.isVisible());
     }
 
     // A modal opening runs through runModal, on the page asked for; the port page's

@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const TimedReading &sample : decoded.samples)
         FuzzInput::expect(sample.msecsOfDay >= 0 && sample.msecsOfDay < 24 * 3600 * 1000,
                           "every sample is at a time of day");
-    FuzzInput::expect(decoded.numberText.size() <= kVehicleTextMaxLength &&
-                          decoded.detailText.size() <= kVehicleTextMaxLength,
+    FuzzInput::expect(decoded.numberText.value_or(QString()).size() <= kVehicleTextMaxLength &&
+                          decoded.detailText.value_or(QString()).size() <= kVehicleTextMaxLength,
                       "the vehicle texts have at most 15 characters");
 
     QBuffer buffer;

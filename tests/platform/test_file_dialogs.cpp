@@ -1,8 +1,11 @@
 #include "file_dialogs.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "test_files.h"
@@ -42,6 +45,60 @@ private slots:
         static_cast<QDialog &>(dialog).accept(); // as the "Open" button does
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.selectedFiles(), QStringList{path});
+    }
+
+    // The save dialog of one type completes a typed name with the type's extension before it
+    // looks for an existing file: the question, when one is asked, names the file written.
+    void saveDialogAsksAboutTheCompletedName_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<bool>("confirming");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QString>("saved");
+        const QString report = QStringLiteral("Текстовые файлы (*.txt)");
+        const QString header = QStringLiteral("Файлы настройки(*.set)");
+        QTest::newRow("report over an existing file") << report << "copy"
+                                                      << "copy.txt" << true << true << "";
+        QTest::newRow("report, new file") << report << "copy"
+                                          << "copy" << true << false << "copy.txt";
+        QTest::newRow("typed extension kept") << report << "copy.txt"
+                                              << "copy.txt" << true << true << "";
+        QTest::newRow("header replaced without a question")
+            << header << "nastr"
+            << "nastr.set" << false << false << "nastr.set";
+    }
+
+    void saveDialogAsksAboutTheCompletedName() {
+        QFETCH(QString, filter);
+        QFETCH(QString, typed);
+        QFETCH(QString, existing);
+        QFETCH(bool, confirming);
+        QFETCH(QString, saved);
+        QTemporaryDir folder;
+        QVERIFY(TestFiles::putBytes(QDir(folder.path()).filePath(existing), "A\r\n"));
+
+        QFileDialog dialog;
+        SystemFileDialogs::setUpSaveDialog(dialog, folder.path(), filter, "x",
+                                           confirming ? SystemFileDialogs::Overwrite::AfterQuestion
+                                                      : SystemFileDialogs::Overwrite::Silently);
+        dialog.selectFile(typed);
+        QStringList questions; // the question boxes shown, answered "No"
+        QTimer::singleShot(0, &dialog, [&questions] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                questions << box->text();
+                box->done(QMessageBox::No);
+            }
+        });
+        static_cast<QDialog &>(dialog).accept(); // as the "Save" button does
+        QTest::qWait(0);
+        QFETCH(bool, asked);
+        QCOMPARE(questions.size(), int(asked));
+        if (asked)
+            QVERIFY2(questions.first().contains(existing), qPrintable(questions.first()));
+        QCOMPARE(dialog.result(), int(saved.isEmpty() ? QDialog::Rejected : QDialog::Accepted));
+        if (!saved.isEmpty())
+            QCOMPARE(dialog.selectedFiles(), QStringList{QDir(folder.path()).filePath(saved)});
     }
 
     // The save dialog with several types: a name typed without an extension gets the

@@ -24,6 +24,9 @@ QString cell(const char *value) {
     return QStringLiteral("        ") + QString::fromUtf8(value);
 }
 
+// Fields of a record and the values a file gives them.
+using FieldValues = QMap<int, int>;
+
 // A hand-set row whose fields are all distinct: record r, field f holds 100 r + f + 1.
 NormTable numberedTable() {
     NormTable table;
@@ -235,35 +238,37 @@ private slots:
         QCOMPARE(numberedBytes(8).size(), 144);
     }
 
-    // Complete records in order; the rest, and damaged fields, keep their defaults.
+    // Complete records in order, each field as the file holds it (a limit outside the
+    // channel's scale too); the records the file lacks keep their defaults.
     void normFileDecode_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("recordsFromFile");
-        QTest::addColumn<QList<int>>("defaultFields"); // fields of record 0 left at default
-        QByteArray damaged = numberedBytes(1);
-        damaged.replace(0, 2, QByteArray("\xFF\xFF"));  // CO idle -1
-        damaged.replace(16, 2, QByteArray("\x89\x13")); // elevated rpm max 5001
+        QTest::addColumn<FieldValues>("record0Fields"); // fields of record 0 the file changed
+        QByteArray outside = numberedBytes(1);
+        outside.replace(0, 2, QByteArray("\xFF\xFF"));  // CO idle -1
+        outside.replace(16, 2, QByteArray("\x89\x13")); // elevated rpm max 5001
         // clang-format off
-        QTest::newRow("empty") << QByteArray() << 0 << QList<int>{};
-        QTest::newRow("two records and a part") << numberedBytes(3).left(40) << 2 << QList<int>{};
-        QTest::newRow("one byte short") << numberedBytes(8).chopped(1) << 7 << QList<int>{};
-        QTest::newRow("whole") << numberedBytes(8) << 8 << QList<int>{};
-        QTest::newRow("longer than eight") << numberedBytes(8) + QByteArray(50, '\x7f') << 8 << QList<int>{};
-        QTest::newRow("damaged fields") << damaged << 1 << QList<int>{CoIdleColumn, ElevatedRpmMaxColumn};
+        QTest::newRow("empty") << QByteArray() << 0 << FieldValues{};
+        QTest::newRow("two records and a part") << numberedBytes(3).left(40) << 2 << FieldValues{};
+        QTest::newRow("one byte short") << numberedBytes(8).chopped(1) << 7 << FieldValues{};
+        QTest::newRow("whole") << numberedBytes(8) << 8 << FieldValues{};
+        QTest::newRow("longer than eight") << numberedBytes(8) + QByteArray(50, '\x7f') << 8 << FieldValues{};
+        QTest::newRow("outside the scales") << outside << 1
+                                            << FieldValues{{CoIdleColumn, -1}, {ElevatedRpmMaxColumn, 5001}};
         // clang-format on
     }
     void normFileDecode() {
         QFETCH(QByteArray, bytes);
         QFETCH(int, recordsFromFile);
-        QFETCH(QList<int>, defaultFields);
+        QFETCH(FieldValues, record0Fields);
         const NormTable decoded = NormFile::decode(bytes);
         for (int record = 0; record < 8; ++record) {
             const int category = 2 + record / 4, variant = record % 4;
-            const NormSet defaults = NormTable().row(category, variant);
-            NormSet expected =
-                record < recordsFromFile ? numberedTable().row(category, variant) : defaults;
-            for (int field : record == 0 ? defaultFields : QList<int>{})
-                expected.setField(field, defaults.field(field));
+            NormSet expected = record < recordsFromFile ? numberedTable().row(category, variant)
+                                                        : NormTable().row(category, variant);
+            if (record == 0)
+                for (auto field = record0Fields.cbegin(); field != record0Fields.cend(); ++field)
+                    expected.setField(field.key(), qint16(field.value()));
             QCOMPARE(decoded.row(category, variant), expected);
         }
         for (int variant = 0; variant < 4; ++variant)

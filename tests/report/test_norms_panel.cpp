@@ -265,6 +265,32 @@ private slots:
         QCOMPARE(edit7->palette().color(QPalette::Base), QColor(Qt::black));
     }
 
+    // A click on the speed mode already chosen chooses it anew: automatic switching that had
+    // gone to the raised-speed limits starts again at the minimal ones.
+    void clickOnTheChosenSpeedMode_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("indicator");
+        QTest::newRow("automatic, switched to raised speed") << 2 << " МИН";
+        QTest::newRow("elevated by hand") << 1 << " ПОВ";
+        QTest::newRow("minimal by hand") << 0 << " МИН";
+    }
+    void clickOnTheChosenSpeedMode() {
+        QFETCH(int, mode);
+        settings_.set(&AppSettings::SpeedMode, mode);
+        Panel p;
+        NormsPanel panel(p.typed(), p.grid, settings_, flags_, prompts_, &p.window);
+        panel.startUp();
+        p.window.show();
+        if (panel.autoSwitching())
+            panel.AutoSwitchSpeedMode(3000);
+        auto *list = p.get<QListWidget>("ListBox3");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(mode)).center());
+        QCOMPARE(settings_.get().SpeedMode, mode);
+        QTEST(p.get<QLineEdit>("Edit7")->text(), "indicator");
+        QCOMPARE(panel.elevatedActive(), mode == 1);
+    }
+
     void damagedSelectionIndexesNothingOutsideTheTable() {
         settings_.set(&AppSettings::VehicleCategory, 9);
         settings_.set(&AppSettings::CatalystKind, -3);

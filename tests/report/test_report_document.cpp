@@ -194,6 +194,7 @@ private slots:
         QTest::newRow("no reference") << 123 << 0 << "ERROR ";
         QTest::newRow("whole part of six fits") << 2000 << 1 << "199900";
         QTest::newRow("whole part cut after the point") << 1000 << 1 << "99900,";
+        QTest::newRow("10080,95 rounds to six digits before the cut") << 2138 << 21 << "10081,";
         QTest::newRow("3 276 600 % overflows") << 32767 << 1 << "ERROR ";
         QTest::newRow("negative overflow") << -32768 << 32767 << "-200,0";
         QTest::newRow("negative seven digits") << -20000 << 1 << "ERROR ";

@@ -1,5 +1,7 @@
 #include "fixed_clock.h"
 #include "report_document.h"
+#include "report_print_layout.h"
+#include "report_printer.h"
 #include "run_state.h"
 #include "scripted_file_dialogs.h"
 #include "scripted_print_service.h"
@@ -290,6 +292,20 @@ private slots:
             printed << pageLines;
         }
         QCOMPARE(printed, document);
+    }
+
+    // The printed lines stand 1.5 x the font's own height apart: 18 points for the 12-point
+    // printer font, at any printer resolution.
+    void printedLinesStandEighteenPointsApart_data() {
+        QTest::addColumn<int>("dotsPerInch");
+        for (int dpi : {72, 300, 600, 1200})
+            QTest::newRow(qPrintable(QStringLiteral("%1 dpi").arg(dpi))) << dpi;
+    }
+    void printedLinesStandEighteenPointsApart() {
+        QFETCH(int, dotsPerInch);
+        const int h = ReportPrintLayout::lineHeight(
+            ReportPrinter::fontHeightPixels(ReportPrinter::printerFont(), dotsPerInch));
+        QCOMPARE(h * 72.0 / dotsPerInch, 18.0);
     }
 
     void configureOpensTheEditorOfTheKind_data() {

@@ -44,6 +44,17 @@ bool isBlue(const QColor &c) { // the CO2 line
     return c.blue() > 200 && c.red() < 80 && c.green() < 80;
 }
 
+// Three readings recorded for vehicle "123", owner "Иванов", and saved as `name` in "Graph".
+QString savedThreeReadings(GraphRig &rig, const QString &name) {
+    rig.state.Vehicle.NumberText = QStringLiteral("123");
+    rig.state.Vehicle.DetailText = QStringLiteral("Иванов");
+    rig.record(kThreeReadings);
+    const QString path = rig.inGraph(name);
+    rig.dialogs.answers = {path};
+    rig.document().save();
+    return path;
+}
+
 } // namespace
 
 // The graph's document on its own: save by type through the export registry, open, clear,
@@ -103,12 +114,7 @@ private slots:
     void saveThenOpenRoundTrip() {
         GraphRig rig(dir_->path(), kStart);
         QSignalSpy vehicleTexts(&rig.document(), &GraphDocument::vehicleTextsLoaded);
-        rig.state.Vehicle.NumberText = QStringLiteral("123");
-        rig.state.Vehicle.DetailText = QStringLiteral("Иванов");
-        rig.record(kThreeReadings);
-        const QString path = rig.inGraph("round.dan");
-        rig.dialogs.answers = {path};
-        rig.document().save();
+        const QString path = savedThreeReadings(rig, "round.dan");
         QVERIFY(!rig.recording().isRecording());
         QCOMPARE(rig.dialogs.proposedNames, QStringList{"123_05-14_14-05"});
         QCOMPARE(rig.dialogs.shownFolders, QStringList{rig.graphFolder()});
@@ -145,6 +151,47 @@ private slots:
         rig.document().open();
         QCOMPARE(rig.recorder().count(), 2);
         QCOMPARE(rig.prompts.shown.filter(QDir::toNativeSeparators(path)).size(), 1);
+    }
+
+    // A damaged file's load ends at the damage: the vehicle texts after it are not read, and
+    // the ones in force stay, in the state and on the chart.
+    void damagedFileLeavesTheTextsItDidNotReach_data() {
+        QTest::addColumn<int>("offset"); // where the damage is written; -1: the file is cut
+        QTest::addColumn<QByteArray>("damage");
+        QTest::addColumn<int>("size"); // what the file is cut to
+        QTest::addColumn<int>("samples");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("detail");
+        // Three samples: header, three sample records, the number, the detail.
+        QTest::newRow("hour 25 in the third sample")
+            << 16 * 3 + 12 << QByteArray(1, char(25)) << 16 * 6 << 2 << "999"
+            << "Петров";
+        QTest::newRow("negative year") << 10 << QByteArray("\xff\xff") << 16 * 6 << 0 << "999"
+                                       << "Петров";
+        QTest::newRow("cut in the samples") << -1 << QByteArray() << 16 * 3 << 2 << "999"
+                                            << "Петров";
+        QTest::newRow("cut in the detail") << -1 << QByteArray() << 16 * 5 + 4 << 3 << "123"
+                                           << "Петров";
+    }
+    void damagedFileLeavesTheTextsItDidNotReach() {
+        GraphRig rig(dir_->path(), kStart);
+        const QString path = savedThreeReadings(rig, "damaged.dan");
+        QByteArray bytes = TestFiles::fileBytes(path);
+        if (const int offset = fetch<int>("offset"); offset >= 0)
+            bytes.replace(offset, fetch<QByteArray>("damage").size(), fetch<QByteArray>("damage"));
+        QVERIFY(TestFiles::putBytes(path, bytes.left(fetch<int>("size"))));
+
+        rig.state.Vehicle.NumberText = QStringLiteral("999");
+        rig.state.Vehicle.DetailText = QStringLiteral("Петров");
+        rig.dialogs.answers = {path};
+        rig.document().open();
+        QCOMPARE(rig.recorder().count(), fetch<int>("samples"));
+        QTEST(rig.state.Vehicle.NumberText, "number");
+        QTEST(rig.state.Vehicle.DetailText, "detail");
+        const QString footer = rig.recording().chart().footer()->text();
+        QVERIFY2(footer.contains(fetch<QString>("number")) &&
+                     footer.contains(fetch<QString>("detail")),
+                 qPrintable(footer));
     }
 
     // Before a file replaces an unsaved graph: Yes saves instead, No opens, Cancel does

@@ -137,6 +137,45 @@ private slots:
         QCOMPARE(rig.recorder().axisLabel(1).trimmed(), QStringLiteral("14:05:12"));
     }
 
+    // What the chart shows of a record: a lone sample as a point, a gap as a break in the
+    // line between the samples on either side of it.
+    void gapsAndLoneSamplesOnTheChart_data() {
+        QTest::addColumn<QList<bool>>("current"); // per tick: whether the readings are current
+        QTest::addColumn<double>("at");           // a position on the time axis
+        QTest::addColumn<bool>("inked");
+        QTest::newRow("one sample, at it") << QList<bool>{true} << 0.0 << true;
+        QTest::newRow("two samples, halfway") << QList<bool>{true, true} << 0.5 << true;
+        QTest::newRow("a gap, halfway") << QList<bool>{true, false, false, true} << 0.5 << false;
+        QTest::newRow("a gap, at the sample after it")
+            << QList<bool>{true, false, true, true} << 1.0 << true;
+        QTest::newRow("a gap, at a lone sample before it")
+            << QList<bool>{true, false, true} << 0.0 << true;
+    }
+    void gapsAndLoneSamplesOnTheChart() {
+        QFETCH(QList<bool>, current);
+        QFETCH(double, at);
+        GraphRig rig(dir_->path(), kStart);
+        rig.state.Store.set(&AppSettings::PointsOnScreen, 50); // positions far apart
+        rig.recording().applySettings();
+        for (int channel = 1; channel < kChannelCount; ++channel)
+            rig.panel.channelBoxes[channel]->click(); // the CO line alone
+        for (bool isCurrent : current) {
+            rig.readings.ReadingsCurrent = isCurrent;
+            rig.record({kThreeReadings[0]});
+        }
+        rig.drawChart();
+        const QImage picture = rig.plot->toPixmap().toImage();
+        const QColor line = rig.recording().chart().series(0)->pen().color();
+        const QPoint spot(int(std::lround(rig.plot->xAxis->coordToPixel(at))),
+                          int(std::lround(rig.plot->yAxis->coordToPixel(
+                              rig.recorder().buffer().chartValue(0, 0)))));
+        bool inked = false; // the line's colour within a pixel of the spot
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                inked = inked || picture.pixelColor(spot + QPoint(dx, dy)) == line;
+        QTEST(inked, "inked");
+    }
+
     // A channel's check box hides its line and keeps the choice in the settings; the hidden
     // channel is still recorded.
     void hiddenChannelIsStillRecorded() {

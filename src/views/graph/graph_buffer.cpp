@@ -16,6 +16,7 @@ void GraphBuffer::clear() {
     slots_ = {};
     head_ = 0;
     count_ = 0;
+    gapPending_ = false;
     const FullScales inForce = fullScales();
     scaleSets_ = {inForce};
     currentScales_ = 0;
@@ -32,11 +33,20 @@ void GraphBuffer::setFullScales(const FullScales &fullScales) {
 }
 
 void GraphBuffer::append(const ReadingSample &reading, qint32 msecsOfDay) {
+    appendSlot(reading, ChannelScale::recorded(reading, fullScales()), msecsOfDay);
+}
+
+void GraphBuffer::appendRecorded(const ReadingSample &recorded, qint32 msecsOfDay) {
+    appendSlot(recorded, recorded, msecsOfDay);
+}
+
+void GraphBuffer::appendSlot(const ReadingSample &reading, const ReadingSample &recorded,
+                             qint32 msecsOfDay) {
     if (std::size_t(count_) == slots_.size())
         resizeRing(std::max(kFirstRingSize, slots_.size() * 2));
     const qint32 time = msecsOfDay >= 0 && msecsOfDay < kMsecsPerDay ? msecsOfDay : 0;
-    slots_[ringIndex(count_)] = {reading, ChannelScale::recorded(reading, fullScales()), time,
-                                 currentScales_};
+    slots_[ringIndex(count_)] = {reading, recorded, time, currentScales_, gapPending_};
+    gapPending_ = false;
     ++count_;
 }
 
@@ -46,6 +56,7 @@ void GraphBuffer::dropOldest(int n) {
     if (n >= count_) {
         head_ = 0;
         count_ = 0;
+        gapPending_ = false;
         return;
     }
     head_ = int(ringIndex(n));

@@ -45,6 +45,14 @@ public:
     void reserve(int n);
     // Appends a sample at position count(). A time outside one day is taken as midnight.
     void append(const ReadingSample &reading, qint32 msecsOfDay);
+    // As append, for a sample whose values were recorded before (a graph file's): they are
+    // kept as they are, so saving the record again gives the values it was loaded with.
+    void appendRecorded(const ReadingSample &recorded, qint32 msecsOfDay);
+    // The samples stopped coming for a while (the readings were not current): the next one
+    // appended follows a gap, and the lines break between it and the one before.
+    void markGap() { gapPending_ = count_ > 0; }
+    // Whether a gap lies between the sample at `position` and the one before it.
+    bool followsGap(int position) const { return position > 0 && slot(position).followsGap; }
     // Removes the n oldest samples (all of them when n >= count); later samples move n down.
     void dropOldest(int n);
 
@@ -73,7 +81,8 @@ private:
         ReadingSample reading;
         ReadingSample recorded; // never further from zero than reading, so it fits
         qint32 msecsOfDay;
-        quint32 scales; // index into scaleSets_
+        quint32 scales : 31; // index into scaleSets_
+        quint32 followsGap : 1;
     };
     static_assert(sizeof(Slot) <= 32);
 
@@ -89,6 +98,7 @@ private:
         return index < slots_.size() ? index : index - slots_.size();
     }
     void resizeRing(std::size_t ringSize);
+    void appendSlot(const ReadingSample &reading, const ReadingSample &recorded, qint32 msecsOfDay);
 
     std::vector<Slot> slots_;
     int head_ = 0;  // slot of position 0
@@ -96,4 +106,5 @@ private:
     // Every set of full scales in force since the record was last cleared.
     std::vector<FullScales> scaleSets_;
     quint32 currentScales_ = 0;
+    bool gapPending_ = false; // the next sample appended follows a gap
 };

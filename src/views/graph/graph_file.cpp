@@ -233,16 +233,18 @@ ReadResult read(QIODevice &device) {
     const qint64 textBytes = present == n ? readFully(device, texts, sizeof texts) : 0;
     if (textBytes < 0)
         return failed();
-    if (textBytes >= kRecordBytes)
-        result.numberText = vehicleText(texts);
-    if (textBytes == 2 * kRecordBytes)
-        result.detailText = vehicleText(texts + kRecordBytes);
 
-    // A header without a valid date ends the load before the samples.
+    // A header without a valid date ends the load before the samples, a sample whose time is
+    // no time of day before itself: the records after the error are not taken, texts neither.
     const int available = result.date.isValid() ? present : 0;
     const int loaded = putRecordsInPlace(result.samples.data(), available);
     result.samples.resize(std::size_t(loaded));
-    const bool whole = result.date.isValid() && loaded == n && textBytes == 2 * kRecordBytes;
+    const bool samplesWhole = result.date.isValid() && loaded == n;
+    if (samplesWhole && textBytes >= kRecordBytes)
+        result.numberText = vehicleText(texts);
+    if (samplesWhole && textBytes == 2 * kRecordBytes)
+        result.detailText = vehicleText(texts + kRecordBytes);
+    const bool whole = samplesWhole && textBytes == 2 * kRecordBytes;
     result.status = whole ? ReadStatus::Ok : ReadStatus::Damaged;
     return result;
 }

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -61,11 +62,13 @@ using Samples = std::vector<TimedReading, FilledByReaderAllocator<TimedReading>>
 
 struct ReadResult {
     ReadStatus status = ReadStatus::Unreadable;
-    QString error;      // the system's reason for an unreadable file
-    QDate date;         // invalid when the header holds no valid date
-    QString numberText; // trimmed; empty when the record is missing
-    QString detailText; // trimmed; empty when the record is missing
-    Samples samples;    // in the units of the file
+    QString error; // the system's reason for an unreadable file
+    QDate date;    // invalid when the header holds no valid date
+    // Trimmed; none when the load ended before the record (a short file, a header without
+    // a valid date, a sample whose time is no time of day): the texts in force stay then.
+    std::optional<QString> numberText;
+    std::optional<QString> detailText;
+    Samples samples; // in the units of the file
 };
 
 // The file's bytes for the record: its newest kMaxSamples samples at most, with the values as

@@ -115,7 +115,7 @@ void GraphRecorder::load(std::span<const TimedReading> samples, QDate fileDate, 
         graphDate_ = fileDate;
     buffer_.reserve(int(std::min<std::size_t>(samples.size(), std::size_t(INT_MAX))));
     for (const TimedReading &s : samples)
-        buffer_.append(s.reading, s.msecsOfDay);
+        buffer_.appendRecorded(s.reading, s.msecsOfDay);
 }
 
 void GraphRecorder::restore(const GraphJournal::Contents &journal, QDate today) {

@@ -90,6 +90,12 @@ public:
     // One TimerGRP tick with the live readings and the computer's time of day. Does nothing
     // while recording is stopped.
     TickResult tick(const ReadingSample &reading, QTime timeOfDay);
+    // A tick that found the readings not current: while recording, the next sample taken
+    // follows a gap in the record.
+    void markGap() {
+        if (recording_)
+            buffer_.markGap();
+    }
 
     // ClearGraph: an empty record, the axis at [0, W], the date today. Recording state,
     // SinceShift and GraphUnsaved stay as they are.
@@ -99,7 +105,8 @@ public:
     void setGraphDate(QDate date) { graphDate_ = date; }
 
     // A graph file's contents replace the record: clear(today), then the file's date (when it
-    // has one) and its samples, taken with the full scales in force now.
+    // has one) and its samples, drawn against the full scales in force now and keeping the
+    // file's values (saved again, they are the same).
     void load(std::span<const TimedReading> samples, QDate fileDate, QDate today);
     // A journal's record replaces the record, as a file's would, each sample with the full
     // scales it was taken with; the full scales in force stay.

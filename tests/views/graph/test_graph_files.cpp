@@ -1,5 +1,6 @@
 #include "graph_captions.h"
 #include "graph_file.h"
+#include "graph_recorder.h"
 #include "graph_text_export.h"
 #include "test_files.h"
 #include "test_rows.h"
@@ -15,6 +16,9 @@
 #include <unistd.h>
 
 namespace {
+
+// What a test row expects of a text the load did not reach.
+const QString NotRead = QStringLiteral("(not read)");
 
 qint16 int16At(const QByteArray &bytes, int offset) {
     return qFromLittleEndian<qint16>(bytes.constData() + offset);
@@ -58,6 +62,8 @@ private:
 
 } // namespace
 
+Q_DECLARE_METATYPE(ReadingSample)
+
 class TestGraphFiles : public QObject {
     Q_OBJECT
 
@@ -100,8 +106,8 @@ private slots:
         const GraphFile::ReadResult read = GraphFile::read(device);
         QCOMPARE(read.status, GraphFile::ReadStatus::Ok);
         QCOMPARE(read.date, header.date);
-        QCOMPARE(read.numberText, number.trimmed());
-        QCOMPARE(read.detailText, header.detailText.trimmed());
+        QCOMPARE(read.numberText, std::optional(number.trimmed()));
+        QCOMPARE(read.detailText, std::optional(header.detailText.trimmed()));
         QCOMPARE(int(read.samples.size()), samples);
         for (int i = 0; i < samples; ++i) {
             QCOMPARE(read.samples[i].reading, graph.recorded(i));
@@ -117,30 +123,32 @@ private slots:
         QTest::addColumn<bool>("dateValid");
         QTest::addColumn<QString>("number");
         const QByteArray good = GraphFile::encode(sampleGraph(3), kHeader);
-        QTest::newRow("cut mid-record") << good.left(16 * 3 + 7) << true << 2 << true << "";
+        const QString none = NotRead;
+        QTest::newRow("cut mid-record") << good.left(16 * 3 + 7) << true << 2 << true << none;
         QTest::newRow("count beyond the file")
-            << patched(good, 0, "\x09") << true << 3 << true << "";
-        QTest::newRow("count -2") << patched(good, 0, "\xfe\xff") << true << 0 << true << "";
+            << patched(good, 0, "\x09") << true << 3 << true << none;
+        QTest::newRow("count -2") << patched(good, 0, "\xfe\xff") << true << 0 << true << none;
         QTest::newRow("negative year")
-            << patched(good, 10, "\xff\xff") << true << 0 << false << "123";
-        QTest::newRow("month 13") << patched(good, 12, "\x0d") << true << 0 << false << "123";
+            << patched(good, 10, "\xff\xff") << true << 0 << false << none;
+        QTest::newRow("month 13") << patched(good, 12, "\x0d") << true << 0 << false << none;
         QTest::newRow("hour 24 in sample 1")
-            << patched(good, 44, "\x18") << true << 1 << true << "123";
+            << patched(good, 44, "\x18") << true << 1 << true << none;
         QTest::newRow("minute 60 in sample 0")
-            << patched(good, 29, "\x3c") << true << 0 << true << "123";
-        QTest::newRow("empty file") << QByteArray() << true << 0 << false << "";
-        QTest::newRow("header only") << good.left(16) << true << 0 << true << "";
+            << patched(good, 29, "\x3c") << true << 0 << true << none;
+        QTest::newRow("empty file") << QByteArray() << true << 0 << false << none;
+        QTest::newRow("header only") << good.left(16) << true << 0 << true << none;
         QTest::newRow("extra bytes ignored") << good + "xyz" << false << 3 << true << "123";
         QTest::newRow("text ends at a zero byte")
             << patched(good, 16 * 4 + 2, QByteArray(1, '\0')) << false << 3 << true << "12";
+        QTest::newRow("cut in the detail text") << good.chopped(3) << true << 3 << true << "123";
         // The samples are checked in blocks: a bad time deep in a long file.
         const QByteArray long600 = GraphFile::encode(sampleGraph(600), kHeader);
         QTest::newRow("second 60 in sample 300 of 600")
-            << patched(long600, 16 * 301 + 14, "\x3c") << true << 300 << true << "123";
+            << patched(long600, 16 * 301 + 14, "\x3c") << true << 300 << true << none;
         QTest::newRow("hour 200 in the last of 600")
-            << patched(long600, 16 * 600 + 12, "\xc8") << true << 599 << true << "123";
+            << patched(long600, 16 * 600 + 12, "\xc8") << true << 599 << true << none;
         QTest::newRow("600 samples, cut in the number")
-            << long600.left(16 * 601 + 5) << true << 600 << true << "";
+            << long600.left(16 * 601 + 5) << true << 600 << true << none;
     }
     void damagedFiles() {
         QFETCH(QByteArray, bytes);
@@ -155,10 +163,48 @@ private slots:
             QTEST(read.status == GraphFile::ReadStatus::Damaged, "damaged");
             QCOMPARE(int(read.samples.size()), samples);
             QTEST(read.date.isValid(), "dateValid");
-            QTEST(read.numberText, "number");
+            QTEST(read.numberText.value_or(NotRead), "number");
+            QCOMPARE(read.detailText.has_value(), read.status == GraphFile::ReadStatus::Ok);
             for (int i = 0; i < samples; ++i)
                 QCOMPARE(read.samples[i].reading.co, qint16(i));
         }
+    }
+
+    // A file opened and saved again is the same file: the samples keep the values the file
+    // gave them, on the per-mille grid of the full scales or not.
+    void openedAndSavedAgainIsTheSameFile_data() {
+        QTest::addColumn<QList<ReadingSample>>("cycle"); // repeated to the sample count
+        QTest::addColumn<int>("samples");
+        const QList<ReadingSample> offTheGrid = {{1, 123, 1421, 3, 1234, 2554},
+                                                 {-5, 4999, 1, 2099, 0, 32767}};
+        QTest::newRow("off the grid") << offTheGrid << 2;
+        QTest::newRow("32 768 samples") << offTheGrid << 32768;
+        QTest::newRow("on the grid") << QList<ReadingSample>{{100, 120, 1420, 50, 1000, 820}} << 1;
+    }
+    void openedAndSavedAgainIsTheSameFile() {
+        QFETCH(QList<ReadingSample>, cycle);
+        QFETCH(int, samples);
+        QByteArray file(16 * (samples + 3), '\0');
+        qToLittleEndian<qint16>(qint16(samples - 1), file.data());
+        file.replace(10, 4, QByteArray("\xe8\x07\x0c\x07"));
+        for (int i = 0; i < samples; ++i) {
+            char *record = file.data() + 16 * (i + 1);
+            const ReadingSample &sample = cycle[i % cycle.size()];
+            for (Channel channel : kAllChannels)
+                qToLittleEndian<qint16>(sample.value(channel), record + 2 * index(channel));
+            record[12] = char(i / 3600 % 24), record[13] = char(i / 60 % 60),
+            record[14] = char(i % 60);
+        }
+        file.replace(16 * (samples + 1), 15, TextFile1251::encode(QString(15, u' ')));
+        file.replace(16 * (samples + 2), 15, TextFile1251::encode(QString(15, u' ')));
+
+        const GraphFile::ReadResult read = GraphFile::decode(file);
+        QCOMPARE(read.status, GraphFile::ReadStatus::Ok);
+        GraphRecorder recorder(RecorderSettings{});
+        recorder.load(read.samples, read.date, QDate(2025, 1, 1));
+        const QByteArray saved = GraphFile::encode(recorder.buffer(), {read.date, "", ""});
+        QCOMPARE(saved.size(), file.size());
+        QVERIFY(saved == file);
     }
 
     // The 16-bit count holds at most 32 768 samples: a longer record gives its newest ones.
@@ -274,7 +320,7 @@ private slots:
                                           << "12-07_14-05";
         QTest::newRow("15 spaces") << QString(15, ' ') << "12-07_14-05";
         QTest::newRow("123 after a save and an open")
-            << GraphFile::decode(GraphFile::encode(GraphBuffer(), kHeader)).numberText
+            << GraphFile::decode(GraphFile::encode(GraphBuffer(), kHeader)).numberText.value()
             << "123_12-07_14-05";
         QTest::newRow("characters no file name holds") << "А/1:2*3?\"<>|\\\tB"
                                                        << "А_1_2_3_______B_12-07_14-05";
