@@ -4,6 +4,7 @@
 #include "norm_file.h"
 #include "printer_header_file.h"
 #include "report_file.h"
+#include "safe_file.h"
 #include "scripted_prompts.h"
 #include "settings_file.h"
 #include "station_file.h"
@@ -193,6 +194,22 @@ private slots:
         // No temporary file is left behind.
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
                  hadFile ? QStringList{name} : QStringList());
+    }
+
+    // A full disk is told with the system's reason, not an empty "Unknown error".
+    void aFullDiskSaysWhy() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("report.txt");
+        QVERIFY(TestFiles::putBytes(path, OldBytes));
+        SafeFile::WriteResult result;
+        {
+            const TestFiles::FileSizeLimit limit(FullDiskBytes);
+            result = SafeFile::write(path, QByteArray(4096, 'x'));
+        }
+        QVERIFY(!result.ok);
+        QVERIFY2(!result.error.isEmpty() && result.error != QStringLiteral("Unknown error"),
+                 qPrintable(result.error));
+        QCOMPARE(TestFiles::fileBytes(path), OldBytes);
     }
 
     // Only a regular file is replaced: a pipe, a device node or a link to one stays as it

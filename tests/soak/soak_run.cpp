@@ -218,6 +218,10 @@ void SoakRun::finalChecks() {
     if (samples_.notCurrentSamples() > 0)
         fail(QStringLiteral("%1 samples recorded while the readings were not current")
                  .arg(samples_.notCurrentSamples()));
+    if (samples_.sourcelessSamples() > 0)
+        fail(QStringLiteral("%1 samples recorded while neither the link polled nor the "
+                            "demonstration ran")
+                 .arg(samples_.sourcelessSamples()));
     memoryAtEnd_ = memory_.sampleNow();
     const qint64 growthKb = memoryAtEnd_.peakKb - memoryAtEnd_.peakAtBaselineKb;
     if (!memoryAtEnd_.baselineTaken)

@@ -7,6 +7,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 namespace SafeFile {
 
 namespace {
@@ -32,8 +35,13 @@ WriteResult writeWithoutLog(const QString &path, const QByteArray &bytes) {
     }
     // The explicit flush matters: commit() does not notice a failure of the final flush of
     // its buffer (a full disk, a file size limit) and would put a cut-off file in place.
+    errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        result.error = file.errorString();
+        // The buffered write has no reason of its own to give ("Unknown error"); the system's
+        // is the one that tells (a full disk, a file size limit).
+        const int reason = errno;
+        result.error =
+            reason != 0 ? QString::fromLocal8Bit(std::strerror(reason)) : file.errorString();
         file.cancelWriting();
         return result;
     }
