@@ -82,7 +82,6 @@ int main(int argc, char *argv[]) {
                                         << command.options.traceFile << ":" << trace.errorString();
     }
 
-
     environment.termination = &termination;
     TForm1 window(environment);
 
