@@ -17,9 +17,9 @@ constexpr int kSampleTimeoutMs = 20000;
 
 } // namespace
 
-SoakRun::SoakRun(Station &station, unsigned seed, int minutes)
-    : station_(station), seed_(seed), runMs_(qint64(minutes) * 60000), plan_(seed, runMs_),
-      samples_(station.window()) {}
+SoakRun::SoakRun(Station &station, unsigned seed, int minutes, qint64 memoryLimitKb)
+    : station_(station), seed_(seed), runMs_(qint64(minutes) * 60000),
+      memoryLimitKb_(memoryLimitKb), plan_(seed, runMs_), samples_(station.window()) {}
 
 void SoakRun::fail(const QString &what) {
     const QString line = QStringLiteral("[%1 s] %2").arg(clock_.elapsed() / 1000).arg(what);
@@ -224,9 +224,11 @@ void SoakRun::finalChecks() {
                  .arg(samples_.sourcelessSamples()));
     memoryAtEnd_ = memory_.sampleNow();
     const qint64 growthKb = memoryAtEnd_.peakKb - memoryAtEnd_.peakAtBaselineKb;
+    if (memoryLimitKb_ <= 0)
+        return;
     if (!memoryAtEnd_.baselineTaken)
         fail("the run was too short for a memory baseline");
-    else if (growthKb >= 5 * 1024)
+    else if (growthKb >= memoryLimitKb_)
         fail(QStringLiteral("peak memory grew by %1 kB after the first minute").arg(growthKb));
 }
 

@@ -17,7 +17,10 @@ class Station;
 // the end the checks, and the figures printed.
 class SoakRun {
 public:
-    SoakRun(Station &station, unsigned seed, int minutes);
+    // memoryLimitKb: the most the peak resident size may grow after the first minute; 0 only
+    // reports the growth (a short run cannot tell warm-up from a leak, nor can a sanitizer's
+    // quarantine).
+    SoakRun(Station &station, unsigned seed, int minutes, qint64 memoryLimitKb);
 
     // 0 when every check passed.
     int run();
@@ -45,6 +48,7 @@ private:
     Station &station_;
     const unsigned seed_;
     const qint64 runMs_;
+    const qint64 memoryLimitKb_;
     FaultPlan plan_;
     SampleWatch samples_;
     MemoryWatch memory_;
