@@ -3,6 +3,7 @@
 #include "status_texts.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 
@@ -21,7 +22,8 @@ QLineEdit *field(QWidget *parent, const QString &name) {
 
 StatusLine::StatusLine(QWidget *parent)
     : QObject(parent), pump_(field(parent, "Edit14")), link_(field(parent, "Edit16")),
-      fuel_(field(parent, "Edit15")), progress_(new QProgressBar(parent)) {
+      fuel_(field(parent, "Edit15")), progress_(new QProgressBar(parent)),
+      archive_(new QLabel(fuel_)) {
     progress_->setObjectName("ProgressBar1");
     progress_->setRange(0, 100);
     progress_->setValue(0);
@@ -33,6 +35,17 @@ StatusLine::StatusLine(QWidget *parent)
     fuel_->setCursor(Qt::ArrowCursor);
     pump_->installEventFilter(this);
     link_->installEventFilter(this);
+    archive_->setObjectName("ArchiveStatus");
+    archive_->setAutoFillBackground(true);
+    archive_->setStyleSheet(QStringLiteral("color: red; background: white;"));
+    archive_->hide();
+    fuel_->installEventFilter(this);
+}
+
+void StatusLine::showArchiveStatus(const QString &text) {
+    archive_->setText(text);
+    archive_->setGeometry(fuel_->rect());
+    archive_->setVisible(!text.isEmpty());
 }
 
 // The receive tick hands the pump and fuel indicators over a hundred times a second, nearly
@@ -49,6 +62,8 @@ void StatusLine::setText(QLineEdit *field, const QString &text, const QColor &co
 }
 
 bool StatusLine::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == fuel_ && event->type() == QEvent::Resize)
+        archive_->setGeometry(fuel_->rect());
     if (event->type() == QEvent::MouseButtonRelease) {
         if (watched == link_)
             emit linkFieldClicked();

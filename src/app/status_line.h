@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 
+class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QWidget;
@@ -25,6 +26,10 @@ public:
     QList<QWidget *> fields() const;
 
     void setText(QLineEdit *field, const QString &text, const QColor &color);
+    // The test archive's trouble (e.g. "Архив: нет связи с сервером"), shown over the fuel
+    // field while there is any; an empty text uncovers the field.
+    void showArchiveStatus(const QString &text);
+    QLabel *archiveStatus() const { return archive_; }
 
 signals:
     void linkFieldClicked();
@@ -38,4 +43,5 @@ private:
     QLineEdit *link_;
     QLineEdit *fuel_;
     QProgressBar *progress_;
+    QLabel *archive_;
 };

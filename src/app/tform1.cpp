@@ -1,6 +1,7 @@
 #include "tform1.h"
 
 #include "analyser_commands.h"
+#include "archive_wiring.h"
 #include "close_controller.h"
 #include "command_bindings.h"
 #include "demonstration_controller.h"
@@ -75,6 +76,10 @@ void TForm1::selectView(int view) {
     views_->select(view);
 }
 
+TestArchive &TForm1::archive() const {
+    return archive_->archive();
+}
+
 void TForm1::terminate() {
     closer_->terminate();
 }
@@ -99,6 +104,8 @@ void TForm1::buildWindow() {
         state_, services_, panels_, *menu_, link_->pollCycle(), *analyser_, this,
         {[this](int view) { selectView(view); }, [this] { OpenOptionsAt(TPagesDlg::Graph); }});
     documents_->setReport(&report_->document());
+    archive_ =
+        new ArchiveWiring(state_, services_, *norms_, report_->document(), *statusLine_, this);
     graph_ = new GraphView(state_, services_, TimerGRP,
                            {panels_.graphChart, panels_.graphPanel, this}, this);
     connect(graph_, &GraphView::showGraphViewRequested, this,
@@ -310,6 +317,7 @@ void TForm1::FormCreate() {
     norms_->startUp();
     graph_->recording().UpdateGraphCaptions();
     report_->startUp();
+    archive_->startUp();
     infoView_->build(folder_.text());
     if (state_.Settings.ConnectAtStart == 1)
         link_->startConnection();

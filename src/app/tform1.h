@@ -14,6 +14,7 @@
 #include <memory>
 
 class AnalyserCommands;
+class ArchiveWiring;
 class CloseController;
 class DiagramRefresh;
 class DemonstrationController;
@@ -34,6 +35,7 @@ class ReportWiring;
 class SideDocumentRouter;
 class StatusLine;
 class TAboutBox;
+class TestArchive;
 class TPagesDlg;
 class TSerial;
 class TUpr;
@@ -98,6 +100,9 @@ public:
     CloseController &closing() const { return *closer_; }
     const ViewPanels &panels() const { return panels_; }
     const WorkingFolder &workingFolder() const { return folder_; }
+    // The test archive the saved documents go into.
+    TestArchive &archive() const;
+    ArchiveWiring &archiveWiring() const { return *archive_; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -157,6 +162,7 @@ private:
     NormsPanel *norms_ = nullptr;
     DiagramRefresh *diagrams_ = nullptr;
     ReportWiring *report_ = nullptr;
+    ArchiveWiring *archive_ = nullptr;
     GraphView *graph_ = nullptr;
     TUpr *tupr_ = nullptr;
     std::unique_ptr<DemonstrationController> demonstration_;

@@ -65,6 +65,8 @@ void ReportDocument::record(int slot) {
         return;
     state_.Flags.ReportUnsaved = true;
     rebuild();
+    if (testChanged)
+        testChanged(false);
 }
 
 void ReportDocument::arrange() {
@@ -109,9 +111,12 @@ void ReportDocument::save() {
     if (answer.isEmpty())
         return;
     const QString path = ReportFile::withTextExtension(answer);
-    const ReportFile::ReportSaveResult saved = ReportFile::saveReport(path, lines());
+    const QStringList saving = lines();
+    const ReportFile::ReportSaveResult saved = ReportFile::saveReport(path, saving);
     if (saved.ok) {
         state_.Flags.ReportUnsaved = false;
+        if (documentSaved)
+            documentSaved(path, saving);
         return;
     }
     // The old file, if any, is left whole; the document stays unsaved.
@@ -135,6 +140,8 @@ void ReportDocument::open() {
 void ReportDocument::clear() {
     report_.ClearReport();
     rebuild();
+    if (testChanged)
+        testChanged(true);
 }
 
 void ReportDocument::print() {

@@ -33,6 +33,12 @@ public:
     std::function<void()> editCalibrationGas;
     // "Настроить" otherwise: the options dialog at its graph page.
     std::function<void()> openGraphOptions;
+    // After "Сохранить" wrote the document file: its path and the lines as written (the test
+    // archive records them).
+    std::function<void(const QString &path, const QStringList &lines)> documentSaved;
+    // A record command took readings, or ClearReport emptied the report: the next save is
+    // another document, not a revision of the last one.
+    std::function<void(bool cleared)> testChanged;
 
     // Start-up: the caption of DetailText from the settings, the references of the working
     // kit, then the document.

@@ -65,6 +65,10 @@ public:
     const CellGrid &Cells() const { return cells_; }
     // The values copied at the last record command.
     const ReadingSample &RecordedReadings() const { return recordedReadings_; }
+    // The sample a slot recorded since start-up or ClearReport; none for another slot.
+    std::optional<ReadingSample> SlotReadings(int slot) const {
+        return slot >= 0 && slot < kSlotCount ? slotReadings_[slot] : std::nullopt;
+    }
 
 private:
     void setCell(int parameter, int slot, int column, const QString &text);

@@ -1,0 +1,43 @@
+#include "archive_wiring.h"
+
+#include "archive_hook.h"
+#include "archive_server_settings.h"
+#include "services.h"
+#include "station_archive.h"
+#include "status_line.h"
+#include "user_prompts.h"
+#include "working_folder.h"
+
+#include <QDir>
+
+ArchiveWiring::ArchiveWiring(const RunState &state, const Services &services,
+                             const NormsPanel &norms, ReportDocument &document,
+                             StatusLine &statusLine, QObject *parent)
+    : QObject(parent), services_(services),
+      archive_(
+          new StationArchive(services.folder->text(), *services.clock, *services.prompts, this)),
+      hook_(std::make_unique<ArchiveHook>(state, services, norms, document, *archive_)) {
+    connect(archive_, &StationArchive::statusChanged, this,
+            [this, &statusLine] { statusLine.showArchiveStatus(archive_->statusText()); });
+}
+
+ArchiveWiring::~ArchiveWiring() = default;
+
+TestArchive &ArchiveWiring::archive() const {
+    return *archive_;
+}
+
+void ArchiveWiring::startUp() {
+    const ArchiveServerFile::Loaded loaded = ArchiveServerFile::load(services_.folder->text());
+    if (!loaded.warning.isEmpty())
+        services_.prompts->message(loaded.warning);
+    archive_->setServer(loaded.settings);
+}
+
+void ArchiveWiring::applyServerSettings(const ArchiveServerSettings &settings) {
+    const ArchiveServerFile::Saved saved =
+        ArchiveServerFile::save(services_.folder->text(), settings);
+    if (!saved.ok)
+        services_.prompts->message(QStringLiteral("Настройки архива не сохранены: ") + saved.error);
+    archive_->setServer(settings);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class ArchiveHook;
+class NormsPanel;
+class ReportDocument;
+class StationArchive;
+class StatusLine;
+class TestArchive;
+struct ArchiveServerSettings;
+struct RunState;
+struct Services;
+
+// The test archive in the main window: the post's archive in the working folder (and the
+// station server its "archive.ini" names), the record of every saved document, and the
+// archive's trouble in the status line.
+class ArchiveWiring : public QObject {
+    Q_OBJECT
+
+public:
+    ArchiveWiring(const RunState &state, const Services &services, const NormsPanel &norms,
+                  ReportDocument &document, StatusLine &statusLine, QObject *parent);
+    ~ArchiveWiring() override;
+
+    TestArchive &archive() const;
+    // Start-up: the server settings read; a password file others may read is told about.
+    void startUp();
+    // The options changed the server settings: saved and used from now on.
+    void applyServerSettings(const ArchiveServerSettings &settings);
+
+private:
+    const Services &services_;
+    StationArchive *archive_;
+    std::unique_ptr<ArchiveHook> hook_;
+};
