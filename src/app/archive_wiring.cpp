@@ -31,7 +31,8 @@ void ArchiveWiring::startUp() {
     const ArchiveServerFile::Loaded loaded = ArchiveServerFile::load(services_.folder->text());
     if (!loaded.warning.isEmpty())
         services_.prompts->message(loaded.warning);
-    archive_->setServer(loaded.settings);
+    serverSettings_ = loaded.settings;
+    archive_->setServer(serverSettings_);
 }
 
 void ArchiveWiring::applyServerSettings(const ArchiveServerSettings &settings) {
@@ -39,5 +40,6 @@ void ArchiveWiring::applyServerSettings(const ArchiveServerSettings &settings) {
         ArchiveServerFile::save(services_.folder->text(), settings);
     if (!saved.ok)
         services_.prompts->message(QStringLiteral("Настройки архива не сохранены: ") + saved.error);
+    serverSettings_ = settings;
     archive_->setServer(settings);
 }

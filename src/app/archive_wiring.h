@@ -1,5 +1,7 @@
 #pragma once
 
+#include "archive_server_settings.h"
+
 #include <QObject>
 
 #include <memory>
@@ -10,7 +12,6 @@ class ReportDocument;
 class StationArchive;
 class StatusLine;
 class TestArchive;
-struct ArchiveServerSettings;
 struct RunState;
 struct Services;
 
@@ -30,9 +31,12 @@ public:
     void startUp();
     // The options changed the server settings: saved and used from now on.
     void applyServerSettings(const ArchiveServerSettings &settings);
+    // The server settings in force (no host: the archive stays on this post).
+    const ArchiveServerSettings &serverSettings() const { return serverSettings_; }
 
 private:
     const Services &services_;
     StationArchive *archive_;
     std::unique_ptr<ArchiveHook> hook_;
+    ArchiveServerSettings serverSettings_;
 };

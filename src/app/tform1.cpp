@@ -269,6 +269,9 @@ void TForm1::connectOptions() {
     connect(options_, &TPagesDlg::windowModeChanged, geometry_, &WindowGeometry::applyMode);
     // After the dialog's own modal loop has ended.
     connect(options_, &TPagesDlg::resetRequested, this, &QWidget::close, Qt::QueuedConnection);
+    options_->archiveServerSettings = [this] { return archive_->serverSettings(); };
+    connect(options_, &TPagesDlg::archiveServerChanged, archive_,
+            &ArchiveWiring::applyServerSettings);
 }
 
 void TForm1::buildClosing() {

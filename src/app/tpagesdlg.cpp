@@ -1,5 +1,6 @@
 #include "tpagesdlg.h"
 
+#include "options/archive_server_group.h"
 #include "options/colour_page.h"
 #include "options/control_page.h"
 #include "options/general_page.h"
@@ -73,6 +74,8 @@ TPagesDlg::TPagesDlg(RunState &state, UserPrompts &prompts, QWidget *parent)
 void TPagesDlg::showEvent(QShowEvent *event) {
     for (OptionsPage *sheet : pageWidgets_)
         sheet->load();
+    archiveServerShown_ = archiveServerSettings ? archiveServerSettings() : ArchiveServerSettings{};
+    port_->archiveServer()->show(archiveServerShown_);
     QDialog::showEvent(event);
 }
 
@@ -88,6 +91,9 @@ void TPagesDlg::OKBtnClick() {
         emit windowModeChanged(general_->windowMode());
     emit reportKindChanged();
     emit appearanceChanged();
+    const ArchiveServerSettings archiveServer = port_->archiveServer()->entered();
+    if (archiveServer != archiveServerShown_)
+        emit archiveServerChanged(archiveServer);
     accept();
 }
 

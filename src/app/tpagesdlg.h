@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analyser_status_sink.h"
+#include "archive_server_settings.h"
 #include "modal_run.h"
 
 #include <QDialog>
@@ -36,6 +37,8 @@ public:
     void openAt(Page page, bool modal);
     // Runs a modal opening; tests replace it so that nothing waits on a real modal loop.
     ModalRun runModal = runModally;
+    // The archive server settings in force, shown on the port page at each opening.
+    std::function<ArchiveServerSettings()> archiveServerSettings;
 
     void setPortStatus(const QString &text);
     // The analyser type the link recognised while polling, in the port page's status field.
@@ -68,6 +71,8 @@ signals:
     // "Настройки по умолчанию." was confirmed: the reset flag is set and the dialog closed;
     // the program is to end, writing the defaults.
     void resetRequested();
+    // "OK" with other archive server settings than those shown at the opening.
+    void archiveServerChanged(const ArchiveServerSettings &settings);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -82,4 +87,5 @@ private:
     GeneralPage *general_;
     PortPage *port_;
     bool modalRunning_ = false;
+    ArchiveServerSettings archiveServerShown_;
 };

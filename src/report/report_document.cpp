@@ -169,9 +169,12 @@ QString ReportDocument::saveRecovered(const QString &folder, const QDateTime &no
     if (!unsaved())
         return {};
     const QString path = RecoveredFiles::pathFor(folder, now, u".txt");
-    if (!ReportFile::saveReport(path, lines()).ok)
+    const QStringList saving = lines();
+    if (!ReportFile::saveReport(path, saving).ok)
         return {};
     state_.Flags.ReportUnsaved = false;
+    if (documentSaved)
+        documentSaved(path, saving);
     return path;
 }
 

@@ -33,8 +33,8 @@ public:
     std::function<void()> editCalibrationGas;
     // "Настроить" otherwise: the options dialog at its graph page.
     std::function<void()> openGraphOptions;
-    // After "Сохранить" wrote the document file: its path and the lines as written (the test
-    // archive records them).
+    // After "Сохранить" or the save of unsaved work at an outside end wrote the document file:
+    // its path and the lines as written (the test archive records them).
     std::function<void(const QString &path, const QStringList &lines)> documentSaved;
     // A record command took readings, or ClearReport emptied the report: the next save is
     // another document, not a revision of the last one.

@@ -1,6 +1,7 @@
 #include "port_page.h"
 
 #include "app_settings.h"
+#include "archive_server_group.h"
 #include "port_names.h"
 #include "radio_group.h"
 #include "serial_port_policy.h"
@@ -79,7 +80,9 @@ PortPage::PortPage(SettingsStore &settings, UserPrompts &prompts, QWidget *paren
     grid->addWidget(connectButton, 4, 0);
     grid->addWidget(progress_, 4, 1);
     grid->addWidget(portStatus_, 5, 0, 1, 2);
-    grid->setRowStretch(6, 1);
+    archiveServer_ = new ArchiveServerGroup(this);
+    grid->addWidget(archiveServer_, 6, 0, 1, 2);
+    grid->setRowStretch(7, 1);
 }
 
 void PortPage::loaded() {

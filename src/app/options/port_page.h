@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 
+class ArchiveServerGroup;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -21,6 +22,8 @@ public:
 
     void setPortStatus(const QString &text);
     void setSearchProgress(int percent);
+    // The station's archive server, below the link's controls.
+    ArchiveServerGroup *archiveServer() const { return archiveServer_; }
 
     // Whether this user may not open a device; the page marks such a device "нет доступа".
     // Tests that run as root, whom no device refuses, give their own.
@@ -43,4 +46,5 @@ private:
     std::array<QLabel *, 8> devices_{}; // the devices of COM1..COM8
     QLineEdit *portStatus_;             // Edit17
     QProgressBar *progress_;            // ProgressBar1
+    ArchiveServerGroup *archiveServer_;
 };
