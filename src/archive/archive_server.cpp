@@ -4,6 +4,7 @@
 
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QUuid>
 
 ArchiveServer::ArchiveServer(const ArchiveServerSettings &settings)
@@ -50,6 +51,8 @@ bool ArchiveServer::connect(QString &error) {
         drop();
         return false;
     }
+    // The migrations' "already exists, skipping" notices are no news for the log.
+    QSqlQuery(db).exec(QStringLiteral("SET client_min_messages TO warning"));
     const ArchiveSchema::Outcome migrated = ArchiveSchema::migrate(db);
     if (!migrated.ok) {
         error = migrated.error;
