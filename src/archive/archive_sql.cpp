@@ -84,7 +84,8 @@ bool loadSlots(QSqlQuery &query, const QString &id, ArchiveRecord &record) {
     while (query.next()) {
         const int at = query.value(0).toInt();
         const int channel = query.value(1).toInt();
-        if (at < 0 || at >= int(record.recordSlots.size()) || channel < 0 || channel >= kChannelCount)
+        if (at < 0 || at >= int(record.recordSlots.size()) || channel < 0 ||
+            channel >= kChannelCount)
             continue;
         ArchiveSlot &slot = record.recordSlots[at];
         slot.readings[channel] = query.value(2).toString();
@@ -119,9 +120,9 @@ Inserted insert(QSqlDatabase &db, const ArchiveRecord &record) {
              text(record.documentText), text(record.fileName), text(record.graphFileName)})
         query.addBindValue(value);
     if (!query.exec())
-        return {InsertOutcome::Failed, query.lastError().text()};
+        return {InsertOutcome::Failed, query.lastError().text(), query.lastError()};
     if (query.numRowsAffected() == 0)
-        return {InsertOutcome::AlreadyStored, {}};
+        return {InsertOutcome::AlreadyStored, {}, {}};
 
     QVariantList slotValues;
     QVariantList readingValues;
@@ -139,12 +140,12 @@ Inserted insert(QSqlDatabase &db, const ArchiveRecord &record) {
             ++readingRows;
         }
     }
-    if (!execInsert(query, QStringLiteral("test_slot"), int(record.recordSlots.size()), kSlotColumns,
-                    slotValues) ||
+    if (!execInsert(query, QStringLiteral("test_slot"), int(record.recordSlots.size()),
+                    kSlotColumns, slotValues) ||
         !execInsert(query, QStringLiteral("test_reading"), readingRows, kReadingColumns,
                     readingValues))
-        return {InsertOutcome::Failed, query.lastError().text()};
-    return {InsertOutcome::Inserted, {}};
+        return {InsertOutcome::Failed, query.lastError().text(), query.lastError()};
+    return {InsertOutcome::Inserted, {}, {}};
 }
 
 Found find(QSqlDatabase &db, const ArchiveFilter &filter) {

@@ -3,6 +3,7 @@
 #include "archive_record.h"
 
 #include <QList>
+#include <QSqlError>
 #include <QString>
 
 #include <optional>
@@ -16,6 +17,7 @@ enum class InsertOutcome { Inserted, AlreadyStored, Failed };
 struct Inserted {
     InsertOutcome outcome = InsertOutcome::Failed;
     QString error;
+    QSqlError sqlError; // the database's own error, when it failed
 };
 // The record with its slots and readings, inside the caller's transaction. A record whose id
 // is already there is left as it is (INSERT ... ON CONFLICT DO NOTHING): sent twice, stored

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QSqlDatabase;
+class QSqlError;
 
 // The archive's local SQLite database ("archive.sqlite" in the working folder), opened on
 // first use and created when missing. WAL journal with synchronous=FULL: every commit reaches
@@ -29,12 +30,16 @@ public:
     // Opens the database, bringing its tables to the newest version; `now` names a damaged
     // file. Open already: ok at once.
     Opened open(const QDateTime &now);
+    // A statement met damage (isDamage): the file is kept aside and a new database started.
+    Opened startAnew(const QDateTime &now);
     bool isOpen() const;
     QSqlDatabase database() const;
     const QString &path() const { return path_; }
 
     // "archive-damaged-yyyy-MM-dd-HHmm.sqlite" beside `path`, with "-2", "-3"... when taken.
     static QString damagedName(const QString &path, const QDateTime &now);
+    // Whether the error says the file is damaged or no database at all.
+    static bool isDamage(const QSqlError &error);
 
 private:
     enum class Attempt { Opened, Damaged, Failed };

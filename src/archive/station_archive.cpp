@@ -36,7 +36,10 @@ void StationArchive::setServer(const ArchiveServerSettings &settings) {
 bool StationArchive::openLocal() {
     if (local_.isOpen())
         return true;
-    const SqliteArchiveFile::Opened opened = local_.open(clock_.now());
+    return opened(local_.open(clock_.now()));
+}
+
+bool StationArchive::opened(const SqliteArchiveFile::Opened &opened) {
     if (!opened.keptAsideAs.isEmpty())
         prompts_.message(QStringLiteral("Архив испытаний поврежден и сохранен как ") +
                          QDir::toNativeSeparators(opened.keptAsideAs) +
@@ -45,30 +48,46 @@ bool StationArchive::openLocal() {
 }
 
 bool StationArchive::storeLocally(const ArchiveRecord &record, QString &error) {
+    QSqlError failure;
+    if (tryStoreLocally(record, error, failure))
+        return true;
+    // Damage a statement met: the file is kept aside, and the record goes into a new one.
+    return SqliteArchiveFile::isDamage(failure) && opened(local_.startAnew(clock_.now())) &&
+           tryStoreLocally(record, error, failure);
+}
+
+bool StationArchive::tryStoreLocally(const ArchiveRecord &record, QString &error,
+                                     QSqlError &failure) {
     if (!openLocal()) {
         error = QStringLiteral("не удалось открыть ") + QDir::toNativeSeparators(local_.path());
         return false;
     }
     QSqlDatabase db = local_.database();
     if (!db.transaction()) {
-        error = db.lastError().text();
+        failure = db.lastError();
+        error = failure.text();
         return false;
     }
     const ArchiveSql::Inserted inserted = ArchiveSql::insert(db, record);
     bool ok = inserted.outcome != ArchiveSql::InsertOutcome::Failed;
     error = inserted.error;
+    failure = inserted.sqlError;
     if (ok && server_) {
         QSqlQuery query(db);
         query.prepare(QStringLiteral("INSERT INTO outbox (id) VALUES (?) ON CONFLICT DO NOTHING"));
         query.addBindValue(record.id);
         ok = query.exec();
-        if (!ok)
-            error = query.lastError().text();
+        if (!ok) {
+            failure = query.lastError();
+            error = failure.text();
+        }
     }
     if (ok && db.commit())
         return true;
-    if (ok)
-        error = db.lastError().text();
+    if (ok) {
+        failure = db.lastError();
+        error = failure.text();
+    }
     db.rollback();
     return false;
 }

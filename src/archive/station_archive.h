@@ -10,6 +10,7 @@
 #include <memory>
 
 class ArchiveServer;
+class QSqlError;
 class Clock;
 class UserPrompts;
 
@@ -55,7 +56,9 @@ Q_SIGNALS:
 
 private:
     bool openLocal();
+    bool opened(const SqliteArchiveFile::Opened &opened);
     bool storeLocally(const ArchiveRecord &record, QString &error);
+    bool tryStoreLocally(const ArchiveRecord &record, QString &error, QSqlError &failure);
     bool sendOne(const QString &id);
     void serverAnswered(bool answered);
     bool serverDue() const;
