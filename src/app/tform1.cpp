@@ -1,6 +1,7 @@
 #include "tform1.h"
 
 #include "analyser_commands.h"
+#include "archive_command.h"
 #include "close_controller.h"
 #include "command_bindings.h"
 #include "demonstration_controller.h"
@@ -50,7 +51,7 @@ TForm1::TForm1(const Environment &environment, QWidget *parent)
       desktop_({environment.workingDirectory, environment.prompts, environment.clock,
                 environment.fileDialogs, environment.printer},
                this),
-      folder_(desktop_.folder()), services_(desktop_.services()) {
+      folder_(desktop_.folder()), services_(desktop_.services()), archive_(environment.archive) {
     closer_ = new CloseController(state_, services_, this);
     connect(closer_, &CloseController::closeWanted, this, &QWidget::close);
     if (environment.termination)
@@ -99,6 +100,8 @@ void TForm1::buildWindow() {
         state_, services_, panels_, *menu_, link_->pollCycle(), *analyser_, this,
         {[this](int view) { selectView(view); }, [this] { OpenOptionsAt(TPagesDlg::Graph); }});
     documents_->setReport(&report_->document());
+    new ArchiveCommand(menu_->items().archive, state_, services_, report_->document(), this,
+                       {[this] { return archive_; }, [this] { selectView(ViewId::Report); }});
     graph_ = new GraphView(state_, services_, TimerGRP,
                            {panels_.graphChart, panels_.graphPanel, this}, this);
     connect(graph_, &GraphView::showGraphViewRequested, this,

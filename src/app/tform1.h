@@ -39,6 +39,7 @@ class TSerial;
 class TUpr;
 class TVelantar;
 class TerminationSignals;
+class TestArchive;
 class UserPrompts;
 class ViewSwitcher;
 class WindowGeometry;
@@ -61,6 +62,7 @@ public:
         // A logout, SIGTERM or Ctrl+C, taken from the first moment of start-up (a start-up
         // question may be open when it comes); null: the program is not ended from outside.
         TerminationSignals *termination = nullptr;
+        TestArchive *archive = nullptr; // the test archive; null: none is open
     };
 
     explicit TForm1(const Environment &environment, QWidget *parent = nullptr);
@@ -98,6 +100,8 @@ public:
     CloseController &closing() const { return *closer_; }
     const ViewPanels &panels() const { return panels_; }
     const WorkingFolder &workingFolder() const { return folder_; }
+    // The test archive "Архив испытаний..." shows; null while none is open.
+    TestArchive *archive() const { return archive_; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -166,5 +170,6 @@ private:
     LayoutApplier *layout_ = nullptr;
     ViewSwitcher *views_ = nullptr;
     CloseController *closer_ = nullptr;
+    TestArchive *archive_ = nullptr;
     bool shownOnce_ = false;
 };
