@@ -7,7 +7,6 @@
 #include "scripted_print_service.h"
 #include "scripted_prompts.h"
 #include "services.h"
-#include "text_file_1251.h"
 #include "tform1.h"
 #include "working_folder.h"
 
@@ -174,7 +173,8 @@ private Q_SLOTS:
         QCOMPARE(dialogs_.proposedNames, QStringList{"Архив_09-12-2026.csv"});
         QFile file(dir_.filePath("export.csv"));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QStringList rows = TextFile1251::decode(file.readAll()).split("\r\n", Qt::SkipEmptyParts);
+        QStringList rows =
+            QString::fromUtf8(file.readAll().mid(3)).split("\r\n", Qt::SkipEmptyParts);
         rows.removeFirst();
         QStringList exported;
         for (const QString &row : rows)

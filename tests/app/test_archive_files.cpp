@@ -1,14 +1,71 @@
 #include "archive_csv.h"
 #include "archive_register.h"
 #include "fake_test_archive.h"
-#include "text_file_1251.h"
+#include "safe_file.h"
 
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
+
+#include <algorithm>
 
 // What the archive dialog writes: the CSV a Russian spreadsheet opens and the register's lines
 // and PDF; no window is shown.
 class TestArchiveFiles : public QObject {
     Q_OBJECT
+
+    // One cell of a spreadsheet as LibreOffice saved it: its value type and its value (the
+    // text for a string).
+    struct Cell {
+        QString type;
+        QString value;
+        friend bool operator==(const Cell &, const Cell &) = default;
+    };
+    using SheetCells = QList<QList<Cell>>;
+    friend char *toString(const Cell &cell) {
+        return QTest::toString(QString(cell.type + u' ' + cell.value));
+    }
+
+    // The rows of the first table of a flat OpenDocument spreadsheet, repeated cells spelled
+    // out, empty ones as empty cells.
+    static SheetCells readSheet(const QString &path) {
+        QFile file(path);
+        SheetCells rows;
+        if (!file.open(QIODevice::ReadOnly))
+            return rows;
+        QXmlStreamReader xml(&file);
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (!xml.isStartElement())
+                continue;
+            if (xml.name() == u"table-row") {
+                rows.append(QList<Cell>());
+            } else if (xml.name() == u"table-cell" && !rows.isEmpty()) {
+                const QXmlStreamAttributes attributes = xml.attributes();
+                Cell cell{attributes.value("office:value-type").toString(),
+                          attributes.value("office:value").toString()};
+                const int repeated =
+                    qMax(1, attributes.value("table:number-columns-repeated").toInt());
+                QString text;
+                while (xml.readNextStartElement())
+                    if (xml.name() == u"p")
+                        text += xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                    else
+                        xml.skipCurrentElement();
+                if (cell.value.isEmpty())
+                    cell.value = text;
+                for (int i = 0; i < repeated && i < 64; ++i)
+                    rows.last() << cell;
+            }
+        }
+        // Trailing empty rows and cells are the sheet's padding.
+        while (!rows.isEmpty() && std::all_of(rows.last().begin(), rows.last().end(),
+                                              [](const Cell &c) { return c.type.isEmpty(); }))
+            rows.removeLast();
+        return rows;
+    }
 
     static QDateTime at(int day, int hour) {
         return QDateTime(QDate(2026, 12, day), QTime(hour, 5, 7));
@@ -59,9 +116,7 @@ private Q_SLOTS:
         QCOMPARE(ArchiveCsv::decimalComma(text), cell);
     }
 
-    // Read back as a spreadsheet on a Russian Windows reads a double-clicked file: windows-1251
-    // without a byte order mark, rows by CR LF, cells by ";".
-    void csvReadsBackInWindows1251() {
+    static QList<ArchiveRecord> exportedTests() {
         ArchiveRecord measured =
             FakeTestArchive::sample("a", at(1, 9), "А123ВС77", "Петров; сын", ArchiveVerdict::Fail,
                                     {"1.25", "120", "14.10", "0.50", "1.012", "780"});
@@ -69,15 +124,17 @@ private Q_SLOTS:
         measured.recordSlots[1].recorded = true;
         const ArchiveRecord empty = FakeTestArchive::sample("b", at(2, 10), "В456ОР99", "Сидоров",
                                                             ArchiveVerdict::NotJudged);
-        const QByteArray bytes = ArchiveCsv::encode({measured, empty});
+        return {measured, empty};
+    }
 
-        QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
-        QVERIFY(bytes.contains(QByteArray("\xC0"
-                                          "123\xC2\xD1"
-                                          "77"))); // "А123ВС77" in 1251
+    // Read back byte by byte: the mark, then UTF-8 rows by CR LF, cells by ";".
+    void csvRowsAreOneARecordedSlot() {
+        const QByteArray bytes = ArchiveCsv::encode(exportedTests());
+        QVERIFY(bytes.startsWith(ArchiveCsv::kByteOrderMark));
         QVERIFY(bytes.endsWith("\r\n"));
         QCOMPARE(bytes.count("\r\n"), bytes.count('\n'));
-        const QStringList rows = TextFile1251::decode(bytes).split("\r\n", Qt::SkipEmptyParts);
+        const QStringList rows = QString::fromUtf8(bytes.mid(ArchiveCsv::kByteOrderMark.size()))
+                                     .split("\r\n", Qt::SkipEmptyParts);
         // The header, two recorded slots of the first test, one row for the second.
         QCOMPARE(rows.size(), 4);
         const QStringList header = rows[0].split(';');
@@ -90,6 +147,42 @@ private Q_SLOTS:
         QVERIFY(rows[1].contains(QStringLiteral(";не соответствует;Nмин;1,25;120;14,10;")));
         QVERIFY(rows[2].contains(QStringLiteral(";Nпов;1,25;")));
         QVERIFY(rows[3].contains(QStringLiteral("В456ОР99")));
+    }
+
+    // A real spreadsheet opens the export as the import dialog of a Russian Linux desktop
+    // preselects it (";" as separator, Russian number format, the system's UTF-8 unless the
+    // file's mark says otherwise): letters, the quoted cell and the decimal comma come out as
+    // meant, and a reading is a number, not text.
+    void spreadsheetOpensTheExport() {
+        const QString office = QStandardPaths::findExecutable(QStringLiteral("libreoffice"));
+        if (office.isEmpty())
+            QSKIP("libreoffice is not installed (package libreoffice-calc-nogui)");
+        QTemporaryDir dir;
+        const QString csv = dir.filePath("export.csv");
+        QVERIFY(SafeFile::write(csv, ArchiveCsv::encode(exportedTests())).ok);
+        QProcess convert;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LANG", "C.UTF-8");
+        environment.insert("LC_ALL", "C.UTF-8");
+        convert.setProcessEnvironment(environment);
+        convert.start(office, {"--headless", "-env:UserInstallation=file://" + dir.filePath("lo"),
+                               "--infilter=Text - txt - csv (StarCalc):59,34,SYSTEM,1,,1049",
+                               "--convert-to", "fods", "--outdir", dir.path(), csv});
+        QVERIFY(convert.waitForFinished(180000));
+        const SheetCells sheet = readSheet(dir.filePath("export.fods"));
+        QVERIFY2(sheet.size() == 4,
+                 qPrintable("package libreoffice-calc-nogui? " + convert.readAllStandardError()));
+        QCOMPARE(sheet[0].mid(0, 4), (QList<Cell>{{"string", "Дата"},
+                                                  {"string", "Время"},
+                                                  {"string", "Номер"},
+                                                  {"string", "Данные ТС"}}));
+        QCOMPARE(sheet[1].value(2), (Cell{"string", "А123ВС77"}));
+        QCOMPARE(sheet[1].value(3), (Cell{"string", "Владелец: Петров; сын"}));
+        const int co = int(sheet[0].indexOf(Cell{"string", "Запись"})) + 1;
+        QCOMPARE(sheet[1].value(co - 1), (Cell{"string", "Nмин"}));
+        QCOMPARE(sheet[1].value(co), (Cell{"float", "1.25"}));
+        QCOMPARE(sheet[1].value(0).type, QStringLiteral("date"));
+        QCOMPARE(sheet[3].value(2), (Cell{"string", "В456ОР99"}));
     }
 
     void registerHasOneLineATestOldestFirst() {

@@ -2,7 +2,6 @@
 
 #include "archive_texts.h"
 #include "channel_info.h"
-#include "text_file_1251.h"
 
 #include <QRegularExpression>
 
@@ -95,9 +94,9 @@ QStringList lines(const QList<ArchiveRecord> &records) {
 }
 
 QByteArray encode(const QList<ArchiveRecord> &records) {
-    QByteArray bytes;
+    QByteArray bytes = kByteOrderMark;
     for (const QString &line : lines(records)) {
-        bytes += TextFile1251::encode(line);
+        bytes += line.toUtf8();
         bytes += "\r\n";
     }
     return bytes;

@@ -12,14 +12,16 @@
 // kind and verdict beside its readings; a test with no recorded slot is one row without
 // readings.
 //
-// The file is written the way a spreadsheet on a Russian Windows opens it by a double click:
-// the list separator of the Russian regional settings, ";"; decimal commas; CR LF line ends;
-// and the ANSI code page 1251. Every Excel version there reads a double-clicked CSV in the
-// system's ANSI code page, while a UTF-8 file (even with a byte order mark) comes out as
-// mojibake in the older ones, so windows-1251 is the encoding that opens right everywhere.
-// Letters of the test data outside the code page cannot occur: the vehicle texts are typed
-// from the code page's own key table.
+// The file is written the way a spreadsheet opens it right by a double click on a Russian
+// desktop: the list separator of the Russian regional settings, ";"; decimal commas; CR LF
+// line ends; UTF-8 behind a byte order mark. The mark is what makes the text come out right
+// everywhere: Excel reads a marked file as UTF-8 (and an unmarked one in the ANSI code page),
+// and LibreOffice Calc's import takes the mark over the system's encoding, where a
+// windows-1251 file would come out as mojibake on a UTF-8 desktop.
 namespace ArchiveCsv {
+
+// The mark UTF-8 text starts with, so a spreadsheet reads it as UTF-8.
+inline const QByteArray kByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
 
 // The field as a CSV cell: in double quotes, its quotes doubled, when it holds ";", a quote
 // or a line end.
@@ -30,7 +32,7 @@ QString decimalComma(const QString &text);
 
 // The header line, then the rows, each cells joined by ";".
 QStringList lines(const QList<ArchiveRecord> &records);
-// Those lines in windows-1251, each ended by CR LF.
+// Those lines in UTF-8 behind the byte order mark, each ended by CR LF.
 QByteArray encode(const QList<ArchiveRecord> &records);
 
 } // namespace ArchiveCsv
