@@ -51,7 +51,8 @@ TForm1::TForm1(const Environment &environment, QWidget *parent)
       desktop_({environment.workingDirectory, environment.prompts, environment.clock,
                 environment.fileDialogs, environment.printer},
                this),
-      folder_(desktop_.folder()), services_(desktop_.services()), archive_(environment.archive) {
+      folder_(desktop_.folder()), services_(desktop_.services()),
+      givenArchive_(environment.archive) {
     closer_ = new CloseController(state_, services_, this);
     connect(closer_, &CloseController::closeWanted, this, &QWidget::close);
     if (environment.termination)
@@ -101,7 +102,7 @@ void TForm1::buildWindow() {
         {[this](int view) { selectView(view); }, [this] { OpenOptionsAt(TPagesDlg::Graph); }});
     documents_->setReport(&report_->document());
     new ArchiveCommand(menu_->items().archive, state_, services_, report_->document(), this,
-                       {[this] { return archive_; }, [this] { selectView(ViewId::Report); }});
+                       {[this] { return givenArchive_; }, [this] { selectView(ViewId::Report); }});
     graph_ = new GraphView(state_, services_, TimerGRP,
                            {panels_.graphChart, panels_.graphPanel, this}, this);
     connect(graph_, &GraphView::showGraphViewRequested, this,

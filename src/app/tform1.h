@@ -62,7 +62,8 @@ public:
         // A logout, SIGTERM or Ctrl+C, taken from the first moment of start-up (a start-up
         // question may be open when it comes); null: the program is not ended from outside.
         TerminationSignals *termination = nullptr;
-        TestArchive *archive = nullptr; // the test archive; null: none is open
+        // The test archive "Архив испытаний..." shows; null: none is open.
+        TestArchive *archive = nullptr;
     };
 
     explicit TForm1(const Environment &environment, QWidget *parent = nullptr);
@@ -100,8 +101,6 @@ public:
     CloseController &closing() const { return *closer_; }
     const ViewPanels &panels() const { return panels_; }
     const WorkingFolder &workingFolder() const { return folder_; }
-    // The test archive "Архив испытаний..." shows; null while none is open.
-    TestArchive *archive() const { return archive_; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -170,6 +169,6 @@ private:
     LayoutApplier *layout_ = nullptr;
     ViewSwitcher *views_ = nullptr;
     CloseController *closer_ = nullptr;
-    TestArchive *archive_ = nullptr;
+    TestArchive *givenArchive_ = nullptr;
     bool shownOnce_ = false;
 };
