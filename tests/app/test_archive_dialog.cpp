@@ -182,6 +182,38 @@ private Q_SLOTS:
         QCOMPARE(exported, numbers);
     }
 
+    // The register covers the range of the fields while it is on, else every test; the other
+    // fields do not narrow it.
+    void registerCoversTheDateRange_data() {
+        QTest::addColumn<int>("fromDay"); // 0: the range is off
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("numbers");
+        QTest::newRow("range") << 4 << "Реестр испытаний с 04.12.2026 по 09.12.2026"
+                               << QStringList{"В456ОР99", "А777АА123", "Е001КХ50"};
+        QTest::newRow("every test") << 0 << "Реестр испытаний с 01.12.2026 по 08.12.2026"
+                                    << QStringList{"А123ВС77", "В456ОР99", "А777АА123", "Е001КХ50"};
+    }
+    void registerCoversTheDateRange() {
+        QFETCH(int, fromDay);
+        QFETCH(QString, title);
+        QFETCH(QStringList, numbers);
+        auto dialog = makeDialog();
+        control<QComboBox>(*dialog, "ArchiveVerdictCombo")->setCurrentIndex(1);
+        if (fromDay) {
+            control<QCheckBox>(*dialog, "ArchiveRangeCheck")->setChecked(true);
+            control<QDateEdit>(*dialog, "ArchiveFromDate")->setDate(QDate(2026, 12, fromDay));
+        }
+        const QStringList lines = dialog->registerLines();
+        QCOMPARE(lines.value(0), title);
+        QStringList listed;
+        for (const QString &line : lines.filter(QRegularExpression("^\\s*\\d+ ")))
+            listed << line.section(' ', 3, 3, QString::SectionSkipEmpty);
+        QCOMPARE(listed, numbers);
+        control<QPushButton>(*dialog, "ArchiveRegisterPrintButton")->click();
+        QCOMPARE(printer_->shown, 1);
+        QVERIFY(QFileInfo(dir_.filePath("printed.pdf")).size() > 0);
+    }
+
     void registerIsSavedAsPdf() {
         auto dialog = makeDialog();
         dialogs_.answers << dir_.filePath("register");

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -107,6 +108,17 @@ void ArchiveDialog::buildControls() {
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->verticalHeader()->hide();
     list_->horizontalHeader()->setStretchLastSection(true);
+    list_->setWordWrap(false);
+    // Columns as wide as their longest usual text, measured once rather than over the rows.
+    const QFontMetrics metrics(list_->font());
+    static const char *const Widest[ArchiveListModel::ColumnCount] = {
+        "00.00.0000 00:00:00", "М000ММ000", "Кузнецова А. А.", "M1,N1,M2",
+        "Расшир.протокол (повторно)"};
+    for (int column = 0; column < ArchiveListModel::ColumnCount; ++column)
+        if (Widest[column])
+            list_->setColumnWidth(
+                column, metrics.horizontalAdvance(QString::fromUtf8(Widest[column])) + 24);
+    list_->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
     note_ = named<QLabel>("ArchiveListNote", this);
 
     document_ = named<QPlainTextEdit>("ArchiveDocument", this);
@@ -122,11 +134,12 @@ void ArchiveDialog::buildControls() {
     listLayout->setContentsMargins(0, 0, 0, 0);
     listLayout->addWidget(list_);
     listLayout->addWidget(note_);
-    auto *splitter = new QSplitter(this);
+    // The list above the document, so both keep their full width.
+    auto *splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(listSide);
     splitter->addWidget(document_);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
+    splitter->setStretchFactor(0, 2);
+    splitter->setStretchFactor(1, 3);
 
     printButton_ = button("ArchivePrintButton", "Печать", this);
     copyButton_ = button("ArchiveCopyButton", "Открыть копию", this);
@@ -154,7 +167,7 @@ void ArchiveDialog::buildControls() {
     layout->addLayout(filters);
     layout->addWidget(splitter, 1);
     layout->addLayout(buttons);
-    resize(960, 600);
+    resize(980, 700);
 }
 
 void ArchiveDialog::connectControls() {

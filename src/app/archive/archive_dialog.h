@@ -50,6 +50,8 @@ public:
     // The buttons; the register covers the dates of the fields while the range is on,
     // otherwise every test, from the oldest to the newest.
     void printDocument();
+    // The register the two register buttons print or save.
+    QStringList registerLines() const;
     void openSelectedCopy();
     void exportCsv();
     void printRegister();
@@ -60,7 +62,6 @@ private:
     void connectControls();
     void showCurrentDocument();
     QList<QString> selectedIds() const;
-    QStringList registerLines() const;
     // The shown test's record, asked of the archive; none when nothing is selected.
     std::optional<ArchiveRecord> currentRecord() const;
 
