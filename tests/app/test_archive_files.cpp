@@ -197,9 +197,9 @@ private Q_SLOTS:
         const QStringList tests = lines.filter(QRegularExpression("^\\s*\\d+ "));
         QCOMPARE(tests.size(), 2);
         for (const auto &[line, expected] :
-             {std::pair{tests[0], QStringList{"1", "01.12.2026 09:05:07", "А123ВС77", "M1,N1",
+             {std::pair{tests[0], QStringList{"1", "01.12.2026 09:05", "А123ВС77", "M1,N1",
                                               "не соответствует"}},
-              std::pair{tests[1], QStringList{"2", "03.12.2026 12:05:07", "В456ОР99", "M1,N1",
+              std::pair{tests[1], QStringList{"2", "03.12.2026 12:05", "В456ОР99", "M1,N1",
                                               "соответствует"}}}) {
             qsizetype from = 0;
             for (const QString &part : expected) {
@@ -207,6 +207,12 @@ private Q_SLOTS:
                 QVERIFY2(from >= 0, qPrintable(line + " / " + part));
             }
         }
+        // The verdicts stand in one column under the heading.
+        const QString heading = lines.value(3);
+        QCOMPARE(tests[0].indexOf(QStringLiteral("не соответствует")),
+                 heading.indexOf(QStringLiteral("Заключение")));
+        QCOMPARE(tests[1].indexOf(QStringLiteral("соответствует")),
+                 heading.indexOf(QStringLiteral("Заключение")));
         QCOMPARE(lines.last(), QStringLiteral("Всего испытаний: 2"));
         QVERIFY(ArchiveRegister::pdf(lines).startsWith("%PDF"));
     }

@@ -10,7 +10,8 @@
 
 // The register of the tests of a date range, as a station files it: a title with the range,
 // the station line, then one line a test, oldest first (date, time, number, category,
-// verdict), and the count. Printed in the test documents' monospace layout, or as a PDF file.
+// verdict) in columns as wide as their longest cell, and the count. Printed in the test
+// documents' monospace layout, or as a PDF file.
 namespace ArchiveRegister {
 
 struct Range {
