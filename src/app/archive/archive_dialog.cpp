@@ -175,6 +175,9 @@ void ArchiveDialog::connectControls() {
     connect(&searchTimer_, &QTimer::timeout, this, &ArchiveDialog::runSearch);
     connect(numberEdit_, &QLineEdit::textChanged, this, later);
     connect(detailEdit_, &QLineEdit::textChanged, this, later);
+    // Enter in a search field searches at once instead of waiting for the pause.
+    for (QLineEdit *edit : {numberEdit_, detailEdit_})
+        connect(edit, &QLineEdit::returnPressed, this, &ArchiveDialog::runSearch);
     connect(fromDate_, &QDateEdit::dateChanged, this, later);
     connect(toDate_, &QDateEdit::dateChanged, this, later);
     connect(verdictCombo_, &QComboBox::currentIndexChanged, this, later);
