@@ -14,6 +14,7 @@ public:
         QAction *arrange = nullptr;        // N6 "Оформить"
         QAction *saveReport = nullptr;     // N7 "Сохранить отчет"
         QAction *printReport = nullptr;    // N8 "Печать отчета"
+        QAction *archive = nullptr;        // ArchiveM "Архив испытаний..."
         QAction *openGraph = nullptr;      // N9 "Открыть график"
         QAction *saveGraph = nullptr;      // N10 "Сохранить график"
         QAction *printGraph = nullptr;     // N11 "Печать графика"

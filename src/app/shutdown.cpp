@@ -23,7 +23,7 @@ CloseOutcome askToClose(bool graphUnsaved, bool reportUnsaved, UserPrompts &prom
         CloseOutcome onYes;
     } questions[] = {
         {graphUnsaved, kGraphUnsavedQuestion, CloseOutcome::SaveGraph},
-        {reportUnsaved, u"Текущий отчет не сохранен.  Сохранить ?", CloseOutcome::SaveReport},
+        {reportUnsaved, kReportUnsavedQuestion, CloseOutcome::SaveReport},
     };
     for (const auto &q : questions) {
         if (!q.unsaved)

@@ -1,6 +1,7 @@
 #include "tform1.h"
 
 #include "analyser_commands.h"
+#include "archive_command.h"
 #include "archive_wiring.h"
 #include "close_controller.h"
 #include "command_bindings.h"
@@ -51,7 +52,8 @@ TForm1::TForm1(const Environment &environment, QWidget *parent)
       desktop_({environment.workingDirectory, environment.prompts, environment.clock,
                 environment.fileDialogs, environment.printer},
                this),
-      folder_(desktop_.folder()), services_(desktop_.services()) {
+      folder_(desktop_.folder()), services_(desktop_.services()),
+      givenArchive_(environment.archive) {
     closer_ = new CloseController(state_, services_, this);
     connect(closer_, &CloseController::closeWanted, this, &QWidget::close);
     if (environment.termination)
@@ -106,6 +108,10 @@ void TForm1::buildWindow() {
     documents_->setReport(&report_->document());
     archive_ =
         new ArchiveWiring(state_, services_, *norms_, report_->document(), *statusLine_, this);
+    // The dialog reads the archive the program was given (tests), else the post's own.
+    new ArchiveCommand(menu_->items().archive, state_, services_, report_->document(), this,
+                       {[this] { return givenArchive_ ? givenArchive_ : &archive(); },
+                        [this] { selectView(ViewId::Report); }});
     graph_ = new GraphView(state_, services_, TimerGRP,
                            {panels_.graphChart, panels_.graphPanel, this}, this);
     connect(graph_, &GraphView::showGraphViewRequested, this,

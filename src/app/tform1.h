@@ -35,12 +35,12 @@ class ReportWiring;
 class SideDocumentRouter;
 class StatusLine;
 class TAboutBox;
-class TestArchive;
 class TPagesDlg;
 class TSerial;
 class TUpr;
 class TVelantar;
 class TerminationSignals;
+class TestArchive;
 class UserPrompts;
 class ViewSwitcher;
 class WindowGeometry;
@@ -63,6 +63,8 @@ public:
         // A logout, SIGTERM or Ctrl+C, taken from the first moment of start-up (a start-up
         // question may be open when it comes); null: the program is not ended from outside.
         TerminationSignals *termination = nullptr;
+        // The test archive "Архив испытаний..." shows; null: none is open.
+        TestArchive *archive = nullptr;
     };
 
     explicit TForm1(const Environment &environment, QWidget *parent = nullptr);
@@ -172,5 +174,6 @@ private:
     LayoutApplier *layout_ = nullptr;
     ViewSwitcher *views_ = nullptr;
     CloseController *closer_ = nullptr;
+    TestArchive *givenArchive_ = nullptr;
     bool shownOnce_ = false;
 };

@@ -5,6 +5,9 @@
 
 // The question about an unsaved graph, asked on closing and before a graph file replaces it.
 inline constexpr char16_t kGraphUnsavedQuestion[] = u"Текущий график не сохранен.  Сохранить ?";
+// The question about an unsaved report, asked on closing and before an archived copy
+// replaces it.
+inline constexpr char16_t kReportUnsavedQuestion[] = u"Текущий отчет не сохранен.  Сохранить ?";
 
 // A document the side panel's shared buttons act on: the graph in the graph view, the test
 // report in the other views. Each button asks whichever document the current view shows.

@@ -16,6 +16,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QPrinter>
 
 namespace {
 

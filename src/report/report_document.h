@@ -60,6 +60,10 @@ public:
     // "EDIT": the memo can be edited by hand for the rest of the run.
     void allowHandEditing();
 
+    // A document from elsewhere (the test archive's copy) shown as an opened file is: neither
+    // TestReport nor ReportUnsaved change, and a rebuild replaces it.
+    void showCopy(const QStringList &lines) { show(lines); }
+
     // The memo's lines, as saved and printed.
     QStringList lines() const;
     const TestReport &report() const { return report_; }

@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include <QFontMetrics>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 namespace ReportPrinter {
 
@@ -24,7 +24,7 @@ int fontHeightPixels(const QFont &font, int dotsPerInch) {
     return int(std::lround(font.pointSizeF() * dotsPerInch / kPointsPerInch));
 }
 
-bool print(QPrinter &printer, const QStringList &lines) {
+bool print(QPagedPaintDevice &printer, const QStringList &lines) {
     QPainter painter;
     if (!painter.begin(&printer))
         return false;

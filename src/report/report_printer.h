@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QStringList>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 // Prints the lines of a test document as they stand in the memo: "Lucida Console" (a
 // monospace face where that is missing), black, 12 points; every line at x = 200 printer
@@ -17,7 +17,8 @@ QFont printerFont();
 // sixth of an inch), without the leading the toolkit's line height adds.
 int fontHeightPixels(const QFont &font, int dotsPerInch);
 
-// False when the printer could not start the job (nothing was printed).
-bool print(QPrinter &printer, const QStringList &lines);
+// False when the printer could not start the job (nothing was printed). Any paged device
+// takes the same layout: a printer, or a PDF writer.
+bool print(QPagedPaintDevice &printer, const QStringList &lines);
 
 } // namespace ReportPrinter
