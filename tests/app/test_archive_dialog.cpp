@@ -262,11 +262,15 @@ private Q_SLOTS:
         QCOMPARE(window.state().Flags.ReportUnsaved, unsaved);
     }
 
-    void menuItemWithoutAnArchiveSaysSo() {
+    // A window given no archive opens the post's own, in the working folder.
+    void menuItemWithoutAGivenArchiveOpensThePostsOwn() {
         TForm1 window({dir_.path(), &prompts_, &clock_, &dialogs_, printer_.get()});
         window.findChild<QAction *>("ArchiveM")->trigger();
-        QVERIFY(!window.findChild<ArchiveDialog *>());
-        QCOMPARE(prompts_.shown, QStringList{"Архив испытаний не открыт."});
+        QPointer<ArchiveDialog> dialog = window.findChild<ArchiveDialog *>();
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(control<QTableView>(*dialog, "ArchiveList")->model()->rowCount(), 0);
+        QVERIFY(prompts_.shown.isEmpty());
+        dialog->close();
     }
 };
 
