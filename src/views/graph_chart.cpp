@@ -1,5 +1,6 @@
 #include "graph_chart.h"
 
+#include "clock.h"
 #include "graph_recorder.h"
 #include "graph_series.h"
 #include "time_label_step.h"
@@ -62,8 +63,15 @@ int clampedPosition(double x) {
 
 } // namespace
 
-GraphChart::GraphChart(QCustomPlot *chart, GraphRecorder &recorder, QObject *parent)
-    : QObject(parent), chart_(chart), recorder_(recorder) {
+GraphChart::GraphChart(QCustomPlot *chart, GraphRecorder &recorder, const Clock &clock,
+                       QObject *parent)
+    : QObject(parent), chart_(chart), recorder_(recorder), clock_(clock) {
+    redrawTimer_.setObjectName(QStringLiteral("redrawTimer"));
+    redrawTimer_.setSingleShot(true);
+    connect(&redrawTimer_, &QTimer::timeout, this, &GraphChart::redraw);
+    // However the chart comes to be drawn (a redraw of ours, a resize, a pan, an export),
+    // it draws what it shows now.
+    connect(chart_, &QCustomPlot::beforeReplot, this, &GraphChart::layOutIfChanged);
     QLocale locale;
     locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
     chart_->setLocale(locale);
@@ -175,7 +183,15 @@ void GraphChart::setPaper(const QColor &paper) {
 void GraphChart::refresh() {
     dirty_ = true;
     if (chart_->isVisible())
-        redraw();
+        scheduleRedraw();
+}
+
+// One redraw for every change asked for until it runs, no sooner than the pace allows.
+void GraphChart::scheduleRedraw() {
+    if (redrawTimer_.isActive())
+        return;
+    const qint64 wait = pace_.waitFrom(clock_.now().toMSecsSinceEpoch());
+    redrawTimer_.start(int(std::min(wait, kLeastRedrawGapMs)));
 }
 
 // The legend's titles in as few lines as the width allows: six, three or two to a line; two
@@ -217,10 +233,18 @@ void GraphChart::setLegendFont(const QFont &font) {
 }
 
 void GraphChart::redraw() {
+    if (!chart_->isVisible())
+        return; // drawn when shown
+    pace_.drew(clock_.now().toMSecsSinceEpoch());
+    chart_->replot();
+}
+
+void GraphChart::layOutIfChanged() {
+    if (!dirty_)
+        return;
+    dirty_ = false;
     fitLegend(chart_->width());
     loadVisiblePoints();
-    chart_->replot(QCustomPlot::rpQueuedReplot);
-    dirty_ = false;
 }
 
 // The axis window from the recorder, and the points from one position left of it to one
@@ -306,8 +330,10 @@ bool GraphChart::eventFilter(QObject *watched, QEvent *event) {
             // The layout sets the chart's font: every text of the chart follows it.
             fontPoints_ = chart_->font().pointSize();
             applyFonts();
+        } else if (event->type() == QEvent::Resize) {
+            dirty_ = true; // the legend is fitted to the new width
         } else if (event->type() == QEvent::Show && dirty_)
-            redraw();
+            scheduleRedraw();
     }
     return QObject::eventFilter(watched, event);
 }
