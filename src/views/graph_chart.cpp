@@ -90,7 +90,14 @@ GraphChart::GraphChart(QCustomPlot *chart, GraphRecorder &recorder, const Clock 
         // Wide antialiased lines cost several times as much to draw; these are redrawn on
         // every sample.
         series_[channel]->setAntialiased(false);
+        // The chart is handed only the visible window, at most a few points a pixel: thinning
+        // them to four a pixel column would draw more points, not fewer.
+        series_[channel]->setAdaptiveSampling(false);
     }
+    // Everything is drawn into one picture buffer: the overlay layer's own buffer would be
+    // cleared and laid over the chart on every redraw, with nothing on it.
+    if (QCPLayer *overlay = chart_->layer(QStringLiteral("overlay")))
+        overlay->setMode(QCPLayer::lmLogical);
     marker_ = chart_->addGraph();
     marker_->setObjectName(QStringLiteral("Series8"));
     marker_->setPen(QPen(Qt::red, kMarkerWidth));

@@ -5,6 +5,8 @@
 #include <QPaintEngine>
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace LineBundle {
 
@@ -17,23 +19,47 @@ bool suits(const QCPPainter &painter) {
            painter.pen().style() == Qt::SolidLine;
 }
 
+namespace {
+
+// Whether the segment from a to b runs more across than up or down: its width then lies in
+// the rows above and below it, otherwise in the columns beside it.
+bool flat(const QPointF &a, const QPointF &b) {
+    return std::abs(b.x() - a.x()) >= std::abs(b.y() - a.y());
+}
+
+} // namespace
+
 void drawPolyline(QCPPainter &painter, const QPen &pen, const QPointF *points, qsizetype count) {
+    if (count < 2)
+        return;
     const int width = std::max(1, int(pen.widthF() + 0.5));
     QPen hairline = pen;
     hairline.setWidth(0); // cosmetic: one pixel, drawn without the stroker
     painter.setPen(hairline);
-    const QTransform placed = painter.transform();
+    if (width == 1) {
+        painter.drawPolyline(points, int(count));
+        painter.setPen(pen);
+        return;
+    }
+    // Each segment's copies are shifted across it; where the line turns from flat to steep,
+    // the copies meet at the turning point by a step shorter than a pixel.
     const double centre = (width - 1) / 2.0;
-    for (int row = 0; row < width; ++row)
-        for (int column = 0; column < width; ++column) {
-            // The inside of the square is covered by the lines along its edges.
-            const bool onEdge = row == 0 || column == 0 || row == width - 1 || column == width - 1;
-            if (!onEdge)
-                continue;
-            painter.setTransform(QTransform(placed).translate(column - centre, row - centre));
-            painter.drawPolyline(points, int(count));
+    std::vector<QPointF> copy;
+    copy.reserve(static_cast<std::size_t>(2 * count));
+    for (int k = 0; k < width; ++k) {
+        const double offset = k - centre;
+        copy.clear();
+        bool wasFlat = false;
+        for (qsizetype i = 0; i + 1 < count; ++i) {
+            const bool isFlat = flat(points[i], points[i + 1]);
+            const QPointF shift = isFlat ? QPointF(0, offset) : QPointF(offset, 0);
+            if (i == 0 || isFlat != wasFlat)
+                copy.push_back(points[i] + shift);
+            copy.push_back(points[i + 1] + shift);
+            wasFlat = isFlat;
         }
-    painter.setTransform(placed);
+        painter.drawPolyline(copy.data(), int(copy.size()));
+    }
     painter.setPen(pen);
 }
 

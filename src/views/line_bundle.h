@@ -10,9 +10,9 @@ class QCPPainter;
 // joins every pair of segments of a wide pen (each join an angle and an intersection) and
 // costs many times the drawing itself on a chart of thousands of short segments.
 //
-// The one-pixel lines run through the corners and edges of a square as wide as the pen,
-// centred on the line: a wide line is covered in every direction, and each pixel is set
-// once for each line that crosses it, never blended, so the picture is the wide pen's.
+// A line of width w is w one-pixel copies a pixel apart: one above the other where the line
+// runs more across than up or down, side by side where it is steeper. Each pixel is set, never
+// blended, so the picture keeps the pen's colour; a 2-pixel line costs two cosmetic polylines.
 namespace LineBundle {
 
 // Whether drawing through `painter` can take the bundle: a picture in pixels (the screen, a
