@@ -8,6 +8,7 @@
 #include "qcustomplot.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -193,12 +194,25 @@ void GraphChart::refresh() {
         scheduleRedraw();
 }
 
-// One redraw for every change asked for until it runs, no sooner than the pace allows.
-void GraphChart::scheduleRedraw() {
-    if (redrawTimer_.isActive())
+void GraphChart::sampleAdded(int samplingMs) {
+    dirty_ = true;
+    if (!chart_->isVisible())
         return;
-    const qint64 wait = pace_.waitFrom(clock_.now().toMSecsSinceEpoch());
-    redrawTimer_.start(int(std::min(wait, kLeastRedrawGapMs)));
+    const int pixels =
+        chart_->axisRect()->width() > 0 ? chart_->axisRect()->width() : chart_->width();
+    const AxisWindow window = recorder_.axis();
+    const int positions = int(std::clamp(window.max - window.min, 0.0, 1e9));
+    scheduleRedraw(pace_.scrollGapMs(samplingMs, positions, pixels));
+}
+
+// One redraw for every change asked for until it runs, no sooner than the pace allows; a
+// change that may be drawn sooner than the redraw already waiting brings it forward.
+void GraphChart::scheduleRedraw(qint64 gapMs) {
+    const qint64 wait =
+        std::min(pace_.waitFrom(clock_.now().toMSecsSinceEpoch(), gapMs), qint64(INT_MAX));
+    if (redrawTimer_.isActive() && redrawTimer_.remainingTime() <= wait)
+        return;
+    redrawTimer_.start(int(wait));
 }
 
 // The legend's titles in as few lines as the width allows: six, three or two to a line; two

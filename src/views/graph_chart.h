@@ -33,8 +33,9 @@ class QMouseEvent;
 // The chart is redrawn only while it is visible; a hidden chart is redrawn when shown. Every
 // change asks for a redraw, and the redraws asked for are done together from the event loop,
 // at most one per kLeastRedrawGapMs of the clock (a sample every 100 ms is drawn as it comes;
-// a faster stream of changes waits its turn). Whatever draws the chart first takes the
-// visible points and lays the legend out if anything changed.
+// a faster stream of changes waits its turn). New samples narrower than a pixel are drawn
+// when the chart has scrolled by a pixel. Whatever draws the chart first takes the visible
+// points and lays the legend out if anything changed.
 //
 // The mouse pans the time axis (no zoom), and the recorder's axis window follows; a click in place
 // is reported as clicked() with the time position under the mouse, or as legendClicked() on the
@@ -71,6 +72,10 @@ public:
     // The record or its axis window changed: the visible points are taken again and the chart
     // is redrawn if it is visible, as soon as the pace allows.
     void refresh();
+    // A sample was added, one every `samplingMs`: as refresh(), but where a time position is
+    // narrower than a pixel the chart is redrawn when it has scrolled by a pixel (the gap of
+    // RedrawPace::scrollGapMs), not for every sample.
+    void sampleAdded(int samplingMs);
     // The red vertical line through the sample at a position, and its removal.
     void showMarker(int position);
     void clearMarker();
@@ -106,7 +111,7 @@ private:
     void fitLegend(int width);
     void setLegendFont(const QFont &font);
     int fontPixels() const; // fontPoints_ in pixels of the chart
-    void scheduleRedraw();
+    void scheduleRedraw(qint64 gapMs = kLeastRedrawGapMs);
     void redraw();
     void layOutIfChanged();
     void onPress(QMouseEvent *event);

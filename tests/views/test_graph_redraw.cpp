@@ -48,24 +48,51 @@ private slots:
     void paceWaits_data() {
         QTest::addColumn<QList<qint64>>("drawnAt");
         QTest::addColumn<qint64>("now");
+        QTest::addColumn<qint64>("gap"); // the gap asked for
         QTest::addColumn<qint64>("wait");
-        QTest::newRow("never drawn") << QList<qint64>{} << qint64(5) << qint64(0);
-        QTest::newRow("just drawn") << QList<qint64>{1000} << qint64(1000) << qint64(100);
-        QTest::newRow("part of the gap") << QList<qint64>{1000} << qint64(1040) << qint64(60);
-        QTest::newRow("the gap passed") << QList<qint64>{1000} << qint64(1100) << qint64(0);
-        QTest::newRow("long after") << QList<qint64>{1000} << qint64(90000) << qint64(0);
+        const QList<qint64> once{1000};
+        const qint64 least = 100;
+        QTest::newRow("never drawn") << QList<qint64>{} << qint64(5) << least << qint64(0);
+        QTest::newRow("just drawn") << once << qint64(1000) << least << qint64(100);
+        QTest::newRow("part of the gap") << once << qint64(1040) << least << qint64(60);
+        QTest::newRow("the gap passed") << once << qint64(1100) << least << qint64(0);
+        QTest::newRow("long after") << once << qint64(90000) << least << qint64(0);
         QTest::newRow("from the last drawing")
-            << QList<qint64>{1000, 1150} << qint64(1200) << qint64(50);
-        QTest::newRow("the clock went back") << QList<qint64>{1000} << qint64(400) << qint64(0);
+            << QList<qint64>{1000, 1150} << qint64(1200) << least << qint64(50);
+        QTest::newRow("the clock went back") << once << qint64(400) << least << qint64(0);
+        QTest::newRow("a longer gap") << once << qint64(1040) << qint64(267) << qint64(227);
+        QTest::newRow("a shorter gap keeps the least")
+            << once << qint64(1040) << qint64(10) << qint64(60);
     }
     void paceWaits() {
         QFETCH(QList<qint64>, drawnAt);
         QFETCH(qint64, now);
+        QFETCH(qint64, gap);
         QFETCH(qint64, wait);
         RedrawPace pace(100);
         for (qint64 at : drawnAt)
             pace.drew(at);
-        QCOMPARE(pace.waitFrom(now), wait);
+        QCOMPARE(pace.waitFrom(now, gap), wait);
+    }
+
+    // One scroll by a pixel between drawings of new samples, never less than the least gap.
+    void scrollGap_data() {
+        QTest::addColumn<int>("samplingMs");
+        QTest::addColumn<int>("positions");
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<qint64>("gap");
+        QTest::newRow("2 000 positions on 750 pixels") << 100 << 2000 << 750 << qint64(266);
+        QTest::newRow("a position wider than a pixel") << 100 << 250 << 750 << qint64(100);
+        QTest::newRow("slow sampling") << 1000 << 2000 << 750 << qint64(2666);
+        QTest::newRow("not laid out yet") << 100 << 2000 << 0 << qint64(100);
+        QTest::newRow("no interval") << 0 << 2000 << 750 << qint64(100);
+    }
+    void scrollGap() {
+        QFETCH(int, samplingMs);
+        QFETCH(int, positions);
+        QFETCH(int, pixels);
+        QFETCH(qint64, gap);
+        QCOMPARE(RedrawPace(100).scrollGapMs(samplingMs, positions, pixels), gap);
     }
 
     // A sample, a marker and new captions in one tick: one drawing, which shows the sample.
@@ -97,9 +124,9 @@ private slots:
         rig.recording().chart().refresh();
         QVERIFY(redrawTimer(rig)->isActive());
         QCOMPARE(redrawTimer(rig)->interval(), int(GraphChart::kLeastRedrawGapMs - 30));
-        step(rig, 20);
+        step(rig, 20); // the one drawing waiting counts from the clock
         rig.recording().chart().refresh();
-        QCOMPARE(redrawTimer(rig)->interval(), int(GraphChart::kLeastRedrawGapMs - 30));
+        QCOMPARE(redrawTimer(rig)->interval(), int(GraphChart::kLeastRedrawGapMs - 50));
         QTRY_COMPARE_WITH_TIMEOUT(replots_, 2, 10000);
         QVERIFY(!redrawTimer(rig)->isActive());
 
@@ -107,6 +134,26 @@ private slots:
         rig.recording().chart().refresh();
         QCOMPARE(redrawTimer(rig)->interval(), 0);
         QTRY_COMPARE_WITH_TIMEOUT(replots_, 3, 10000);
+    }
+
+    // With 2 000 positions across the chart a new sample waits for a pixel's scroll, and
+    // any other change brings the drawing forward to the least gap.
+    void narrowSamplesWaitForAPixel() {
+        GraphRig rig(dir_->path(), kStart);
+        rig.state.Store.set(&AppSettings::PointsOnScreen, 2000);
+        rig.recording().applySettings();
+        settle(rig);
+        step(rig, 1000);
+        rig.recording().chart().refresh();
+        QTRY_COMPARE_WITH_TIMEOUT(replots_, 1, 10000);
+
+        const int pixels = rig.plot->axisRect()->width();
+        QVERIFY(pixels > 0 && pixels < 2000);
+        rig.recording().chart().sampleAdded(100);
+        QCOMPARE(redrawTimer(rig)->interval(), 100 * 2000 / pixels);
+        rig.recording().chart().showMarker(5);
+        QCOMPARE(redrawTimer(rig)->interval(), int(GraphChart::kLeastRedrawGapMs));
+        QTRY_COMPARE_WITH_TIMEOUT(replots_, 2, 10000);
     }
 };
 
