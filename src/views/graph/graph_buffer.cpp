@@ -38,12 +38,9 @@ void GraphBuffer::append(const ReadingSample &reading, qint32 msecsOfDay) {
 }
 
 void GraphBuffer::loadRecorded(std::span<const TimedReading> samples) {
-    // The ring's memory is kept for the new record where it is large enough: fresh memory
-    // costs a page fault every 4 KiB, more than writing the samples into it.
-    std::vector<Slot> ring = std::move(slots_);
     clear();
     const std::size_t n = std::min<std::size_t>(samples.size(), std::size_t(INT_MAX));
-    ring.clear();
+    std::vector<Slot> ring;
     // Reserved rather than sized: the slots are written once, not cleared first.
     ring.reserve(n);
     for (std::size_t i = 0; i < n; ++i) {

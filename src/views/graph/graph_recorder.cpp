@@ -104,18 +104,15 @@ int GraphRecorder::scrollFullRecord() {
 
 void GraphRecorder::clear(QDate today) {
     buffer_.clear();
-    startAfresh(today);
-}
-
-void GraphRecorder::startAfresh(QDate today) {
     axis_ = {0, double(settings_.pointsOnScreen)};
     graphDate_ = today;
 }
 
 void GraphRecorder::load(std::span<const TimedReading> samples, QDate fileDate, QDate today) {
-    // The buffer empties itself, keeping its memory for the samples.
+    clear(today);
+    if (fileDate.isValid())
+        graphDate_ = fileDate;
     buffer_.loadRecorded(samples);
-    startAfresh(fileDate.isValid() ? fileDate : today);
 }
 
 void GraphRecorder::restore(const GraphJournal::Contents &journal, QDate today) {

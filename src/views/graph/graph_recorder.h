@@ -129,8 +129,6 @@ public:
     QString axisLabel(int position) const;
 
 private:
-    // The axis window at the start and the graph date, as for an empty record.
-    void startAfresh(QDate today);
     bool moveAxisFor(int newPosition);
     int scrollFullRecord();
 
