@@ -3,6 +3,7 @@
 // Only the visible window is handed to the chart, so the redraw should not grow with the
 // record; at W = 2 000 a record of 1 000 samples fills half the window, so it draws half the
 // points of a full one.
+#include "clock.h"
 #include "graph_chart.h"
 #include "graph_recorder.h"
 
@@ -17,9 +18,10 @@
 namespace {
 
 struct ShownGraph {
+    SystemClock clock;
     QCustomPlot plot;
     GraphRecorder recorder;
-    GraphChart chart{&plot, recorder};
+    GraphChart chart{&plot, recorder, clock};
 
     ShownGraph(int stored, int pointsOnScreen)
         : recorder(RecorderSettings{pointsOnScreen, 25, stored, true,

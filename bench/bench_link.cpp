@@ -74,6 +74,27 @@ static void PollingParser(benchmark::State &state) {
 }
 BENCHMARK(PollingParser);
 
+// The parser as polling uses it: a receive tick every 10 ms finds one four-byte answer.
+// `core_percent` is the share of one core the parser takes at that pace (100 calls a second).
+static void PollingParserPerTick(benchmark::State &state) {
+    const std::vector<quint8> stream = answerStream(50);
+    constexpr std::size_t answerBytes = 4;
+    TVelantar analyser;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        if (next + answerBytes > stream.size())
+            next = 0;
+        analyser.ParsePollingBytes(std::span(stream).subspan(next, answerBytes));
+        next += answerBytes;
+        benchmark::ClobberMemory();
+    }
+    constexpr double ticksPerSecond = 100;
+    state.counters["core_percent"] = benchmark::Counter(
+        1 / (100 * ticksPerSecond),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(PollingParserPerTick);
+
 static void DecodePass(benchmark::State &state) {
     TVelantar analyser;
     analyser.ParsePollingBytes(answerStream(1));

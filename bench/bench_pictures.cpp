@@ -59,6 +59,33 @@ void decodeInfoPicture(benchmark::State &state) {
 }
 BENCHMARK(decodeInfoPicture)->Unit(benchmark::kMillisecond);
 
+// A photograph of 4 000 x 3 000 as an info page: decoded whole (shown = 0), and at the size
+// of the page's place in a window of 1024 x 768 (about 500 x 375). `decoded_mb` is the
+// memory the decoded picture holds.
+void decodeLargePage(benchmark::State &state) {
+    QImage picture(4000, 3000, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb((x / 16) & 255, (y / 12) & 255, ((x ^ y) / 8) & 255));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "JPG", 85)) {
+        state.SkipWithError("no JPEG writer in this Qt");
+        return;
+    }
+    const int shown = int(state.range(0));
+    const QSize shownAt = shown > 0 ? QSize(shown, shown * 3 / 4) : QSize();
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        const QImage decoded = JpegImage::decode(jpeg, {}, shownAt);
+        bytes = decoded.sizeInBytes();
+        benchmark::DoNotOptimize(decoded.constBits());
+    }
+    state.counters["decoded_mb"] = double(bytes) / (1024 * 1024);
+}
+BENCHMARK(decodeLargePage)->ArgName("shown")->Arg(0)->Arg(500)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv) {

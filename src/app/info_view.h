@@ -4,6 +4,7 @@
 #include "info_pages.h"
 
 #include <QObject>
+#include <QSize>
 #include <QStringList>
 
 class QImage;
@@ -40,9 +41,23 @@ public:
     static QImage designPicture();
     static QStringList designDescription();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // The page's picture file shown now, and the size it was decoded at; an empty size: the
+    // whole picture, which a larger view cannot improve on.
+    struct ShownPicture {
+        QString path;
+        QSize decodedAt;
+    };
+
+    void showPicture(const QString &path);
+    QSize shownSize() const;
+
     TUpDown &selector_;
     QLabel &image_;
     QPlainTextEdit &memo_;
     InfoPages pages_;
+    ShownPicture picture_;
 };

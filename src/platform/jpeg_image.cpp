@@ -20,6 +20,9 @@ namespace {
 // the machine's byte order.
 constexpr J_COLOR_SPACE Rgb32Layout = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
 
+// The decoder's DCT scaling reduces by up to eight.
+constexpr int kMaxReduction = 8;
+
 // libjpeg reports a fatal error by calling error_exit, which must not return; the default
 // one ends the process. Ours jumps back to the decoder, which then gives up on the file.
 struct ErrorTrap {
@@ -77,7 +80,7 @@ void cmykRowToRgb32(const JSAMPLE *cmyk, QRgb *out, int width, bool inverted) {
 
 // Decodes into image, which belongs to the caller so that no object with a destructor lives
 // in the frames that longjmp leaves. Only plain data changes between setjmp and longjmp.
-bool decodeInto(const QByteArray &bytes, const Limits &limits, QImage &image) {
+bool decodeInto(const QByteArray &bytes, const Limits &limits, QSize shownAt, QImage &image) {
     jpeg_decompress_struct decoder{};
     ErrorTrap trap{};
     decoder.err = jpeg_std_error(&trap.manager);
@@ -106,6 +109,9 @@ bool decodeInto(const QByteArray &bytes, const Limits &limits, QImage &image) {
     }
     const bool cmyk = decoder.jpeg_color_space == JCS_CMYK || decoder.jpeg_color_space == JCS_YCCK;
     decoder.out_color_space = cmyk ? JCS_CMYK : Rgb32Layout;
+    decoder.scale_num = 1;
+    decoder.scale_denom =
+        unsigned(reductionFor(QSize(int(decoder.image_width), int(decoder.image_height)), shownAt));
     jpeg_start_decompress(&decoder);
 
     const int width = int(decoder.output_width);
@@ -138,9 +144,23 @@ bool decodeInto(const QByteArray &bytes, const Limits &limits, QImage &image) {
 
 } // namespace
 
-QImage decode(const QByteArray &bytes, const Limits &limits) {
+int reductionFor(QSize full, QSize shownAt) {
+    if (shownAt.isEmpty())
+        return 1;
+    int reduction = 1;
+    // The decoder rounds a reduced side up.
+    const auto covers = [&](int next) {
+        return (full.width() + next - 1) / next >= shownAt.width() &&
+               (full.height() + next - 1) / next >= shownAt.height();
+    };
+    while (reduction < kMaxReduction && covers(reduction * 2))
+        reduction *= 2;
+    return reduction;
+}
+
+QImage decode(const QByteArray &bytes, const Limits &limits, QSize shownAt) {
     QImage image;
-    if (bytes.isEmpty() || !decodeInto(bytes, limits, image))
+    if (bytes.isEmpty() || !decodeInto(bytes, limits, shownAt, image))
         return QImage();
     return image;
 }

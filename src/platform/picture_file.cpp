@@ -25,18 +25,25 @@ QByteArray readPictureBytes(const QString &path) {
     return file.read(size);
 }
 
-QImage decodeBitmap(const QByteArray &bytes) {
+QImage decodeBitmap(const QByteArray &bytes, QSize shownAt) {
     QBuffer buffer;
     buffer.setData(bytes);
     QImageReader reader(&buffer, "bmp");
     // A picture the JPEG decoder would refuse for its size is refused here too.
     reader.setAllocationLimit(int(JpegImage::Limits{}.maxImageBytes / (1024 * 1024)));
-    return reader.read();
+    const QImage full = reader.read();
+    const int reduction = JpegImage::reductionFor(full.size(), shownAt);
+    if (reduction == 1)
+        return full;
+    // Rounded up, as the JPEG decoder does.
+    const QSize reduced((full.width() + reduction - 1) / reduction,
+                        (full.height() + reduction - 1) / reduction);
+    return full.scaled(reduced, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace
 
-QImage loadPicture(const QString &path) {
+QImage loadPicture(const QString &path, QSize shownAt) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     const bool jpeg = suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg");
     if (!jpeg && suffix != QLatin1String("bmp"))
@@ -44,5 +51,5 @@ QImage loadPicture(const QString &path) {
     const QByteArray bytes = readPictureBytes(path);
     if (bytes.isEmpty())
         return {};
-    return jpeg ? JpegImage::decode(bytes) : decodeBitmap(bytes);
+    return jpeg ? JpegImage::decode(bytes, {}, shownAt) : decodeBitmap(bytes, shownAt);
 }

@@ -1,5 +1,6 @@
 #include "graph_chart.h"
 
+#include "clock.h"
 #include "graph_recorder.h"
 #include "graph_series.h"
 #include "time_label_step.h"
@@ -7,6 +8,7 @@
 #include "qcustomplot.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -62,8 +64,15 @@ int clampedPosition(double x) {
 
 } // namespace
 
-GraphChart::GraphChart(QCustomPlot *chart, GraphRecorder &recorder, QObject *parent)
-    : QObject(parent), chart_(chart), recorder_(recorder) {
+GraphChart::GraphChart(QCustomPlot *chart, GraphRecorder &recorder, const Clock &clock,
+                       QObject *parent)
+    : QObject(parent), chart_(chart), recorder_(recorder), clock_(clock) {
+    redrawTimer_.setObjectName(QStringLiteral("redrawTimer"));
+    redrawTimer_.setSingleShot(true);
+    connect(&redrawTimer_, &QTimer::timeout, this, &GraphChart::redraw);
+    // However the chart comes to be drawn (a redraw of ours, a resize, a pan, an export),
+    // it draws what it shows now.
+    connect(chart_, &QCustomPlot::beforeReplot, this, &GraphChart::layOutIfChanged);
     QLocale locale;
     locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
     chart_->setLocale(locale);
@@ -82,7 +91,14 @@ GraphChart::GraphChart(QCustomPlot *chart, GraphRecorder &recorder, QObject *par
         // Wide antialiased lines cost several times as much to draw; these are redrawn on
         // every sample.
         series_[channel]->setAntialiased(false);
+        // The chart is handed only the visible window, at most a few points a pixel: thinning
+        // them to four a pixel column would draw more points, not fewer.
+        series_[channel]->setAdaptiveSampling(false);
     }
+    // Everything is drawn into one picture buffer: the overlay layer's own buffer would be
+    // cleared and laid over the chart on every redraw, with nothing on it.
+    if (QCPLayer *overlay = chart_->layer(QStringLiteral("overlay")))
+        overlay->setMode(QCPLayer::lmLogical);
     marker_ = chart_->addGraph();
     marker_->setObjectName(QStringLiteral("Series8"));
     marker_->setPen(QPen(Qt::red, kMarkerWidth));
@@ -175,7 +191,28 @@ void GraphChart::setPaper(const QColor &paper) {
 void GraphChart::refresh() {
     dirty_ = true;
     if (chart_->isVisible())
-        redraw();
+        scheduleRedraw();
+}
+
+void GraphChart::sampleAdded(int samplingMs) {
+    dirty_ = true;
+    if (!chart_->isVisible())
+        return;
+    const int pixels =
+        chart_->axisRect()->width() > 0 ? chart_->axisRect()->width() : chart_->width();
+    const AxisWindow window = recorder_.axis();
+    const int positions = int(std::clamp(window.max - window.min, 0.0, 1e9));
+    scheduleRedraw(pace_.scrollGapMs(samplingMs, positions, pixels));
+}
+
+// One redraw for every change asked for until it runs, no sooner than the pace allows; a
+// change that may be drawn sooner than the redraw already waiting brings it forward.
+void GraphChart::scheduleRedraw(qint64 gapMs) {
+    const qint64 wait =
+        std::min(pace_.waitFrom(clock_.now().toMSecsSinceEpoch(), gapMs), qint64(INT_MAX));
+    if (redrawTimer_.isActive() && redrawTimer_.remainingTime() <= wait)
+        return;
+    redrawTimer_.start(int(wait));
 }
 
 // The legend's titles in as few lines as the width allows: six, three or two to a line; two
@@ -217,10 +254,18 @@ void GraphChart::setLegendFont(const QFont &font) {
 }
 
 void GraphChart::redraw() {
+    if (!chart_->isVisible())
+        return; // drawn when shown
+    pace_.drew(clock_.now().toMSecsSinceEpoch());
+    chart_->replot();
+}
+
+void GraphChart::layOutIfChanged() {
+    if (!dirty_)
+        return;
+    dirty_ = false;
     fitLegend(chart_->width());
     loadVisiblePoints();
-    chart_->replot(QCustomPlot::rpQueuedReplot);
-    dirty_ = false;
 }
 
 // The axis window from the recorder, and the points from one position left of it to one
@@ -306,8 +351,10 @@ bool GraphChart::eventFilter(QObject *watched, QEvent *event) {
             // The layout sets the chart's font: every text of the chart follows it.
             fontPoints_ = chart_->font().pointSize();
             applyFonts();
+        } else if (event->type() == QEvent::Resize) {
+            dirty_ = true; // the legend is fitted to the new width
         } else if (event->type() == QEvent::Show && dirty_)
-            redraw();
+            scheduleRedraw();
     }
     return QObject::eventFilter(watched, event);
 }

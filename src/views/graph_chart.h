@@ -2,14 +2,17 @@
 
 #include "channel_scale.h"
 #include "graph_captions.h"
+#include "redraw_pace.h"
 
 #include <QColor>
 #include <QObject>
 #include <QPoint>
 #include <QSize>
+#include <QTimer>
 
 #include <array>
 
+class Clock;
 class GraphRecorder;
 class QCPGraph;
 class QCPPainter;
@@ -27,7 +30,12 @@ class QMouseEvent;
 //
 // Only the visible window of the record is handed to the chart (plus one position on each
 // side, so lines run to the edges), so a redraw costs the same however long the record is.
-// The chart is redrawn only while it is visible; a hidden chart is redrawn when shown.
+// The chart is redrawn only while it is visible; a hidden chart is redrawn when shown. Every
+// change asks for a redraw, and the redraws asked for are done together from the event loop,
+// at most one per kLeastRedrawGapMs of the clock (a sample every 100 ms is drawn as it comes;
+// a faster stream of changes waits its turn). New samples narrower than a pixel are drawn
+// when the chart has scrolled by a pixel. Whatever draws the chart first takes the visible
+// points and lays the legend out if anything changed.
 //
 // The mouse pans the time axis (no zoom), and the recorder's axis window follows; a click in place
 // is reported as clicked() with the time position under the mouse, or as legendClicked() on the
@@ -46,7 +54,11 @@ public:
         bool legendVisible = true;
     };
 
-    GraphChart(QCustomPlot *chart, GraphRecorder &recorder, QObject *parent = nullptr);
+    static constexpr qint64 kLeastRedrawGapMs = 100;
+
+    // `clock` paces the redraws; it must outlive the chart.
+    GraphChart(QCustomPlot *chart, GraphRecorder &recorder, const Clock &clock,
+               QObject *parent = nullptr);
 
     void setLook(const Look &look);
     void setChannelVisible(int channel, bool visible);
@@ -58,8 +70,12 @@ public:
     QColor paper() const { return paper_; }
 
     // The record or its axis window changed: the visible points are taken again and the chart
-    // is redrawn if it is visible.
+    // is redrawn if it is visible, as soon as the pace allows.
     void refresh();
+    // A sample was added, one every `samplingMs`: as refresh(), but where a time position is
+    // narrower than a pixel the chart is redrawn when it has scrolled by a pixel (the gap of
+    // RedrawPace::scrollGapMs), not for every sample.
+    void sampleAdded(int samplingMs);
     // The red vertical line through the sample at a position, and its removal.
     void showMarker(int position);
     void clearMarker();
@@ -95,13 +111,18 @@ private:
     void fitLegend(int width);
     void setLegendFont(const QFont &font);
     int fontPixels() const; // fontPoints_ in pixels of the chart
+    void scheduleRedraw(qint64 gapMs = kLeastRedrawGapMs);
     void redraw();
+    void layOutIfChanged();
     void onPress(QMouseEvent *event);
     void onRelease(QMouseEvent *event);
     void onRangeChanged();
 
     QCustomPlot *chart_;
     GraphRecorder &recorder_;
+    const Clock &clock_;
+    RedrawPace pace_{kLeastRedrawGapMs};
+    QTimer redrawTimer_{this}; // single shot: the redraw asked for, when the pace allows it
     std::array<QCPGraph *, kChannelCount> series_{};
     QCPGraph *marker_ = nullptr;
     QCPTextElement *title_ = nullptr;

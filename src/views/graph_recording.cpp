@@ -83,7 +83,7 @@ void GraphRecording::TimerGRPTimer() {
         if (state_.Settings.CurrentView == ViewId::Graph)
             showPanelValues(graphPanelTexts(state_.readings().sample, QLocale(),
                                             state_.readings().ReadingsCurrent));
-        chart_.refresh();
+        chart_.sampleAdded(timer_.interval());
         GraphMessages::tellJournalOutcome(*services_.prompts, journal_, journal);
     }
     if (result.finished) {

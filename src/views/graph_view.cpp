@@ -10,7 +10,7 @@ GraphView::GraphView(RunState &state, const Services &services, QTimer &timerGRP
                      const Controls &controls, QObject *parent)
     : QObject(parent), recorder_(RecorderSettings::fromAppSettings(state.Settings),
                                  GraphSettings::fullScales(state.Settings)),
-      chart_(controls.chart, recorder_),
+      chart_(controls.chart, recorder_, *services.clock),
       journal_(services.folder->filePath(JournalRecovery::kJournalName)),
       recording_(state, services, timerGRP, controls.panel, recorder_, chart_, journal_),
       document_(state, services, recording_, recorder_, journal_, controls.dialogParent),

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -61,8 +62,16 @@ struct Rig {
     ViewPanels panels;
     std::unique_ptr<InfoView> view;
 
-    explicit Rig(const QString &folder) {
+    // With `shownAt`, the window is on screen and the picture has that size before the pages
+    // are read.
+    explicit Rig(const QString &folder, QSize shownAt = {}) {
         PanelBuilders::infoPanel(&window, panels);
+        if (!shownAt.isEmpty()) {
+            window.resize(1024, 768);
+            window.show();
+            panels.infoPanel->show();
+            panels.infoImage->resize(shownAt);
+        }
         view =
             std::make_unique<InfoView>(*panels.infoSelector, *panels.infoImage, *panels.infoMemo);
         view->build(folder);
@@ -71,12 +80,12 @@ struct Rig {
     void click(const QString &arrow) {
         window.findChild<QToolButton *>("UpDown1" + arrow)->click();
     }
-    // The picture shown: the colour of a page picture, or "design".
-    QString picture() const {
+    // The picture shown: the colour of a page picture (at `across` of its width), or "design".
+    QString picture(double across = 0.5) const {
         const QImage image = panels.infoImage->pixmap().toImage();
         if (image.size() == InfoView::designPicture().size())
             return "design";
-        const QColor c = image.pixelColor(image.width() / 2, image.height() / 2);
+        const QColor c = image.pixelColor(int(image.width() * across), image.height() / 2);
         if (c.red() > 180 && c.green() < 80 && c.blue() < 80)
             return "red";
         if (c.blue() > 180 && c.red() < 80 && c.green() < 80)
@@ -108,6 +117,7 @@ private slots:
     void pageAfterIdentification_data();
     void pageAfterIdentification();
     void designContentWithoutPages();
+    void largePictureFollowsTheShownSize();
 };
 
 // Clicks on the arrows, and after each the selector's position, the picture and the text.
@@ -187,6 +197,30 @@ void TestInfoView::designContentWithoutPages() {
         QCOMPARE(rig.picture(), QStringLiteral("design"));
     }
     QCOMPARE(rig.panels.infoSelector->toolTip(), QStringLiteral("Прокрутка информации."));
+}
+
+// A page picture far larger than its place is decoded near the size it is shown at, and
+// again larger when its place grows, its colours where they belong each time.
+void TestInfoView::largePictureFollowsTheShownSize() {
+    QDir(dir_->path()).mkpath("Info");
+    QImage halves(1600, 1200, QImage::Format_RGB32);
+    halves.fill(Qt::red);
+    QPainter(&halves).fillRect(800, 0, 800, 1200, Qt::blue);
+    QVERIFY(halves.save(dir_->path() + "/Info/Inf0.jpg", "JPG", 90));
+
+    Rig rig(dir_->path(), QSize(200, 150));
+    const auto shown = [&] {
+        return QStringLiteral("%1x%2 %3 %4")
+            .arg(rig.panels.infoImage->pixmap().width())
+            .arg(rig.panels.infoImage->pixmap().height())
+            .arg(rig.picture(0.25), rig.picture(0.75));
+    };
+    QCOMPARE(shown(), QStringLiteral("200x150 red blue")); // an eighth
+    QVERIFY(rig.panels.infoImage->isVisible());
+    rig.panels.infoImage->resize(500, 300);
+    QCOMPARE(shown(), QStringLiteral("800x600 red blue")); // a half covers it
+    rig.panels.infoImage->resize(300, 200);
+    QCOMPARE(shown(), QStringLiteral("800x600 red blue")); // shrinking keeps what is there
 }
 
 QTEST_MAIN(TestInfoView)

@@ -109,34 +109,49 @@ private slots:
 
 void TestJpegImage::decodes_data() {
     QTest::addColumn<QByteArray>("jpeg");
+    QTest::addColumn<QSize>("shownAt"); // empty: the whole picture
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QPoint>("probe");
     QTest::addColumn<QColor>("colour");
 
-    QTest::newRow("colour, left") << twoColourJpeg() << QSize(32, 16) << QPoint(4, 8)
+    const QSize whole;
+    QTest::newRow("colour, left") << twoColourJpeg() << whole << QSize(32, 16) << QPoint(4, 8)
                                   << QColor(255, 0, 0);
     QTest::newRow("colour, right")
-        << twoColourJpeg() << QSize(32, 16) << QPoint(28, 8) << QColor(0, 0, 255);
-    QTest::newRow("progressive") << twoColourJpeg(true) << QSize(32, 16) << QPoint(28, 8)
+        << twoColourJpeg() << whole << QSize(32, 16) << QPoint(28, 8) << QColor(0, 0, 255);
+    QTest::newRow("progressive") << twoColourJpeg(true) << whole << QSize(32, 16) << QPoint(28, 8)
                                  << QColor(0, 0, 255);
     QTest::newRow("grey") << encodeJpeg(8, 24, 1, JCS_GRAYSCALE,
                                         [](int, int) { return std::array<JSAMPLE, 4>{128}; })
-                          << QSize(8, 24) << QPoint(4, 12) << QColor(128, 128, 128);
+                          << whole << QSize(8, 24) << QPoint(4, 12) << QColor(128, 128, 128);
+    // Shown smaller, a picture is decoded at the least of a half, a quarter or an eighth that
+    // still covers the size shown, and keeps its colours where they were.
+    QTest::newRow("a quarter, left")
+        << twoColourJpeg() << QSize(8, 4) << QSize(8, 4) << QPoint(1, 2) << QColor(255, 0, 0);
+    QTest::newRow("a quarter, right")
+        << twoColourJpeg() << QSize(8, 4) << QSize(8, 4) << QPoint(7, 2) << QColor(0, 0, 255);
+    QTest::newRow("a half covers a size between")
+        << twoColourJpeg() << QSize(9, 4) << QSize(16, 8) << QPoint(14, 4) << QColor(0, 0, 255);
+    QTest::newRow("an eighth at most")
+        << twoColourJpeg(true) << QSize(1, 1) << QSize(4, 2) << QPoint(0, 1) << QColor(255, 0, 0);
+    QTest::newRow("shown larger: the whole") << twoColourJpeg() << QSize(640, 480) << QSize(32, 16)
+                                             << QPoint(28, 8) << QColor(0, 0, 255);
     // libjpeg marks CMYK files as Adobe's, whose inks are stored inverted.
     QTest::newRow("cmyk") << encodeJpeg(16, 16, 4, JCS_CMYK,
                                         [](int, int) {
                                             return std::array<JSAMPLE, 4>{255, 0, 0, 255};
                                         })
-                          << QSize(16, 16) << QPoint(8, 8) << QColor(255, 0, 0);
+                          << whole << QSize(16, 16) << QPoint(8, 8) << QColor(255, 0, 0);
 }
 
 void TestJpegImage::decodes() {
     QFETCH(QByteArray, jpeg);
+    QFETCH(QSize, shownAt);
     QFETCH(QSize, size);
     QFETCH(QPoint, probe);
     QFETCH(QColor, colour);
 
-    const QImage image = JpegImage::decode(jpeg);
+    const QImage image = JpegImage::decode(jpeg, {}, shownAt);
     QCOMPARE(image.size(), size);
     QCOMPARE(image.format(), QImage::Format_RGB32);
     const QColor got = image.pixelColor(probe);
@@ -174,6 +189,7 @@ void TestJpegImage::refuses() {
 void TestJpegImage::loadPictureByExtension_data() {
     QTest::addColumn<QString>("name"); // empty: no file
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QSize>("shownAt");
     QTest::addColumn<QSize>("size");
 
     const QSize None(0, 0); // a null image
@@ -182,26 +198,29 @@ void TestJpegImage::loadPictureByExtension_data() {
     buffer.open(QIODevice::WriteOnly);
     QImage(5, 7, QImage::Format_RGB32).save(&buffer, "BMP");
     const QByteArray jpeg = twoColourJpeg();
-    QTest::newRow("jpg") << "Inf0.jpg" << jpeg << QSize(32, 16);
-    QTest::newRow("JPG in capitals") << "Inf0.JPG" << jpeg << QSize(32, 16);
-    QTest::newRow("bmp") << "Inf4.bmp" << bitmap << QSize(5, 7);
-    QTest::newRow("bitmap named jpg") << "Inf1.jpg" << bitmap << None;
-    QTest::newRow("random bytes named jpg") << "Inf2.jpg" << randomBytes(3000) << None;
-    QTest::newRow("cut bmp") << "Inf3.bmp" << bitmap.left(30) << None;
-    QTest::newRow("other extension") << "Inf5.png" << jpeg << None;
-    QTest::newRow("missing file") << "" << QByteArray() << None;
+    QTest::newRow("jpg") << "Inf0.jpg" << jpeg << QSize() << QSize(32, 16);
+    QTest::newRow("JPG in capitals") << "Inf0.JPG" << jpeg << QSize() << QSize(32, 16);
+    QTest::newRow("bmp") << "Inf4.bmp" << bitmap << QSize() << QSize(5, 7);
+    QTest::newRow("bitmap named jpg") << "Inf1.jpg" << bitmap << QSize() << None;
+    QTest::newRow("random bytes named jpg") << "Inf2.jpg" << randomBytes(3000) << QSize() << None;
+    QTest::newRow("cut bmp") << "Inf3.bmp" << bitmap.left(30) << QSize() << None;
+    QTest::newRow("other extension") << "Inf5.png" << jpeg << QSize() << None;
+    QTest::newRow("missing file") << "" << QByteArray() << QSize() << None;
+    QTest::newRow("jpg shown smaller") << "Inf0.jpg" << jpeg << QSize(16, 8) << QSize(16, 8);
+    QTest::newRow("bmp shown smaller") << "Inf4.bmp" << bitmap << QSize(2, 2) << QSize(2, 2);
 }
 
 void TestJpegImage::loadPictureByExtension() {
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
+    QFETCH(QSize, shownAt);
     QFETCH(QSize, size);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(name.isEmpty() ? QStringLiteral("absent.jpg") : name);
     if (!name.isEmpty())
         QVERIFY(TestFiles::putBytes(path, bytes));
-    QCOMPARE(loadPicture(path).size(), size);
+    QCOMPARE(loadPicture(path, shownAt).size(), size);
 }
 
 // A small page picture still loads when little memory is left: the loader sets aside what

@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 constexpr qint32 kMsecsPerDay = 24 * 60 * 60 * 1000;
@@ -36,16 +37,30 @@ void GraphBuffer::append(const ReadingSample &reading, qint32 msecsOfDay) {
     appendSlot(reading, ChannelScale::recorded(reading, fullScales()), msecsOfDay);
 }
 
-void GraphBuffer::appendRecorded(const ReadingSample &recorded, qint32 msecsOfDay) {
-    appendSlot(recorded, recorded, msecsOfDay);
+void GraphBuffer::loadRecorded(std::span<const TimedReading> samples) {
+    clear();
+    const std::size_t n = std::min<std::size_t>(samples.size(), std::size_t(INT_MAX));
+    std::vector<Slot> ring;
+    // Reserved rather than sized: the slots are written once, not cleared first.
+    ring.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const TimedReading &s = samples[i];
+        ring.push_back({s.reading, s.reading, withinDay(s.msecsOfDay), currentScales_, false});
+    }
+    slots_ = std::move(ring);
+    count_ = int(n);
+}
+
+qint32 GraphBuffer::withinDay(qint32 msecsOfDay) {
+    return msecsOfDay >= 0 && msecsOfDay < kMsecsPerDay ? msecsOfDay : 0;
 }
 
 void GraphBuffer::appendSlot(const ReadingSample &reading, const ReadingSample &recorded,
                              qint32 msecsOfDay) {
     if (std::size_t(count_) == slots_.size())
         resizeRing(std::max(kFirstRingSize, slots_.size() * 2));
-    const qint32 time = msecsOfDay >= 0 && msecsOfDay < kMsecsPerDay ? msecsOfDay : 0;
-    slots_[ringIndex(count_)] = {reading, recorded, time, currentScales_, gapPending_};
+    slots_[ringIndex(count_)] = {reading, recorded, withinDay(msecsOfDay), currentScales_,
+                                 gapPending_};
     gapPending_ = false;
     ++count_;
 }

@@ -7,6 +7,7 @@
 #include <QTime>
 
 #include <cstddef>
+#include <span>
 #include <vector>
 
 // A reading with the time of day it was taken, as a graph file carries it.
@@ -45,9 +46,11 @@ public:
     void reserve(int n);
     // Appends a sample at position count(). A time outside one day is taken as midnight.
     void append(const ReadingSample &reading, qint32 msecsOfDay);
-    // As append, for a sample whose values were recorded before (a graph file's): they are
-    // kept as they are, so saving the record again gives the values it was loaded with.
-    void appendRecorded(const ReadingSample &recorded, qint32 msecsOfDay);
+    // Empties the record and fills it with samples whose values were recorded before (a
+    // graph file's), against the full scales in force: the values are kept as they are, so
+    // saving the record again gives the values it was loaded with. The ring is built in one
+    // pass, at the samples' own size.
+    void loadRecorded(std::span<const TimedReading> samples);
     // The samples stopped coming for a while (the readings were not current): the next one
     // appended follows a gap, and the lines break between it and the one before.
     void markGap() { gapPending_ = count_ > 0; }
@@ -99,6 +102,7 @@ private:
     }
     void resizeRing(std::size_t ringSize);
     void appendSlot(const ReadingSample &reading, const ReadingSample &recorded, qint32 msecsOfDay);
+    static qint32 withinDay(qint32 msecsOfDay);
 
     std::vector<Slot> slots_;
     int head_ = 0;  // slot of position 0

@@ -1,7 +1,6 @@
 #include "graph_recorder.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 namespace {
@@ -113,9 +112,7 @@ void GraphRecorder::load(std::span<const TimedReading> samples, QDate fileDate, 
     clear(today);
     if (fileDate.isValid())
         graphDate_ = fileDate;
-    buffer_.reserve(int(std::min<std::size_t>(samples.size(), std::size_t(INT_MAX))));
-    for (const TimedReading &s : samples)
-        buffer_.appendRecorded(s.reading, s.msecsOfDay);
+    buffer_.loadRecorded(samples);
 }
 
 void GraphRecorder::restore(const GraphJournal::Contents &journal, QDate today) {
