@@ -52,7 +52,7 @@ struct ArchiveRecord {
     QString category; // the vehicle category's name as the norms table shows it
     bool catalyst = false;
     ArchiveDocumentKind kind = ArchiveDocumentKind::VehicleReport;
-    std::array<ArchiveSlot, 3> slots;
+    std::array<ArchiveSlot, 3> recordSlots;
     ArchiveVerdict overall = ArchiveVerdict::NotJudged; // the vehicle report only
     QString documentText;  // the document exactly as saved, lines joined with "\r\n"
     QString fileName;      // the saved document's path
