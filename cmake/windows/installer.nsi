@@ -7,7 +7,9 @@
 ; and the help text and information pages are copied into it where the folder does not hold
 ; them yet. The uninstaller removes the program and the shortcuts; the working folder and
 ; the user's files in it stay.
-Unicode true
+; A 64-bit installer for a 64-bit program (it also runs where no 32-bit Windows layer is, as
+; under a 64-bit-only Wine).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
