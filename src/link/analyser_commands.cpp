@@ -7,11 +7,9 @@
 #include "current_readings.h"
 #include "serial_channel.h"
 #include "settings_store.h"
+#include "text_file_1251.h"
 #include "tvelantar.h"
 #include "user_prompts.h"
-
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace {
 
@@ -108,12 +106,11 @@ void AnalyserCommands::togglePump() {
 
 std::array<quint8, PollCycle::HeaderSize> AnalyserCommands::headerBytes(const QStringList &lines) {
     constexpr int Size = PollCycle::HeaderSize;
-    QStringEncoder toCodePage("windows-1251");
     QByteArray buffer;
     for (const QString &line : lines) {
         if (buffer.size() >= Size)
             break;
-        const QByteArray encoded = toCodePage.encode(line.left(HeaderLineLength));
+        const QByteArray encoded = TextFile1251::encode(QStringView(line).left(HeaderLineLength));
         for (const char byte : encoded) {
             if (buffer.size() >= Size)
                 break;
@@ -136,7 +133,6 @@ std::array<quint8, PollCycle::HeaderSize> AnalyserCommands::headerBytes(const QS
 }
 
 QStringList AnalyserCommands::headerLinesFromImage(const TVelantar &analyser) {
-    QStringDecoder fromCodePage("windows-1251");
     QStringList lines;
     QByteArray line;
     for (int i = 0; i < HeaderBytesRead; ++i) {
@@ -144,7 +140,7 @@ QStringList AnalyserCommands::headerLinesFromImage(const TVelantar &analyser) {
         if (line.size() < HeaderLineLength && byte != 0) {
             line.append(char(byte));
         } else {
-            lines << fromCodePage.decode(line);
+            lines << TextFile1251::decode(line);
             line.clear();
         }
     }

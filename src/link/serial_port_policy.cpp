@@ -9,6 +9,7 @@
 
 namespace SerialPortPolicy {
 
+#ifndef Q_OS_WIN
 bool isFatal(QSerialPort::SerialPortError error) {
     switch (error) {
     case QSerialPort::ResourceError:
@@ -20,6 +21,7 @@ bool isFatal(QSerialPort::SerialPortError error) {
         return false;
     }
 }
+#endif
 
 bool accessDenied(const QString &device) {
 #ifdef Q_OS_WIN
@@ -32,8 +34,10 @@ bool accessDenied(const QString &device) {
 #endif
 }
 
+#ifndef Q_OS_WIN
 bool isAccessRefused(QSerialPort::SerialPortError openError, const QString &device) {
     return openError == QSerialPort::PermissionError && accessDenied(device);
 }
+#endif
 
 } // namespace SerialPortPolicy

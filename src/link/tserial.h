@@ -6,7 +6,11 @@
 
 #include <memory>
 
+#ifdef Q_OS_WIN
+class WinComPort;
+#else
 class QSerialPort;
+#endif
 
 // The program's only access to a serial port. It opens one COM port by number (see
 // PortNames for how numbers map to devices), sets the analyser's line (9600 baud,
@@ -39,7 +43,11 @@ private:
     // Logs why a port could not be opened, unless it is the same reason as last time.
     void reportOpenFailure(const QString &failure);
 
+#ifdef Q_OS_WIN
+    std::unique_ptr<WinComPort> port_;
+#else
     std::unique_ptr<QSerialPort> port_;
+#endif
     bool open_ = false;
     int portNumber_ = 0;
     QString lastOpenFailure_;

@@ -1,16 +1,10 @@
 #include "emf_writer.h"
 
-#include <QDir>
-#include <QTemporaryFile>
+#include "emf_recording.h"
+
 #include <QtEndian>
 
-#include <cstdio>
-#include <unistd.h>
 #include <vector>
-
-// libEMF's Win32 headers define min and max as macros unless told not to.
-#define NOMINMAX
-#include <libEMF/emf.h>
 
 namespace {
 
@@ -63,8 +57,7 @@ bool looksComplete(const QByteArray &bytes) {
 } // namespace
 
 struct EmfWriter::Gdi {
-    QTemporaryFile file;
-    FILE *stream = nullptr;
+    EmfRecording recording;
     HDC dc = 0;
     HGDIOBJ pen = 0; // created by us; 0 while a stock object is selected
     HGDIOBJ brush = 0;
@@ -84,25 +77,17 @@ struct EmfWriter::Gdi {
         current = created;
     }
 
-    void close() {
-        if (dc) {
-            // Stock objects go back in so that ours can be deleted.
-            replace(pen, 0, BLACK_PEN);
-            replace(brush, 0, WHITE_BRUSH);
-            if (fontSelected)
-                replace(font, 0, SYSTEM_FONT);
-            // libEMF throws when a write of the records fails (a full disk); the file is then
-            // short, which finish() reports.
-            try {
-                DeleteEnhMetaFile(CloseEnhMetaFileWithFILE(dc));
-            } catch (...) {
-            }
-            dc = 0;
-        }
-        if (stream) {
-            std::fclose(stream);
-            stream = nullptr;
-        }
+    // Ends the picture and returns the bytes recorded.
+    QByteArray close() {
+        if (!dc)
+            return {};
+        // Stock objects go back in so that ours can be deleted.
+        replace(pen, 0, BLACK_PEN);
+        replace(brush, 0, WHITE_BRUSH);
+        if (fontSelected)
+            replace(font, 0, SYSTEM_FONT);
+        dc = 0;
+        return recording.stop();
     }
 
     ~Gdi() { close(); }
@@ -120,27 +105,11 @@ bool EmfWriter::begin(const QSize &logicalSize, const QSize &hundredthsOfMm,
                       const QString &application, const QString &title, QString &error) {
     gdi_ = std::make_unique<Gdi>();
     Gdi &gdi = *gdi_;
-    gdi.file.setFileTemplate(QDir::tempPath() + QStringLiteral("/velantar-XXXXXX.emf"));
-    if (!gdi.file.open()) {
-        error = gdi.file.errorString();
-        gdi_.reset();
-        return false;
-    }
-    const int fd = dup(gdi.file.handle());
-    gdi.stream = fd >= 0 ? fdopen(fd, "w+b") : nullptr;
-    if (!gdi.stream) {
-        if (fd >= 0)
-            ::close(fd);
-        error = QStringLiteral("Не удаётся записать временный файл метафайла");
-        gdi_.reset();
-        return false;
-    }
     const RECT frame{0, 0, hundredthsOfMm.width(), hundredthsOfMm.height()};
     // The description is two strings, each ended by a null, the second one by two.
     const QString description = application + QChar(0) + title + QChar(0);
-    gdi.dc = CreateEnhMetaFileWithFILEW(0, gdi.stream, &frame, wide(description));
+    gdi.dc = gdi.recording.start(frame, description, error);
     if (!gdi.dc) {
-        error = QStringLiteral("Не удаётся начать метафайл");
         gdi_.reset();
         return false;
     }
@@ -259,21 +228,7 @@ QByteArray EmfWriter::finish(QString &error) {
         error = QStringLiteral("Метафайл не был начат");
         return {};
     }
-    Gdi &gdi = *gdi_;
-    FILE *stream = gdi.stream;
-    gdi.stream = nullptr; // read back below, then closed here
-    gdi.close();
-    QByteArray bytes;
-    const bool flushed = std::fflush(stream) == 0 && !std::ferror(stream);
-    if (flushed && std::fseek(stream, 0, SEEK_END) == 0) {
-        const long size = std::ftell(stream);
-        if (size > 0 && std::fseek(stream, 0, SEEK_SET) == 0) {
-            bytes.resize(size);
-            if (std::fread(bytes.data(), 1, size_t(size), stream) != size_t(size))
-                bytes.clear();
-        }
-    }
-    std::fclose(stream);
+    const QByteArray bytes = gdi_->close();
     gdi_.reset();
     // A full temporary folder cuts the file short without libEMF noticing.
     if (!looksComplete(bytes)) {

@@ -10,12 +10,12 @@
 
 #include <memory>
 
-// Records Windows GDI drawing calls into an enhanced metafile with libEMF, keeping the
-// library's Win32 types out of every other file. Coordinates are the picture's logical
+// Records Windows GDI drawing calls into an enhanced metafile (the system's own GDI on
+// Windows, libEMF's imitation of it elsewhere: see EmfRecording), keeping the Win32
+// types out of every other file. Coordinates are the picture's logical
 // units; the whole logical area is shown at the physical size given to begin(). One pen,
 // one brush and one font are selected at a time; a GDI object is created only when the
-// wanted one differs from the selected one. The metafile is built in a temporary file whose
-// bytes finish() returns.
+// wanted one differs from the selected one. finish() returns the metafile's bytes.
 class EmfWriter {
 public:
     struct Pen {

@@ -268,6 +268,8 @@ void TestEmfPaintDevice::failedWriteKeepsTheOldFile() {
     QFETCH(QString, name);
     QFETCH(int, sizeLimit);
     QFETCH(QByteArray, after);
+    if (sizeLimit && !TestFiles::kFullDiskPossible)
+        QSKIP("no full disk can be made here");
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
     TestFiles::putBytes(path, "old picture");

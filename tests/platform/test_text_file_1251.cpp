@@ -8,9 +8,6 @@
 
 #include "test_files.h"
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace TestFiles;
 
 class TestTextFile1251 : public QObject {
@@ -216,6 +213,8 @@ void TestTextFile1251::writeWithoutLastLineEnd() {
 }
 
 void TestTextFile1251::failedWriteLeavesOldFileWhole() {
+    if (!kFullDiskPossible)
+        QSKIP("no full disk can be made here");
     QTemporaryDir dir;
     const QString path = dir.filePath("old.txt");
     const QByteArray old = "old content\r\n";

@@ -5,9 +5,9 @@
 
 // Maps the port numbers the user sees (COM1, COM2, ...) to devices of this system.
 //
-// On Windows COMn is the device itself. Elsewhere the environment variable
-// VELANTAR_PORTS, when set, is a colon-separated list of device paths: the first is
-// COM1, the second COM2, and an empty entry means that port does not exist. Without it,
+// On Windows COMn is the device itself (a USB adapter gets its number from its driver). Elsewhere
+// the environment variable VELANTAR_PORTS, when set, is a colon-separated list of device paths: the
+// first is COM1, the second COM2, and an empty entry means that port does not exist. Without it,
 // COMn is the n-th serial device the system reports, USB and ACM adapters first, then
 // the built-in ttyS ports, so an analyser on a USB adapter is found by the default search.
 namespace PortNames {

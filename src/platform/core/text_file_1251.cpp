@@ -4,8 +4,6 @@
 #include "safe_file.h"
 
 #include <QFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <algorithm>
 #include <optional>
@@ -14,7 +12,6 @@ namespace TextFile1251 {
 
 namespace {
 
-constexpr const char *kCodePage = "windows-1251";
 // A first line is looked for in small steps, so a short line costs a short read; whole
 // files go in larger ones.
 constexpr qint64 kLineChunkSize = 4096;
@@ -53,46 +50,7 @@ std::optional<QByteArray> readBytes(QIODevice &device, qint64 maxBytes, Stop sto
     return bytes;
 }
 
-// Encodes a text one code point at a time, writing '?' for each one the code page cannot
-// hold. A code point is held when its byte decodes back to it; the converter's own
-// substitute byte (and any look-alike it might pick) fails that check, while a genuine
-// control character passes it.
-QByteArray encodeWithQuestionMarks(QStringView text) {
-    QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
-    QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
-    QByteArray out;
-    out.reserve(text.size());
-    qsizetype i = 0;
-    while (i < text.size()) {
-        qsizetype length = 1;
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            length = 2;
-        const QStringView codePoint = text.mid(i, length);
-        const QByteArray bytes = encoder.encode(codePoint);
-        if (bytes.size() == 1 && QString(decoder.decode(bytes)) == codePoint)
-            out.append(bytes);
-        else
-            out.append('?');
-        i += length;
-    }
-    return out;
-}
-
 } // namespace
-
-QString decode(QByteArrayView bytes) {
-    QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
-    return decoder.decode(bytes);
-}
-
-QByteArray encode(QStringView text) {
-    // Fast path: the whole text converts and reads back unchanged.
-    QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
-    QByteArray bytes = encoder.encode(text);
-    if (!encoder.hasError() && decode(bytes) == text)
-        return bytes;
-    return encodeWithQuestionMarks(text);
-}
 
 QStringList splitLines(QStringView text) {
     QStringList lines;

@@ -1,0 +1,114 @@
+#include "tserial.h"
+
+#include "log_categories.h"
+#include "port_names.h"
+#include "serial_trace.h"
+#include "win_com_port.h"
+
+#include <algorithm>
+#include <limits>
+
+// TSerial on Windows: the same channel over the Win32 communications functions (WinComPort),
+// as Qt SerialPort is not part of the Windows build.
+
+TSerial::TSerial() : port_(std::make_unique<WinComPort>()) {}
+
+TSerial::~TSerial() {
+    Close();
+}
+
+bool TSerial::Open(int portNumber, int baudRate) {
+    if (open_)
+        return true;
+    portNumber_ = portNumber;
+    // Windows keeps no owner and mode bits on a COM port: an open refused there means
+    // another program holds it, which is not a refusal of this user.
+    refusedDevice_.clear();
+
+    const QString device = PortNames::devicePath(portNumber);
+    if (device.isEmpty())
+        return false;
+
+    if (!port_->open(device, baudRate, QueueSize, WriteWaitMs)) {
+        reportOpenFailure(QStringLiteral("cannot open COM%1 (%2): %3")
+                              .arg(portNumber)
+                              .arg(device, port_->errorString()));
+        return false;
+    }
+    lastOpenFailure_.clear();
+    open_ = true;
+    return true;
+}
+
+void TSerial::reportOpenFailure(const QString &failure) {
+    // The search tries the same ports every few seconds: each failure is told once.
+    if (failure == lastOpenFailure_)
+        return;
+    lastOpenFailure_ = failure;
+    qCWarning(lcLink).noquote() << failure;
+}
+
+bool TSerial::Close() {
+    if (open_) {
+        port_->close();
+        open_ = false;
+    }
+    return true;
+}
+
+bool TSerial::clearErrors() {
+    if (!open_)
+        return false;
+    if (port_->bytesWaiting() >= 0)
+        return true;
+    qCWarning(lcLink).noquote() << QStringLiteral("COM%1 (%2) lost: %3")
+                                       .arg(portNumber_)
+                                       .arg(port_->portName(), port_->errorString());
+    Close();
+    return false;
+}
+
+void TSerial::takeArrivedBytes() {
+    // The driver's queue is read directly: nothing to pull in first.
+}
+
+int TSerial::BytesWaiting() {
+    if (!clearErrors())
+        return 0;
+    const qint64 waiting = port_->bytesWaiting();
+    return int(std::clamp<qint64>(waiting, 0, std::numeric_limits<int>::max()));
+}
+
+int TSerial::Read(quint8 *buffer, quint16 count) {
+    const int waiting = BytesWaiting();
+    if (waiting == 0 || count == 0)
+        return 0;
+    const qint64 got =
+        port_->read(reinterpret_cast<char *>(buffer), std::min<qint64>(count, waiting));
+    if (got <= 0) {
+        clearErrors(); // reports and closes a port lost during the read
+        return 0;
+    }
+    if (SerialTrace *trace = SerialTrace::current())
+        trace->record(SerialTrace::Direction::Received, buffer, int(got));
+    return int(got);
+}
+
+int TSerial::Write(const quint8 *buffer, quint16 count) {
+    if (!clearErrors() || count == 0)
+        return 0;
+    const qint64 written = port_->write(reinterpret_cast<const char *>(buffer), count);
+    if (written < 0) {
+        clearErrors();
+        return 0;
+    }
+    if (written < count) {
+        // Not gone within the driver's time-out: the line is stuck. Count it as nothing
+        // written and drop the rest, so a stale request never reaches the analyser late.
+        port_->purgeOutput();
+        return 0;
+    }
+    if (SerialTrace *trace = SerialTrace::current())
+        trace->record(SerialTrace::Direction::Sent, buffer, int(written));
+    return int(written);
+}
