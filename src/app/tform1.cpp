@@ -1,7 +1,6 @@
 #include "tform1.h"
 
 #include "analyser_commands.h"
-#include "archive_command.h"
 #include "archive_wiring.h"
 #include "close_controller.h"
 #include "command_bindings.h"
@@ -78,10 +77,6 @@ void TForm1::selectView(int view) {
     views_->select(view);
 }
 
-TestArchive &TForm1::archive() const {
-    return archive_->archive();
-}
-
 void TForm1::terminate() {
     closer_->terminate();
 }
@@ -108,10 +103,6 @@ void TForm1::buildWindow() {
     documents_->setReport(&report_->document());
     archive_ =
         new ArchiveWiring(state_, services_, *norms_, report_->document(), *statusLine_, this);
-    // The dialog reads the archive the program was given (tests), else the post's own.
-    new ArchiveCommand(menu_->items().archive, state_, services_, report_->document(), this,
-                       {[this] { return givenArchive_ ? givenArchive_ : &archive(); },
-                        [this] { selectView(ViewId::Report); }});
     graph_ = new GraphView(state_, services_, TimerGRP,
                            {panels_.graphChart, panels_.graphPanel, this}, this);
     connect(graph_, &GraphView::showGraphViewRequested, this,
@@ -275,9 +266,8 @@ void TForm1::connectOptions() {
     connect(options_, &TPagesDlg::windowModeChanged, geometry_, &WindowGeometry::applyMode);
     // After the dialog's own modal loop has ended.
     connect(options_, &TPagesDlg::resetRequested, this, &QWidget::close, Qt::QueuedConnection);
-    options_->archiveServerSettings = [this] { return archive_->serverSettings(); };
-    connect(options_, &TPagesDlg::archiveServerChanged, archive_,
-            &ArchiveWiring::applyServerSettings);
+    archive_->bindWindow(menu_->items().archive, *options_, this, givenArchive_,
+                         [this] { selectView(ViewId::Report); });
 }
 
 void TForm1::buildClosing() {

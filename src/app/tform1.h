@@ -102,8 +102,6 @@ public:
     CloseController &closing() const { return *closer_; }
     const ViewPanels &panels() const { return panels_; }
     const WorkingFolder &workingFolder() const { return folder_; }
-    // The test archive the saved documents go into.
-    TestArchive &archive() const;
     ArchiveWiring &archiveWiring() const { return *archive_; }
 
 protected:

@@ -70,12 +70,13 @@ private slots:
         w.saveAs(QStringLiteral("a.txt"));
         QVERIFY(w.prompts.shown.isEmpty());
 
-        const QList<ArchiveSummary> listed = w.window->archive().find({});
+        const QList<ArchiveSummary> listed = w.window->archiveWiring().archive().find({});
         QCOMPARE(listed.size(), 3); // newest first
         QVERIFY(listed[2].revisionOf.isEmpty());
         QCOMPARE(listed[1].revisionOf, listed[2].id);
         QVERIFY(listed[0].revisionOf.isEmpty());
-        const std::optional<ArchiveRecord> last = w.window->archive().record(listed[0].id);
+        const std::optional<ArchiveRecord> last =
+            w.window->archiveWiring().archive().record(listed[0].id);
         QVERIFY(last);
         const QString path = w.folder.filePath(QStringLiteral("Text/a.txt"));
         QCOMPARE(last->fileName, path);

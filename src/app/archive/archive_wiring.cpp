@@ -1,10 +1,12 @@
 #include "archive_wiring.h"
 
+#include "archive_command.h"
 #include "archive_hook.h"
 #include "archive_server_settings.h"
 #include "services.h"
 #include "station_archive.h"
 #include "status_line.h"
+#include "tpagesdlg.h"
 #include "user_prompts.h"
 #include "working_folder.h"
 
@@ -13,7 +15,7 @@
 ArchiveWiring::ArchiveWiring(const RunState &state, const Services &services,
                              const NormsPanel &norms, ReportDocument &document,
                              StatusLine &statusLine, QObject *parent)
-    : QObject(parent), services_(services),
+    : QObject(parent), state_(state), services_(services), document_(document),
       archive_(
           new StationArchive(services.folder->text(), *services.clock, *services.prompts, this)),
       hook_(std::make_unique<ArchiveHook>(state, services, norms, document, *archive_)) {
@@ -25,6 +27,15 @@ ArchiveWiring::~ArchiveWiring() = default;
 
 TestArchive &ArchiveWiring::archive() const {
     return *archive_;
+}
+
+void ArchiveWiring::bindWindow(QAction *menuItem, TPagesDlg &options, QWidget *window,
+                               TestArchive *given, std::function<void()> showReport) {
+    TestArchive *shown = given ? given : archive_;
+    new ArchiveCommand(menuItem, state_, services_, document_, window,
+                       {[shown] { return shown; }, std::move(showReport)});
+    options.archiveServerSettings = [this] { return serverSettings_; };
+    connect(&options, &TPagesDlg::archiveServerChanged, this, &ArchiveWiring::applyServerSettings);
 }
 
 void ArchiveWiring::startUp() {

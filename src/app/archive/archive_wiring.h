@@ -4,9 +4,13 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 class ArchiveHook;
+class QAction;
+class QWidget;
+class TPagesDlg;
 class NormsPanel;
 class ReportDocument;
 class StationArchive;
@@ -27,6 +31,10 @@ public:
     ~ArchiveWiring() override;
 
     TestArchive &archive() const;
+    // The menu item "Архив испытаний..." over the given archive (tests), else the post's own,
+    // and the options dialog's server group.
+    void bindWindow(QAction *menuItem, TPagesDlg &options, QWidget *window, TestArchive *given,
+                    std::function<void()> showReport);
     // Start-up: the server settings read; a password file others may read is told about.
     void startUp();
     // The options changed the server settings: saved and used from now on.
@@ -35,7 +43,9 @@ public:
     const ArchiveServerSettings &serverSettings() const { return serverSettings_; }
 
 private:
+    const RunState &state_;
     const Services &services_;
+    ReportDocument &document_;
     StationArchive *archive_;
     std::unique_ptr<ArchiveHook> hook_;
     ArchiveServerSettings serverSettings_;
