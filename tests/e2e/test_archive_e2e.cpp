@@ -153,6 +153,16 @@ class TestArchiveE2E : public QObject {
         QFile::remove(post.folder.filePath(QStringLiteral("recovered.lst")));
         QProcessEnvironment environment = display;
         environment.insert(QStringLiteral("VELANTAR_PORTS"), post.emulator.devicePath());
+        // Under AddressSanitizer: the X11 platform's keymap set-up (libxkbcommon-x11) takes a
+        // name with strndup from a buffer that holds no terminating zero, which strict string
+        // checks report although strndup stops at its length; the program's own code keeps
+        // every other check.
+        const QString sanitizer = environment.value(QStringLiteral("ASAN_OPTIONS"));
+        if (!sanitizer.isEmpty())
+            environment.insert(
+                QStringLiteral("ASAN_OPTIONS"),
+                QString(sanitizer).replace(QStringLiteral("strict_string_checks=1"),
+                                           QStringLiteral("strict_string_checks=0")));
         post.velantar.setProcessEnvironment(environment);
         post.velantar.setWorkingDirectory(post.folder.path());
         post.emulator.takeTrace();
