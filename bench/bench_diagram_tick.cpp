@@ -74,13 +74,3 @@ static void DiagramTickWithReplot(benchmark::State &state) {
     }
 }
 BENCHMARK(DiagramTickWithReplot)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

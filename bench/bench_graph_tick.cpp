@@ -65,12 +65,3 @@ BENCHMARK(wholeTick)->ArgName("W")->Arg(250)->Arg(2000)->Iterations(50)->Unit(
     benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
