@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kSlotColumns = 7;
 constexpr int kReadingColumns = 7;
+constexpr int kGramColumns = 2;
 
 QString placeholders(int rows, int columns) {
     const QString row = u'(' + QStringList(columns, QStringLiteral("?")).join(u',') + u')';
@@ -140,10 +141,16 @@ Inserted insert(QSqlDatabase &db, const ArchiveRecord &record) {
             ++readingRows;
         }
     }
+    const QStringList grams = ArchiveSearch::grams(ArchiveSearch::key(record.vehicleNumber));
+    QVariantList gramValues;
+    for (const QString &gram : grams)
+        gramValues << gram << record.id;
     if (!execInsert(query, QStringLiteral("test_slot"), int(record.recordSlots.size()),
                     kSlotColumns, slotValues) ||
         !execInsert(query, QStringLiteral("test_reading"), readingRows, kReadingColumns,
-                    readingValues))
+                    readingValues) ||
+        !execInsert(query, QStringLiteral("test_number_gram"), int(grams.size()), kGramColumns,
+                    gramValues))
         return {InsertOutcome::Failed, query.lastError().text(), query.lastError()};
     return {InsertOutcome::Inserted, {}, {}};
 }
@@ -152,6 +159,19 @@ Found find(QSqlDatabase &db, const ArchiveFilter &filter) {
     QStringList conditions;
     QVariantList values;
     if (!filter.vehicleNumber.trimmed().isEmpty()) {
+        // A fragment of three letters or more: only the records whose number has all its
+        // pieces, looked up in test_number_gram, are read and checked. A shorter one is in
+        // many numbers, so the scan newest first soon has the number of records asked for.
+        const QStringList grams = ArchiveSearch::grams(ArchiveSearch::key(filter.vehicleNumber));
+        if (!grams.isEmpty()) {
+            const QString one =
+                QStringLiteral("SELECT record_id FROM test_number_gram WHERE gram = ?");
+            conditions << QStringLiteral("id IN (") +
+                              QStringList(grams.size(), one).join(QStringLiteral(" INTERSECT ")) +
+                              u')';
+            for (const QString &gram : grams)
+                values << gram;
+        }
         conditions << QStringLiteral("number_key LIKE ? ESCAPE '\\'");
         values << ArchiveSearch::containsPattern(filter.vehicleNumber);
     }
@@ -171,13 +191,22 @@ Found find(QSqlDatabase &db, const ArchiveFilter &filter) {
         conditions << QStringLiteral("overall = ?");
         values << int(*filter.verdict);
     }
+    const QString order = QStringLiteral(" ORDER BY saved_at DESC, id DESC");
+    const QString where =
+        conditions.isEmpty() ? QString()
+                             : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
     QString statement =
         QStringLiteral("SELECT ") + kSummaryColumns + QStringLiteral(" FROM test_record");
-    if (!conditions.isEmpty())
-        statement += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
-    statement += QStringLiteral(" ORDER BY saved_at DESC, id DESC");
-    if (filter.limit > 0)
-        statement += QStringLiteral(" LIMIT ") + QString::number(filter.limit);
+    if (filter.limit > 0) {
+        // The newest matching ids first, from the index test_record_search alone (it holds
+        // every column the conditions test), and only those records read whole. In one
+        // statement PostgreSQL, which cannot tell how many numbers hold a fragment, reads
+        // every record with its document and sorts them when it guesses a fragment rare.
+        statement += QStringLiteral(" WHERE id IN (SELECT id FROM test_record") + where + order +
+                     QStringLiteral(" LIMIT ") + QString::number(filter.limit) + u')' + order;
+    } else {
+        statement += where + order;
+    }
 
     QSqlQuery query(db);
     query.setForwardOnly(true);

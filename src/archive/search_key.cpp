@@ -32,4 +32,16 @@ QString containsPattern(const QString &text) {
     return u'%' + escaped + u'%';
 }
 
+QStringList grams(const QString &key) {
+    const QList<uint> letters = key.toUcs4();
+    QStringList found;
+    for (qsizetype at = 0; at + GramLength <= letters.size(); ++at) {
+        const QString gram = QString::fromUcs4(
+            reinterpret_cast<const char32_t *>(letters.constData() + at), GramLength);
+        if (!found.contains(gram))
+            found.append(gram);
+    }
+    return found;
+}
+
 } // namespace ArchiveSearch

@@ -3,6 +3,7 @@
 #include "archive_server.h"
 #include "archive_sql.h"
 #include "clock.h"
+#include "pending_records.h"
 #include "user_prompts.h"
 
 #include <QDir>
@@ -10,10 +11,13 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <algorithm>
+
 StationArchive::StationArchive(const QString &folder, const Clock &clock, UserPrompts &prompts,
                                QObject *parent)
     : QObject(parent), clock_(clock), prompts_(prompts),
-      local_(QDir(folder).filePath(QString::fromUtf16(SqliteArchiveFile::FileName))) {
+      local_(QDir(folder).filePath(QString::fromUtf16(SqliteArchiveFile::FileName))),
+      folder_(folder) {
     retry_.setSingleShot(true);
     connect(&retry_, &QTimer::timeout, this, [this] { sendQueued(); });
 }
@@ -92,20 +96,68 @@ bool StationArchive::tryStoreLocally(const ArchiveRecord &record, QString &error
     return false;
 }
 
-TestArchive::AddResult StationArchive::add(const ArchiveRecord &record) {
-    // Records a full disk refused before go first, in their order.
-    QList<ArchiveRecord> waiting = std::exchange(unstored_, {});
-    waiting.append(record);
-    AddResult result;
-    for (const ArchiveRecord &next : waiting) {
+void StationArchive::storePending() {
+    const PendingRecords::Loaded loaded = PendingRecords::load(folder_);
+    if (!loaded.error.isEmpty())
+        prompts_.message(
+            QString::fromUtf16(PendingUnreadableMessage).arg(pendingPath(), loaded.error));
+    for (const ArchiveRecord &record : loaded.records)
+        if (!isUnstored(record.id))
+            unstored_.append(record);
+    QString refused;
+    tellNotKept(storeUnstored({}, refused));
+}
+
+bool StationArchive::isUnstored(const QString &id) const {
+    return std::any_of(unstored_.cbegin(), unstored_.cend(),
+                       [&id](const ArchiveRecord &kept) { return kept.id == id; });
+}
+
+QString StationArchive::pendingPath() const {
+    return QDir::toNativeSeparators(
+        QDir(folder_).filePath(QString::fromUtf16(PendingRecords::FileName)));
+}
+
+QString StationArchive::notKeptText(const QString &error) const {
+    return QString::fromUtf16(PendingNotKeptMessage).arg(pendingPath(), error);
+}
+
+void StationArchive::tellNotKept(const QString &error) {
+    if (error.isEmpty())
+        return;
+    QString text = notKeptText(error);
+    text[0] = text[0].toUpper();
+    prompts_.message(text + u'.');
+}
+
+QString StationArchive::storeUnstored(const QString &id, QString &refused) {
+    const qsizetype before = unstored_.size();
+    for (const ArchiveRecord &next : std::exchange(unstored_, {})) {
         QString error;
         if (!storeLocally(next, error)) {
             unstored_.append(next);
-            if (next.id == record.id)
-                result.reason = error;
+            if (next.id == id)
+                refused = error.isEmpty() ? QStringLiteral("ошибка базы данных") : error;
         }
     }
-    result.stored = result.reason.isEmpty();
+    // The file changes only when records wait or waited before this one.
+    if (unstored_.isEmpty() && before <= (id.isEmpty() ? 0 : 1))
+        return {};
+    return PendingRecords::save(folder_, unstored_);
+}
+
+TestArchive::AddResult StationArchive::add(const ArchiveRecord &record) {
+    // Records a full disk refused before go first, in their order.
+    unstored_.append(record);
+    QString refused;
+    const QString notKept = storeUnstored(record.id, refused);
+    AddResult result;
+    result.stored = refused.isEmpty();
+    if (!result.stored)
+        result.reason =
+            notKept.isEmpty() ? refused : refused + QStringLiteral("; ") + notKeptText(notKept);
+    else
+        tellNotKept(notKept);
     // Sent at once while the server answers or its wait is over; else the timer sends it.
     result.queued = result.stored && server_ && !(serverDue() && sendQueued());
     return result;

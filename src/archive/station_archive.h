@@ -28,6 +28,12 @@ class StationArchive : public QObject, public TestArchive {
 
 public:
     static constexpr char16_t ServerUnreachable[] = u"Архив: нет связи с сервером";
+    // A record the local file refused, when the file that keeps it for the next run cannot be
+    // written either: it is lost at exit. %1 the file, %2 the system's reason.
+    static constexpr char16_t PendingNotKeptMessage[] =
+        u"после выхода из программы запись в архив повторена не будет: не записан файл %1 (%2)";
+    static constexpr char16_t PendingUnreadableMessage[] =
+        u"Не прочитан файл %1 с испытаниями, не записанными в архив: %2.";
     static constexpr int kFirstRetryMs = 5000;
     static constexpr int kLongestRetryMs = 120000;
 
@@ -39,6 +45,11 @@ public:
 
     // The station server to send to, or none (settings without a host).
     void setServer(const ArchiveServerSettings &settings);
+
+    // Stores the records an earlier run could not store even locally and kept in the working
+    // folder's PendingRecords file; the operator is told when that file cannot be read. Called
+    // once at start-up.
+    void storePending();
 
     AddResult add(const ArchiveRecord &record) override;
     QList<ArchiveSummary> find(const ArchiveFilter &filter) override;
@@ -57,6 +68,14 @@ Q_SIGNALS:
 private:
     bool openLocal();
     bool opened(const SqliteArchiveFile::Opened &opened);
+    // Stores the records waiting, in their order; those the local file refuses again stay and
+    // are kept in the PendingRecords file. `refused`: why the record `id` was refused, else
+    // untouched. Returns why the file could not be written; empty when it was (or unchanged).
+    QString storeUnstored(const QString &id, QString &refused);
+    bool isUnstored(const QString &id) const;
+    QString pendingPath() const;
+    QString notKeptText(const QString &error) const;
+    void tellNotKept(const QString &error);
     bool storeLocally(const ArchiveRecord &record, QString &error);
     bool tryStoreLocally(const ArchiveRecord &record, QString &error, QSqlError &failure);
     bool sendOne(const QString &id);
@@ -67,7 +86,9 @@ private:
     UserPrompts &prompts_;
     SqliteArchiveFile local_;
     std::unique_ptr<ArchiveServer> server_;
-    // Records the local file could not take (a full disk): tried again with the next add.
+    const QString folder_;
+    // Records the local file could not take (a full disk): tried again with the next add, and
+    // kept in the PendingRecords file for the next run.
     QList<ArchiveRecord> unstored_;
     QTimer retry_;
     int retryMs_ = kFirstRetryMs;

@@ -1,5 +1,6 @@
 #include "archive_server_settings.h"
 #include "fixed_clock.h"
+#include "pending_records.h"
 #include "scripted_prompts.h"
 #include "search_key.h"
 #include "sqlite_archive_file.h"
@@ -7,6 +8,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
@@ -62,8 +65,10 @@ private Q_SLOTS:
     void searchKeyFoldsLookAlikes();
     void searchFinds_data();
     void searchFinds();
+    void olderArchiveIsSearchedByPiecesOnceMigrated();
     void damagedFileIsKeptAsideAndANewOneStarted();
     void unreachableServerQueuesTheRecord();
+    void unstoredRecordsWaitForTheNextStart();
     void passwordReadableByOthersIsNotUsed();
 
 private:
@@ -130,6 +135,12 @@ void TestStationArchive::searchFinds_data() {
         << number(QStringLiteral("%")) << QStringList{QStringLiteral("50%_X")};
     QTest::newRow("underscore is a letter")
         << number(QStringLiteral("_x")) << QStringList{QStringLiteral("50%_X")};
+    QTest::newRow("looked up by its pieces, % and _ among them")
+        << number(QStringLiteral("50%_")) << QStringList{QStringLiteral("50%_X")};
+    QTest::newRow("the whole number")
+        << number(QStringLiteral("a 123 bc 77")) << QStringList{QStringLiteral("А123ВС77")};
+    QTest::newRow("every piece there, the fragment not")
+        << number(QStringLiteral("7777")) << QStringList{};
     ArchiveFilter days;
     days.from = QDate(2026, 12, 2);
     days.to = QDate(2026, 12, 2);
@@ -160,6 +171,34 @@ void TestStationArchive::searchFinds() {
     passing.overall = ArchiveVerdict::Pass;
     archive.add(passing);
     QCOMPARE(numbersOf(archive.find(filter)), numbers);
+}
+
+void TestStationArchive::olderArchiveIsSearchedByPiecesOnceMigrated() {
+    QTemporaryDir folder;
+    FixedClock clock(at(9, 10));
+    ScriptedPrompts prompts;
+    {
+        StationArchive archive(folder.path(), clock, prompts);
+        verifyStored(archive, sampleRecord(QStringLiteral("А123ВС77"), at(1, 8)));
+        verifyStored(archive, sampleRecord(QStringLiteral("В777ОР99"), at(2, 8)));
+    }
+    // The file as the version before the pieces' table left it.
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "older");
+        db.setDatabaseName(QDir(folder.path()).filePath(QStringLiteral("archive.sqlite")));
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QVERIFY(query.exec(QStringLiteral("DROP TABLE test_number_gram")));
+        QVERIFY(query.exec(QStringLiteral("DELETE FROM schema_version WHERE version >= 3")));
+    }
+    QSqlDatabase::removeDatabase("older");
+    StationArchive archive(folder.path(), clock, prompts);
+    ArchiveFilter filter;
+    filter.vehicleNumber = QStringLiteral("23вс");
+    QCOMPARE(numbersOf(archive.find(filter)), QStringList{QStringLiteral("А123ВС77")});
+    filter.vehicleNumber = QStringLiteral("777ор");
+    QCOMPARE(numbersOf(archive.find(filter)), QStringList{QStringLiteral("В777ОР99")});
+    QVERIFY(prompts.shown.isEmpty());
 }
 
 void TestStationArchive::damagedFileIsKeptAsideAndANewOneStarted() {
@@ -205,6 +244,44 @@ void TestStationArchive::unreachableServerQueuesTheRecord() {
     // The list falls back to the post's own copy.
     QCOMPARE(archive.record(record.id), record);
     QCOMPARE(archive.find({}).size(), 1);
+}
+
+void TestStationArchive::unstoredRecordsWaitForTheNextStart() {
+    // A folder where the archive file should be: the local store refuses every record.
+    QTemporaryDir folder;
+    const QDir dir(folder.path());
+    QVERIFY(dir.mkdir(QStringLiteral("archive.sqlite")));
+    const QString pending = dir.filePath(QString::fromUtf16(PendingRecords::FileName));
+    FixedClock clock(at(9, 10));
+    ScriptedPrompts prompts;
+    ArchiveRecord first = sampleRecord(QStringLiteral("А123ВС77"), at(9, 10));
+    first.revisionOf = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    first.graphFileName = QStringLiteral("/work/Graph/А123ВС77.grf");
+    first.recordSlots[2].references[0] = QStringLiteral("1,50");
+    first.recordSlots[2].deviations[0] = QStringLiteral("-2,1");
+    const ArchiveRecord second = sampleRecord(QStringLiteral("В777ОР99"), at(9, 11));
+    {
+        StationArchive archive(folder.path(), clock, prompts);
+        // Nor can the file that keeps them for the next run be written: the operator is told.
+        QVERIFY(dir.mkdir(QString::fromUtf16(PendingRecords::FileName)));
+        TestArchive::AddResult added = archive.add(first);
+        QVERIFY(!added.stored);
+        QVERIFY2(added.reason.contains(QDir::toNativeSeparators(pending)),
+                 qPrintable(added.reason));
+        QVERIFY(dir.rmdir(QString::fromUtf16(PendingRecords::FileName)));
+        added = archive.add(second);
+        QVERIFY(!added.stored);
+        QVERIFY2(!added.reason.contains(QDir::toNativeSeparators(pending)),
+                 qPrintable(added.reason));
+        QVERIFY(QFile::exists(pending));
+    }
+    QVERIFY(dir.rmdir(QStringLiteral("archive.sqlite")));
+    StationArchive archive(folder.path(), clock, prompts);
+    archive.storePending();
+    QCOMPARE(archive.record(first.id), first);
+    QCOMPARE(archive.record(second.id), second);
+    QVERIFY(!QFile::exists(pending));
+    QVERIFY(prompts.shown.isEmpty());
 }
 
 void TestStationArchive::passwordReadableByOthersIsNotUsed() {

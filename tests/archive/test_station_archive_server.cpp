@@ -31,23 +31,17 @@ class TestStationArchiveServer : public QObject {
     }
 
     // How many records with the id the server holds, read over a connection of the test's own.
-    static int onServer(const ArchiveServerSettings &settings, const QString &id) {
+    static int onServer(const PostgresServer &server, const QString &id) {
         int count = -1;
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), "check");
-            db.setHostName(settings.host);
-            db.setPort(settings.port);
-            db.setDatabaseName(settings.database);
-            db.setUserName(settings.user);
+            QSqlDatabase db = server.open(QStringLiteral("check"));
             QSqlQuery query(db);
-            if (db.open()) {
-                query.prepare(QStringLiteral("SELECT COUNT(*) FROM test_record WHERE id = ?"));
-                query.addBindValue(id);
-                if (query.exec() && query.next())
-                    count = query.value(0).toInt();
-            }
+            query.prepare(QStringLiteral("SELECT COUNT(*) FROM test_record WHERE id = ?"));
+            query.addBindValue(id);
+            if (db.isOpen() && query.exec() && query.next())
+                count = query.value(0).toInt();
         }
-        QSqlDatabase::removeDatabase("check");
+        QSqlDatabase::removeDatabase(QStringLiteral("check"));
         return count;
     }
 
@@ -66,7 +60,7 @@ private Q_SLOTS:
         const ArchiveRecord sent = record(QStringLiteral("А001АА77"), clock.time);
         TestArchive::AddResult added = archive.add(sent);
         QVERIFY2(added.stored && !added.queued, qPrintable(added.reason));
-        QCOMPARE(onServer(server.settings(), sent.id), 1);
+        QCOMPARE(onServer(server, sent.id), 1);
 
         QVERIFY2(server.stop(), qPrintable(server.error()));
         const ArchiveRecord waiting = record(QStringLiteral("В002ВВ77"), clock.time.addSecs(60));
@@ -80,10 +74,18 @@ private Q_SLOTS:
         QVERIFY(archive.sendQueued());
         QVERIFY(archive.statusText().isEmpty());
         QCOMPARE(archive.queuedCount(), 0);
-        QCOMPARE(onServer(server.settings(), waiting.id), 1);
+        QCOMPARE(onServer(server, waiting.id), 1);
         // Read back from the server as it was made.
         QCOMPARE(archive.record(waiting.id), waiting);
         QCOMPARE(archive.find({}).size(), 2);
+        // Searched there by a part of the number, as the dialog asks: the newest few.
+        ArchiveFilter fragment;
+        fragment.vehicleNumber = QStringLiteral("002вв");
+        fragment.limit = 10;
+        const QList<ArchiveSummary> found = archive.find(fragment);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found[0].id, waiting.id);
+        QVERIFY(archive.statusText().isEmpty()); // the server's answer, not the local copy
 
         // The answer to a send was lost: the record goes again and is still there once.
         {
@@ -97,7 +99,7 @@ private Q_SLOTS:
         }
         QSqlDatabase::removeDatabase("local");
         QVERIFY(archive.sendQueued());
-        QCOMPARE(onServer(server.settings(), waiting.id), 1);
+        QCOMPARE(onServer(server, waiting.id), 1);
         QCOMPARE(archive.queuedCount(), 0);
     }
 };

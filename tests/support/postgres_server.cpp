@@ -129,3 +129,13 @@ bool PostgresServer::stop() {
 ArchiveServerSettings PostgresServer::settings() const {
     return {QStringLiteral("127.0.0.1"), port_, kDatabase, kUser, {}};
 }
+
+QSqlDatabase PostgresServer::open(const QString &connection) const {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection);
+    db.setHostName(QStringLiteral("127.0.0.1"));
+    db.setPort(port_);
+    db.setDatabaseName(kDatabase);
+    db.setUserName(kUser);
+    db.open();
+    return db;
+}

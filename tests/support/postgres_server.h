@@ -2,6 +2,7 @@
 
 #include "archive_server_settings.h"
 
+#include <QSqlDatabase>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -28,6 +29,9 @@ public:
 
     // Where an archive reaches the database.
     ArchiveServerSettings settings() const;
+    // A connection of the caller's own to the database, named `connection` and opened when the
+    // server answers; the caller removes it (QSqlDatabase::removeDatabase) once done with it.
+    QSqlDatabase open(const QString &connection) const;
     const QString &error() const { return error_; }
 
 private:

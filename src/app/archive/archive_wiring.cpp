@@ -43,7 +43,9 @@ void ArchiveWiring::startUp() {
     if (!loaded.warning.isEmpty())
         services_.prompts->message(loaded.warning);
     serverSettings_ = loaded.settings;
+    // The server first, so the records the last run could not store join its queue.
     archive_->setServer(serverSettings_);
+    archive_->storePending();
 }
 
 void ArchiveWiring::applyServerSettings(const ArchiveServerSettings &settings) {

@@ -1,24 +1,19 @@
-// velantar-archive-preview: the archive dialog over an archive in memory of a dozen sample
-// tests with real vehicle reports, for the README's picture (scripts/screenshots). The
-// dialog is the program's own; only the store is a stand-in, so the picture needs no
-// database. Closes on SIGTERM like the program.
-#include "archive_dialog.h"
-#include "fake_test_archive.h"
-#include "file_dialogs.h"
-#include "fixed_clock.h"
-#include "message_box_prompts.h"
-#include "print_service.h"
+// velantar-archive-seed FOLDER: writes a dozen sample tests with real vehicle reports into
+// the archive of the working folder FOLDER (archive.sqlite, made when missing), saved over the
+// last days before today, for the README's picture of the archive dialog (scripts/screenshots).
+// Seeding the same folder again adds nothing.
+#include "archive_sql.h"
 #include "report_text.h"
-#include "services.h"
-#include "working_folder.h"
+#include "sqlite_archive_file.h"
+#include "test_report.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
-#include <QSocketNotifier>
+#include <QSqlDatabase>
+#include <QUuid>
 
-#include <csignal>
-#include <unistd.h>
+#include <cstdio>
 
 namespace {
 
@@ -102,52 +97,54 @@ ArchiveRecord recordOf(const Sample &sample, const QDateTime &savedAt, int ordin
     TestReport report;
     report.RecordMeasurement(0, sample.idle);
     report.RecordMeasurement(1, sample.raised);
+    ArchiveRecord record;
+    // A fixed id per sample: seeding a folder again adds nothing.
+    record.id = QUuid::createUuidV5(QUuid(), QStringLiteral("archive-seed/%1").arg(ordinal))
+                    .toString(QUuid::WithoutBraces);
+    record.savedAt = savedAt;
+    record.stationLine = vehicle.StationName;
+    record.vehicleNumber = vehicle.NumberText;
+    record.detailLabel = vehicle.DetailLabel;
+    record.detailText = vehicle.DetailText;
+    record.category = QStringLiteral("M1,N1");
     const bool fail = sample.idle.co > 50 || sample.raised.co > 30;
-    ArchiveRecord record = FakeTestArchive::sample(
-        QStringLiteral("preview-%1").arg(ordinal), savedAt, vehicle.NumberText, vehicle.DetailText,
-        fail ? ArchiveVerdict::Fail : ArchiveVerdict::Pass);
+    record.overall = fail ? ArchiveVerdict::Fail : ArchiveVerdict::Pass;
     const ReportDateTime when = ReportDateTimeTexts(savedAt);
     record.documentText =
         BuildReportText(0, report, vehicle, AnalyserKind::FourComponent, when.date, when.time)
             .join(QStringLiteral("\r\n"));
+    record.fileName = QStringLiteral("Text/%1.txt").arg(vehicle.NumberText);
     return record;
-}
-
-int termPipe[2];
-
-void onTerm(int) {
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(termPipe[1], &byte, 1);
 }
 
 } // namespace
 
 int main(int argc, char **argv) {
+    QCoreApplication application(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    QApplication application(argc, argv);
-    const QDateTime now(QDate(2026, 12, 9), QTime(18, 0));
-    FakeTestArchive archive;
-    int ordinal = 0;
-    for (const Sample &sample : Samples)
-        archive.add(recordOf(
-            sample,
-            QDateTime(now.date().addDays(-sample.daysAgo), QTime(0, 0).addSecs(sample.minute * 60)),
-            ++ordinal));
-
-    MessageBoxPrompts prompts;
-    FixedClock clock(now);
-    SystemFileDialogs fileDialogs;
-    SystemPrintService printer;
-    const WorkingFolder folder(QDir::currentPath());
-    const Services services{&prompts, &clock, &fileDialogs, &printer, &folder};
-    ArchiveDialog dialog(archive, services, QStringLiteral("ПТО N 1"));
-    prompts.setParent(&dialog);
-
-    if (::pipe(termPipe) == 0) {
-        std::signal(SIGTERM, onTerm);
-        auto *notifier = new QSocketNotifier(termPipe[0], QSocketNotifier::Read, &dialog);
-        QObject::connect(notifier, &QSocketNotifier::activated, &application, &QApplication::quit);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: velantar-archive-seed FOLDER\n");
+        return 2;
     }
-    dialog.show();
-    return application.exec();
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    const QDateTime now = QDateTime::currentDateTime();
+    SqliteArchiveFile file(QDir(folder).filePath(QString::fromUtf16(SqliteArchiveFile::FileName)));
+    const SqliteArchiveFile::Opened opened = file.open(now);
+    if (!opened.ok) {
+        std::fprintf(stderr, "velantar-archive-seed: %s\n", qPrintable(opened.error));
+        return 1;
+    }
+    QSqlDatabase db = file.database();
+    int ordinal = 0;
+    for (const Sample &sample : Samples) {
+        const QDateTime savedAt(now.date().addDays(-sample.daysAgo),
+                                QTime(0, 0).addSecs(sample.minute * 60));
+        const ArchiveSql::Inserted inserted =
+            ArchiveSql::insert(db, recordOf(sample, savedAt, ++ordinal));
+        if (inserted.outcome == ArchiveSql::InsertOutcome::Failed) {
+            std::fprintf(stderr, "velantar-archive-seed: %s\n", qPrintable(inserted.error));
+            return 1;
+        }
+    }
+    return 0;
 }
