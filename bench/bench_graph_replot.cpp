@@ -7,7 +7,7 @@
 #include "graph_chart.h"
 #include "graph_recorder.h"
 
-#include "qcustomplot.h"
+#include "paper_plot.h"
 
 #include <QApplication>
 
@@ -19,7 +19,7 @@ namespace {
 
 struct ShownGraph {
     SystemClock clock;
-    QCustomPlot plot;
+    PaperPlot plot;
     GraphRecorder recorder;
     GraphChart chart{&plot, recorder, clock};
 

@@ -106,8 +106,8 @@ void BM_GraphFileOpenAndLoad(benchmark::State &state) {
     GraphFile::save(path, fileGraph(), kHeader);
     GraphRecorder recorder;
     for (auto _ : state) {
-        const GraphFile::ReadResult read = GraphFile::open(path);
-        recorder.load(read.samples, read.date, QDate(2024, 1, 1));
+        GraphFile::ReadResult read = GraphFile::open(path);
+        recorder.load(std::move(read.samples), read.date, QDate(2024, 1, 1));
         benchmark::DoNotOptimize(recorder.count());
     }
 }

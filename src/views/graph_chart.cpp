@@ -3,6 +3,7 @@
 #include "clock.h"
 #include "graph_recorder.h"
 #include "graph_series.h"
+#include "measured_text_element.h"
 #include "time_label_step.h"
 
 #include "qcustomplot.h"
@@ -57,6 +58,23 @@ private:
     QCPAxis *axis_;
 };
 
+// QCustomPlot keeps the pictures of at most 16 tick labels an axis and lays out and shapes the
+// text of every label it does not hold, both when it sizes the margins and when it draws. The
+// time axis shows up to a few dozen upright labels, so with 16 none was ever found again and
+// every redraw shaped each label twice. The label store is the axis painter's; these reach it
+// through pointers to the protected members, which derived classes may name.
+constexpr int kTickLabelPictures = 256;
+struct AxisPainterOf : QCPAxis {
+    static constexpr auto painter = &AxisPainterOf::mAxisPainter;
+};
+struct LabelPicturesOf : QCPAxisPainterPrivate {
+    static constexpr auto pictures = &LabelPicturesOf::mLabelCache;
+};
+void keepMoreTickLabels(QCPAxis *axis) {
+    QCPAxisPainterPrivate *painter = axis->*AxisPainterOf::painter;
+    (painter->*LabelPicturesOf::pictures).setMaxCost(kTickLabelPictures);
+}
+
 // A chart value as far from zero as a position can sensibly be.
 int clampedPosition(double x) {
     return int(std::clamp(x, -1e9, 1e9));
@@ -84,6 +102,8 @@ GraphChart::GraphChart(QCustomPlot *chart, GraphRecorder &recorder, const Clock 
     chart_->xAxis->setTicker(QSharedPointer<TimeAxisTicker>::create(recorder_, chart_->xAxis));
     chart_->xAxis->setTickLabelRotation(-90);
     chart_->xAxis->setSubTicks(false);
+    for (QCPAxis *axis : {chart_->xAxis, chart_->yAxis})
+        keepMoreTickLabels(axis);
 
     for (int channel = 0; channel < kChannelCount; ++channel) {
         series_[channel] = new GraphSeries(chart_->xAxis, chart_->yAxis);
@@ -104,10 +124,10 @@ GraphChart::GraphChart(QCustomPlot *chart, GraphRecorder &recorder, const Clock 
     marker_->setPen(QPen(Qt::red, kMarkerWidth));
     marker_->removeFromLegend();
 
-    title_ = new QCPTextElement(chart_, QString());
+    title_ = new MeasuredTextElement(chart_, QString());
     chart_->plotLayout()->insertRow(0);
     chart_->plotLayout()->addElement(0, 0, title_);
-    footer_ = new QCPTextElement(chart_, QString());
+    footer_ = new MeasuredTextElement(chart_, QString());
     chart_->plotLayout()->insertRow(2);
     chart_->plotLayout()->addElement(2, 0, footer_);
     // The legend is one line between the title and the plot, so it never hides a line.
@@ -170,8 +190,10 @@ void GraphChart::setPaper(const QColor &paper) {
     const bool dark = paper.lightness() < 128;
     const QColor ink = dark ? Qt::white : Qt::black;
     const QPen gridPen(dark ? QColor(96, 96, 96) : QColor(176, 176, 176), 0, Qt::DotLine);
+    // The chart's background lies under the plot too: painting the plot's own in the same
+    // colour over it on every redraw would only fill the same pixels twice.
     chart_->setBackground(paper);
-    chart_->axisRect()->setBackground(paper);
+    chart_->axisRect()->setBackground(Qt::NoBrush);
     for (QCPAxis *axis : {chart_->xAxis, chart_->yAxis}) {
         axis->setBasePen(QPen(ink));
         axis->setTickPen(QPen(ink));
@@ -190,6 +212,7 @@ void GraphChart::setPaper(const QColor &paper) {
 
 void GraphChart::refresh() {
     dirty_ = true;
+    legendDirty_ = true;
     if (chart_->isVisible())
         scheduleRedraw();
 }
@@ -264,7 +287,10 @@ void GraphChart::layOutIfChanged() {
     if (!dirty_)
         return;
     dirty_ = false;
-    fitLegend(chart_->width());
+    if (legendDirty_) {
+        legendDirty_ = false;
+        fitLegend(chart_->width());
+    }
     loadVisiblePoints();
 }
 
@@ -352,7 +378,7 @@ bool GraphChart::eventFilter(QObject *watched, QEvent *event) {
             fontPoints_ = chart_->font().pointSize();
             applyFonts();
         } else if (event->type() == QEvent::Resize) {
-            dirty_ = true; // the legend is fitted to the new width
+            dirty_ = legendDirty_ = true; // the legend is fitted to the new width
         } else if (event->type() == QEvent::Show && dirty_)
             scheduleRedraw();
     }

@@ -133,6 +133,9 @@ private:
     bool pressed_ = false;
     bool settingRange_ = false;
     bool dirty_ = true;
+    // The legend is fitted again (its fonts, its lines) only when what it depends on changed:
+    // a new sample does not change it.
+    bool legendDirty_ = true;
     int fontPoints_ = 0;      // the size of every text of the chart
     bool pixelFonts_ = false; // see setFontsInChartPixels
 };

@@ -85,14 +85,14 @@ void GraphDocument::open() {
         dialogParent_, graphFolder(), GraphExportRegistry::openFilter(), QString());
     if (path.isEmpty())
         return;
-    const GraphFile::ReadResult read = GraphFile::open(path);
+    GraphFile::ReadResult read = GraphFile::open(path);
     if (read.status == GraphFile::ReadStatus::Unreadable) {
         // The graph on screen stays as it was.
         tell(QStringLiteral("Не удалось прочитать файл ") + shownPath(path) + QStringLiteral(": ") +
              read.error);
         return;
     }
-    recorder_.load(read.samples, read.date, today());
+    recorder_.load(std::move(read.samples), read.date, today());
     // The record in the journal is gone; "Запись" starts a journal of the loaded one.
     journal_.remove();
     // A text the load did not reach leaves the one in force.

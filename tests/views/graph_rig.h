@@ -9,7 +9,7 @@
 #include "services.h"
 #include "working_folder.h"
 
-#include "qcustomplot.h"
+#include "paper_plot.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -43,14 +43,16 @@ struct GraphRig {
     std::unique_ptr<GraphView> graph;
     int graphViewRequests = 0; // GraphView::showGraphViewRequested
 
-    GraphRig(const QString &dir, const QDateTime &now, QList<UserPrompts::Answer> answers = {})
+    enum class Plot { Paper, Plain }; // the program's chart, or QCustomPlot's own
+    GraphRig(const QString &dir, const QDateTime &now, QList<UserPrompts::Answer> answers = {},
+             Plot kind = Plot::Paper)
         : clock(now), printer(QDir(dir).filePath("printed.pdf")), folder(dir) {
         state.bindReadings(readings);
         folder.createSubfolders();
         prompts.answers = answers;
         services = {&prompts, &clock, &dialogs, &printer, &folder};
         window.resize(1024, 768);
-        plot = new QCustomPlot(&window);
+        plot = kind == Plot::Paper ? new PaperPlot(&window) : new QCustomPlot(&window);
         plot->setObjectName("Chart3");
         plot->setGeometry(0, 0, 800, 600);
         panel.record = new QPushButton(QStringLiteral("Запись"), &window);

@@ -155,6 +155,36 @@ private slots:
         QCOMPARE(redrawTimer(rig)->interval(), int(GraphChart::kLeastRedrawGapMs));
         QTRY_COMPARE_WITH_TIMEOUT(replots_, 2, 10000);
     }
+
+    // The program's chart draws the screen through a buffer filled with its paper, where
+    // QCustomPlot's own blends a transparent buffer over the paper: the pixels are the same,
+    // on light and dark paper.
+    void paperBufferShowsWhatQCustomPlotShows_data() {
+        QTest::addColumn<int>("paper"); // a Windows colour, 0x00BBGGRR
+        QTest::newRow("white") << 0xFFFFFF;
+        QTest::newRow("black") << 0x000000;
+        QTest::newRow("cream") << 0xC0F0FF;
+    }
+    void paperBufferShowsWhatQCustomPlotShows() {
+        QFETCH(int, paper);
+        QList<ReadingSample> wave;
+        for (int i = 0; i < 40; ++i)
+            wave << ReadingSample{qint16(100 + 9 * i),         qint16(40 * i),
+                                  qint16(1400 - 20 * i),       qint16(300),
+                                  qint16(1000 + (i % 7) * 30), qint16(800 + 50 * i)};
+        QList<QImage> screens;
+        for (GraphRig::Plot kind : {GraphRig::Plot::Paper, GraphRig::Plot::Plain}) {
+            QTemporaryDir dir;
+            GraphRig rig(dir.path(), kStart, {}, kind);
+            rig.state.Store.set(&AppSettings::GraphBackColor, paper);
+            rig.recording().applyLook();
+            rig.record(wave);
+            rig.drawChart();
+            screens << rig.plot->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        }
+        QCOMPARE(screens[0].size(), screens[1].size());
+        QVERIFY(screens[0] == screens[1]);
+    }
 };
 
 QTEST_MAIN(TestGraphRedraw)

@@ -1,6 +1,6 @@
 #include "panel_widgets.h"
 
-#include "qcustomplot.h"
+#include "paper_plot.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -100,7 +100,7 @@ QListWidget *list(QWidget *parent, const QString &name, const QStringList &items
 }
 
 QCustomPlot *chart(QWidget *parent, const QString &name) {
-    auto *c = named(new QCustomPlot(parent), name);
+    auto *c = named(new PaperPlot(parent), name);
     c->show();
     return c;
 }

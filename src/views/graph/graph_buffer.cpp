@@ -8,15 +8,24 @@
 namespace {
 constexpr qint32 kMsecsPerDay = 24 * 60 * 60 * 1000;
 constexpr std::size_t kFirstRingSize = 64;
+
+// A time outside one day is taken as midnight. Branch-free, so a whole loaded file is checked
+// in one vectorised pass.
+constexpr qint32 withinDay(qint32 msecsOfDay) {
+    return quint32(msecsOfDay) < quint32(kMsecsPerDay) ? msecsOfDay : 0;
+}
 } // namespace
 
 GraphBuffer::GraphBuffer(const FullScales &fullScales)
     : scaleSets_{ChannelScale::guarded(fullScales)} {}
 
 void GraphBuffer::clear() {
+    loaded_ = {};
+    loadedHead_ = 0;
+    loadedScales_ = 0;
     slots_ = {};
     head_ = 0;
-    count_ = 0;
+    ringCount_ = 0;
     gapPending_ = false;
     const FullScales inForce = fullScales();
     scaleSets_ = {inForce};
@@ -37,49 +46,57 @@ void GraphBuffer::append(const ReadingSample &reading, qint32 msecsOfDay) {
     appendSlot(reading, ChannelScale::recorded(reading, fullScales()), msecsOfDay);
 }
 
-void GraphBuffer::loadRecorded(std::span<const TimedReading> samples) {
+void GraphBuffer::loadRecorded(TimedReadings samples) {
     clear();
-    const std::size_t n = std::min<std::size_t>(samples.size(), std::size_t(INT_MAX));
-    std::vector<Slot> ring;
-    // Reserved rather than sized: the slots are written once, not cleared first.
-    ring.reserve(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        const TimedReading &s = samples[i];
-        ring.push_back({s.reading, s.reading, withinDay(s.msecsOfDay), currentScales_, false});
-    }
-    slots_ = std::move(ring);
-    count_ = int(n);
-}
-
-qint32 GraphBuffer::withinDay(qint32 msecsOfDay) {
-    return msecsOfDay >= 0 && msecsOfDay < kMsecsPerDay ? msecsOfDay : 0;
+    if (samples.size() > std::size_t(INT_MAX))
+        samples.resize(std::size_t(INT_MAX));
+    // The graph file's reader ends a record at the first time that is no time of day, so the
+    // samples are taken over without another pass over them.
+    Q_ASSERT(std::all_of(samples.begin(), samples.end(), [](const TimedReading &sample) {
+        return withinDay(sample.msecsOfDay) == sample.msecsOfDay;
+    }));
+    loaded_ = std::move(samples);
+    loadedScales_ = currentScales_;
 }
 
 void GraphBuffer::appendSlot(const ReadingSample &reading, const ReadingSample &recorded,
                              qint32 msecsOfDay) {
-    if (std::size_t(count_) == slots_.size())
+    if (count() == INT_MAX)
+        return;
+    if (std::size_t(ringCount_) == slots_.size())
         resizeRing(std::max(kFirstRingSize, slots_.size() * 2));
-    slots_[ringIndex(count_)] = {reading, recorded, withinDay(msecsOfDay), currentScales_,
-                                 gapPending_};
+    slots_[ringIndex(ringCount_)] = {reading, recorded, withinDay(msecsOfDay), currentScales_,
+                                     gapPending_};
     gapPending_ = false;
-    ++count_;
+    ++ringCount_;
 }
 
 void GraphBuffer::dropOldest(int n) {
     if (n <= 0)
         return;
-    if (n >= count_) {
+    if (n >= count()) {
+        loaded_ = {};
+        loadedHead_ = 0;
         head_ = 0;
-        count_ = 0;
+        ringCount_ = 0;
         gapPending_ = false;
         return;
     }
-    head_ = int(ringIndex(n));
-    count_ -= n;
+    const int fromLoaded = std::min(n, loadedCount());
+    loadedHead_ += fromLoaded;
+    if (loadedCount() == 0) {
+        loaded_ = {};
+        loadedHead_ = 0;
+    }
+    const int fromRing = n - fromLoaded;
+    if (fromRing > 0) {
+        head_ = int(ringIndex(fromRing));
+        ringCount_ -= fromRing;
+    }
 }
 
 const FullScales &GraphBuffer::recordedScales(int position) const {
-    return scaleSets_[slot(position).scales];
+    return scaleSets_[position < loadedCount() ? loadedScales_ : slot(position).scales];
 }
 
 qint32 GraphBuffer::chartValue(int position, int channel) const {
@@ -88,9 +105,8 @@ qint32 GraphBuffer::chartValue(int position, int channel) const {
 }
 
 qint32 GraphBuffer::recordedPerMille(int position, int channel) const {
-    const Slot &s = slot(position);
-    return ChannelScale::perMille(channel, ChannelScale::reading(s.reading, channel),
-                                  scaleSets_[s.scales][channel]);
+    return ChannelScale::perMille(channel, ChannelScale::reading(reading(position), channel),
+                                  recordedScales(position)[channel]);
 }
 
 ChannelValues GraphBuffer::values(int position) const {
@@ -110,15 +126,16 @@ QString GraphBuffer::timeLabelText(qint32 msecsOfDay) {
 }
 
 void GraphBuffer::reserve(int n) {
-    if (n > 0 && std::size_t(n) > slots_.size())
-        resizeRing(std::size_t(n));
+    const int inRing = n - loadedCount();
+    if (inRing > 0 && std::size_t(inRing) > slots_.size())
+        resizeRing(std::size_t(inRing));
 }
 
 // Moves the record into a ring of the given size, position 0 first.
 void GraphBuffer::resizeRing(std::size_t ringSize) {
     std::vector<Slot> resized(ringSize);
     const std::size_t head = std::size_t(head_);
-    const std::size_t count = std::size_t(count_);
+    const std::size_t count = std::size_t(ringCount_);
     const std::size_t firstPart = std::min(count, slots_.size() - head);
     std::copy_n(slots_.begin() + std::ptrdiff_t(head), firstPart, resized.begin());
     std::copy_n(slots_.begin(), count - firstPart, resized.begin() + std::ptrdiff_t(firstPart));

@@ -7,7 +7,8 @@
 #include <QTime>
 
 #include <cstddef>
-#include <span>
+#include <memory>
+#include <utility>
 #include <vector>
 
 // A reading with the time of day it was taken, as a graph file carries it.
@@ -15,6 +16,21 @@ struct TimedReading {
     ReadingSample reading;
     qint32 msecsOfDay = 0; // milliseconds since midnight
 };
+
+// An allocator that leaves new samples as they are: a reader sizes the samples and reads a
+// file's records straight over them, so clearing them first would only be a second pass over
+// the memory. (A TimedReading is an aggregate with a trivial destructor: its storage holds one
+// as soon as it is allocated.)
+template <typename T> struct FilledByReaderAllocator : std::allocator<T> {
+    template <typename U> struct rebind { using other = FilledByReaderAllocator<U>; };
+    FilledByReaderAllocator() = default;
+    template <typename U> FilledByReaderAllocator(const FilledByReaderAllocator<U> &) {}
+    template <typename U, typename... Args> void construct(U *at, Args &&...args) {
+        if constexpr (sizeof...(Args) > 0)
+            ::new (static_cast<void *>(at)) U(std::forward<Args>(args)...);
+    }
+};
+using TimedReadings = std::vector<TimedReading, FilledByReaderAllocator<TimedReading>>;
 
 // The recorded graph: samples at positions 0..count-1, oldest first.
 //
@@ -27,12 +43,17 @@ struct TimedReading {
 // The samples sit in a ring with an offset: dropping the oldest samples and appending a new
 // one take constant time however long the record is. One sample takes 32 bytes: the recorded
 // values are worked out once, when it is taken, so saving and exporting only copy them.
+//
+// A record loaded from a graph file keeps the file's samples as they were read (16 bytes a
+// sample, the reading being the recorded value): opening a file does not copy the record
+// once more. Samples appended afterwards go into the ring after them, and dropping the oldest
+// takes the loaded ones first.
 class GraphBuffer {
 public:
     explicit GraphBuffer(const FullScales &fullScales = ChannelScale::defaultFullScales());
 
-    int count() const { return count_; }
-    bool isEmpty() const { return count_ == 0; }
+    int count() const { return loadedCount() + ringCount_; }
+    bool isEmpty() const { return count() == 0; }
 
     // Empties the record; the full scales in force stay.
     void clear();
@@ -48,34 +69,46 @@ public:
     void append(const ReadingSample &reading, qint32 msecsOfDay);
     // Empties the record and fills it with samples whose values were recorded before (a
     // graph file's), against the full scales in force: the values are kept as they are, so
-    // saving the record again gives the values it was loaded with. The ring is built in one
-    // pass, at the samples' own size.
-    void loadRecorded(std::span<const TimedReading> samples);
+    // saving the record again gives the values it was loaded with. The samples are taken
+    // over as they are; their times lie within one day (the graph file's reader gives no
+    // other).
+    void loadRecorded(TimedReadings samples);
     // The samples stopped coming for a while (the readings were not current): the next one
     // appended follows a gap, and the lines break between it and the one before.
-    void markGap() { gapPending_ = count_ > 0; }
-    // Whether a gap lies between the sample at `position` and the one before it.
-    bool followsGap(int position) const { return position > 0 && slot(position).followsGap; }
+    void markGap() { gapPending_ = !isEmpty(); }
+    // Whether a gap lies between the sample at `position` and the one before it. The loaded
+    // samples have none among them.
+    bool followsGap(int position) const {
+        return position >= loadedCount() && position > 0 && slot(position).followsGap;
+    }
     // Removes the n oldest samples (all of them when n >= count); later samples move n down.
     void dropOldest(int n);
 
     // Positions run from 0 to count() - 1.
-    const ReadingSample &reading(int position) const { return slot(position).reading; }
+    const ReadingSample &reading(int position) const {
+        return position < loadedCount() ? loadedAt(position).reading : slot(position).reading;
+    }
     const FullScales &recordedScales(int position) const;
     // Per mille of the full scale in force now: what the chart draws.
     qint32 chartValue(int position, int channel) const;
     // Per mille of the full scale in force when the sample was taken.
     qint32 recordedPerMille(int position, int channel) const;
     // The recorded values back in the readings' units: read-out, graph file and export.
-    const ReadingSample &recorded(int position) const { return slot(position).recorded; }
+    const ReadingSample &recorded(int position) const {
+        return position < loadedCount() ? loadedAt(position).reading : slot(position).recorded;
+    }
     ChannelValues values(int position) const;
-    qint32 msecsOfDay(int position) const { return slot(position).msecsOfDay; }
+    qint32 msecsOfDay(int position) const {
+        return position < loadedCount() ? loadedAt(position).msecsOfDay : slot(position).msecsOfDay;
+    }
     QTime time(int position) const { return QTime::fromMSecsSinceStartOfDay(msecsOfDay(position)); }
     // "HH:mm:ss" and one space, e.g. "14:05:09 ".
     QString timeLabel(int position) const;
 
     // Bytes held for the samples (the ring grows by doubling).
-    std::size_t storageBytes() const { return slots_.capacity() * sizeof(Slot); }
+    std::size_t storageBytes() const {
+        return slots_.capacity() * sizeof(Slot) + loaded_.capacity() * sizeof(TimedReading);
+    }
 
     static QString timeLabelText(qint32 msecsOfDay);
 
@@ -89,24 +122,36 @@ private:
     };
     static_assert(sizeof(Slot) <= 32);
 
+    int loadedCount() const { return int(loaded_.size()) - loadedHead_; }
     // Inline: the chart, the file writer and the export call them for every sample they take.
-    const Slot &slot(int position) const {
-        Q_ASSERT(position >= 0 && position < count_);
-        return slots_[ringIndex(position)];
+    const TimedReading &loadedAt(int position) const {
+        Q_ASSERT(position >= 0 && position < loadedCount());
+        return loaded_[std::size_t(loadedHead_ + position)];
     }
-    // The slot of a position: head_ and position are both below the ring's size, so one
+    // The ring's slot of a position at or after the loaded samples.
+    const Slot &slot(int position) const {
+        const int inRing = position - loadedCount();
+        Q_ASSERT(inRing >= 0 && inRing < ringCount_);
+        return slots_[ringIndex(inRing)];
+    }
+    // The slot of a place in the ring: head_ and inRing are both below the ring's size, so one
     // subtraction replaces a division.
-    std::size_t ringIndex(int position) const {
-        const std::size_t index = std::size_t(head_) + std::size_t(position);
+    std::size_t ringIndex(int inRing) const {
+        const std::size_t index = std::size_t(head_) + std::size_t(inRing);
         return index < slots_.size() ? index : index - slots_.size();
     }
     void resizeRing(std::size_t ringSize);
     void appendSlot(const ReadingSample &reading, const ReadingSample &recorded, qint32 msecsOfDay);
-    static qint32 withinDay(qint32 msecsOfDay);
 
+    // The samples loaded from a file, from loaded_[loadedHead_] on: positions 0 to
+    // loadedCount() - 1, recorded against scaleSets_[loadedScales_].
+    TimedReadings loaded_;
+    int loadedHead_ = 0;
+    quint32 loadedScales_ = 0;
+    // The samples taken since: the ring, from its slot head_ on.
     std::vector<Slot> slots_;
-    int head_ = 0;  // slot of position 0
-    int count_ = 0; // samples held
+    int head_ = 0;
+    int ringCount_ = 0;
     // Every set of full scales in force since the record was last cleared.
     std::vector<FullScales> scaleSets_;
     quint32 currentScales_ = 0;

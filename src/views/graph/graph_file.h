@@ -45,20 +45,8 @@ enum class ReadStatus {
     Unreadable, // could not be opened or read at all
 };
 
-// An allocator that leaves new samples as they are: the reader sizes the samples and reads the
-// file's records straight over them, so clearing them first would only be a second pass over
-// the memory. (A TimedReading is an aggregate with a trivial destructor: its storage holds one
-// as soon as it is allocated.)
-template <typename T> struct FilledByReaderAllocator : std::allocator<T> {
-    template <typename U> struct rebind { using other = FilledByReaderAllocator<U>; };
-    FilledByReaderAllocator() = default;
-    template <typename U> FilledByReaderAllocator(const FilledByReaderAllocator<U> &) {}
-    template <typename U, typename... Args> void construct(U *at, Args &&...args) {
-        if constexpr (sizeof...(Args) > 0)
-            ::new (static_cast<void *>(at)) U(std::forward<Args>(args)...);
-    }
-};
-using Samples = std::vector<TimedReading, FilledByReaderAllocator<TimedReading>>;
+// Read straight over by the reader (see FilledByReaderAllocator).
+using Samples = TimedReadings;
 
 struct ReadResult {
     ReadStatus status = ReadStatus::Unreadable;

@@ -108,11 +108,11 @@ void GraphRecorder::clear(QDate today) {
     graphDate_ = today;
 }
 
-void GraphRecorder::load(std::span<const TimedReading> samples, QDate fileDate, QDate today) {
+void GraphRecorder::load(TimedReadings samples, QDate fileDate, QDate today) {
     clear(today);
     if (fileDate.isValid())
         graphDate_ = fileDate;
-    buffer_.loadRecorded(samples);
+    buffer_.loadRecorded(std::move(samples));
 }
 
 void GraphRecorder::restore(const GraphJournal::Contents &journal, QDate today) {

@@ -107,7 +107,7 @@ public:
     // A graph file's contents replace the record: clear(today), then the file's date (when it
     // has one) and its samples, drawn against the full scales in force now and keeping the
     // file's values (saved again, they are the same).
-    void load(std::span<const TimedReading> samples, QDate fileDate, QDate today);
+    void load(TimedReadings samples, QDate fileDate, QDate today);
     // A journal's record replaces the record, as a file's would, each sample with the full
     // scales it was taken with; the full scales in force stay.
     void restore(const GraphJournal::Contents &journal, QDate today);

@@ -63,7 +63,7 @@ private slots:
         QFETCH(int, ticks);
         GraphRecorder recorder(
             settingsOf(w, fetch<int>("p"), fetch<int>("k"), fetch<int>("onePoint")));
-        std::vector<TimedReading> file;
+        TimedReadings file;
         for (int i = 0; i < loaded; ++i)
             file.push_back({{qint16(i), 0, 0, 0, 0, 0}, timeOf(i).msecsSinceStartOfDay()});
         recorder.load(file, QDate(2023, 3, 4), QDate(2024, 1, 1));

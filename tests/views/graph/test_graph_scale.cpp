@@ -72,32 +72,55 @@ private slots:
 
     // The ring gives the positions, values and labels of a plain list through drops and
     // growth, and 100 000 samples take a few megabytes.
+    // Samples loaded from a file, then taken, dropped and taken again: every position keeps
+    // its sample, its time, the full scales it was recorded against and where a gap lies.
     void ringPositions_data() {
-        for (const char *column : {"first", "dropped", "then"})
+        for (const char *column : {"loaded", "first", "dropped", "then"})
             QTest::addColumn<int>(column);
-        QTest::newRow("no drop") << 10 << 0 << 0;
-        QTest::newRow("drop, then grow past the ring") << 60 << 50 << 200;
-        QTest::newRow("wrap around without growing") << 64 << 30 << 20;
-        QTest::newRow("drop everything") << 20 << 25 << 3;
-        QTest::newRow("100 000 samples") << 100000 << 1 << 1;
+        QTest::newRow("no drop") << 0 << 10 << 0 << 0;
+        QTest::newRow("drop, then grow past the ring") << 0 << 60 << 50 << 200;
+        QTest::newRow("wrap around without growing") << 0 << 64 << 30 << 20;
+        QTest::newRow("drop everything") << 0 << 20 << 25 << 3;
+        QTest::newRow("100 000 samples") << 0 << 100000 << 1 << 1;
+        QTest::newRow("loaded, drop within it") << 100 << 10 << 40 << 5;
+        QTest::newRow("loaded, drop past it") << 30 << 50 << 45 << 70;
+        QTest::newRow("loaded, drop it all and more") << 30 << 5 << 100 << 4;
+        QTest::newRow("loaded only") << 50 << 0 << 0 << 0;
     }
     void ringPositions() {
+        QFETCH(int, loaded);
         QFETCH(int, first);
         QFETCH(int, dropped);
+        QFETCH(int, then);
+        const FullScales other{1, 100, 50, 30, 15, 25000};
+        const auto sampleOf = [](int i) {
+            return TimedReading{{qint16(i % 30000), 0, 0, 0, 0, 0}, (i % 86400) * 1000 + 999};
+        };
         GraphBuffer buffer;
-        int next = 0;
+        TimedReadings file;
+        for (int i = 0; i < loaded; ++i)
+            file.push_back(sampleOf(i));
+        buffer.loadRecorded(std::move(file));
+        buffer.setFullScales(other);
+        int next = loaded;
         auto add = [&](int n) {
             for (int i = 0; i < n; ++i, ++next)
-                buffer.append({qint16(next % 30000), 0, 0, 0, 0, 0}, (next % 86400) * 1000 + 999);
+                buffer.append(sampleOf(next).reading, sampleOf(next).msecsOfDay);
         };
         add(first);
         buffer.dropOldest(dropped);
-        add(fetch<int>("then"));
-        const int oldest = std::min(dropped, first);
+        buffer.markGap();
+        const int gapBefore = next;
+        add(then);
+        const int oldest = std::min(dropped, loaded + first);
         QCOMPARE(buffer.count(), next - oldest);
         for (int p = 0; p < buffer.count(); ++p) {
-            QCOMPARE(buffer.reading(p).co, qint16((oldest + p) % 30000));
-            QCOMPARE(buffer.time(p), QTime(0, 0).addSecs((oldest + p) % 86400).addMSecs(999));
+            const int i = oldest + p;
+            QCOMPARE(buffer.reading(p).co, qint16(i % 30000));
+            QCOMPARE(buffer.time(p), QTime(0, 0).addSecs(i % 86400).addMSecs(999));
+            QCOMPARE(buffer.recordedScales(p),
+                     i < loaded ? ChannelScale::defaultFullScales() : other);
+            QCOMPARE(buffer.followsGap(p), i == gapBefore && p > 0);
         }
         QVERIFY(buffer.storageBytes() < 5 * 1024 * 1024);
     }
