@@ -1,7 +1,6 @@
 #include "tserial.h"
 
 #include "log_categories.h"
-#include "port_names.h"
 #include "serial_trace.h"
 #include "win_com_port.h"
 
@@ -13,46 +12,14 @@
 
 TSerial::TSerial() : port_(std::make_unique<WinComPort>()) {}
 
-TSerial::~TSerial() {
-    Close();
-}
-
-bool TSerial::Open(int portNumber, int baudRate) {
-    if (open_)
-        return true;
-    portNumber_ = portNumber;
+bool TSerial::openDevice(const QString &device, int baudRate) {
     // Windows keeps no owner and mode bits on a COM port: an open refused there means
-    // another program holds it, which is not a refusal of this user.
-    refusedDevice_.clear();
-
-    const QString device = PortNames::devicePath(portNumber);
-    if (device.isEmpty())
-        return false;
-
-    if (!port_->open(device, baudRate, QueueSize, WriteWaitMs)) {
-        reportOpenFailure(QStringLiteral("cannot open COM%1 (%2): %3")
-                              .arg(portNumber)
-                              .arg(device, port_->errorString()));
-        return false;
-    }
-    lastOpenFailure_.clear();
-    open_ = true;
-    return true;
+    // another program holds it, which is not a refusal of this user (no refused device).
+    return port_->open(device, baudRate, QueueSize, WriteWaitMs);
 }
 
-void TSerial::reportOpenFailure(const QString &failure) {
-    // The search tries the same ports every few seconds: each failure is told once.
-    if (failure == lastOpenFailure_)
-        return;
-    lastOpenFailure_ = failure;
-    qCWarning(lcLink).noquote() << failure;
-}
-
-bool TSerial::Close() {
-    if (open_) {
-        port_->close();
-        open_ = false;
-    }
+bool TSerial::configureLine(int) {
+    // The line is set up as the port is opened.
     return true;
 }
 
