@@ -68,17 +68,8 @@ int TSerial::BytesWaiting() {
     return int(std::min<qint64>(port_->bytesAvailable(), std::numeric_limits<int>::max()));
 }
 
-int TSerial::Read(quint8 *buffer, quint16 count) {
-    const int waiting = BytesWaiting();
-    if (waiting == 0 || count == 0)
-        return 0;
-    const qint64 wanted = std::min<qint64>(count, waiting);
-    const qint64 got = port_->read(reinterpret_cast<char *>(buffer), wanted);
-    if (got <= 0)
-        return 0;
-    if (SerialTrace *trace = SerialTrace::current())
-        trace->record(SerialTrace::Direction::Received, buffer, int(got));
-    return int(got);
+qint64 TSerial::readDevice(quint8 *buffer, qint64 count) {
+    return port_->read(reinterpret_cast<char *>(buffer), count);
 }
 
 int TSerial::Write(const quint8 *buffer, quint16 count) {

@@ -2,6 +2,9 @@
 
 #include "log_categories.h"
 #include "port_names.h"
+#include "serial_trace.h"
+
+#include <algorithm>
 
 #ifdef Q_OS_WIN
 #include "win_com_port.h"
@@ -10,8 +13,8 @@
 #endif
 
 // The parts of TSerial that are the same on every system: which port is open, the open
-// failures told once, and closing. The port itself is opened and read in tserial.cpp (Qt
-// SerialPort) or tserial_win.cpp (the Win32 communications functions).
+// failures told once, reading what is waiting, and closing. The port itself is handled in
+// tserial.cpp (Qt SerialPort) or tserial_win.cpp (the Win32 communications functions).
 
 TSerial::~TSerial() {
     Close();
@@ -56,4 +59,16 @@ bool TSerial::Close() {
         open_ = false;
     }
     return true;
+}
+
+int TSerial::Read(quint8 *buffer, quint16 count) {
+    const int waiting = BytesWaiting();
+    if (waiting == 0 || count == 0)
+        return 0;
+    const qint64 got = readDevice(buffer, std::min<qint64>(count, waiting));
+    if (got <= 0)
+        return 0;
+    if (SerialTrace *trace = SerialTrace::current())
+        trace->record(SerialTrace::Direction::Received, buffer, int(got));
+    return int(got);
 }

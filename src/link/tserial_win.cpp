@@ -46,19 +46,11 @@ int TSerial::BytesWaiting() {
     return int(std::clamp<qint64>(waiting, 0, std::numeric_limits<int>::max()));
 }
 
-int TSerial::Read(quint8 *buffer, quint16 count) {
-    const int waiting = BytesWaiting();
-    if (waiting == 0 || count == 0)
-        return 0;
-    const qint64 got =
-        port_->read(reinterpret_cast<char *>(buffer), std::min<qint64>(count, waiting));
-    if (got <= 0) {
+qint64 TSerial::readDevice(quint8 *buffer, qint64 count) {
+    const qint64 got = port_->read(reinterpret_cast<char *>(buffer), count);
+    if (got <= 0)
         clearErrors(); // reports and closes a port lost during the read
-        return 0;
-    }
-    if (SerialTrace *trace = SerialTrace::current())
-        trace->record(SerialTrace::Direction::Received, buffer, int(got));
-    return int(got);
+    return got;
 }
 
 int TSerial::Write(const quint8 *buffer, quint16 count) {
