@@ -19,11 +19,15 @@ QString decode(QByteArrayView bytes) {
 }
 
 QByteArray encode(QStringView text) {
-    return encodeExactly(text, [](QStringView part, bool &exact) {
-        // An encoder of its own for each conversion: its error flag, once set, stays.
-        QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
+    // One encoder and one decoder for all the parts (opening one costs more than a code
+    // point's conversion). The encoder's error flag, once set, stays set: a later part is then
+    // judged by the read-back alone, which on its own refuses the converter's substitute byte.
+    QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
+    QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
+    return encodeExactly(text, [&encoder, &decoder](QStringView part, bool &exact) {
+        const bool hadError = encoder.hasError();
         QByteArray bytes = encoder.encode(part);
-        exact = !encoder.hasError();
+        exact = (hadError || !encoder.hasError()) && QString(decoder.decode(bytes)) == part;
         return bytes;
     });
 }

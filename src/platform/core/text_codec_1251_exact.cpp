@@ -1,7 +1,5 @@
 #include "text_codec_1251_exact.h"
 
-#include "text_file_1251.h"
-
 namespace TextFile1251 {
 
 namespace {
@@ -17,7 +15,7 @@ QByteArray encodeWithQuestionMarks(QStringView text, const CodePageConverter &co
         const QStringView codePoint = text.mid(i, length);
         bool exact = false;
         const QByteArray bytes = convert(codePoint, exact);
-        if (exact && bytes.size() == 1 && decode(bytes) == codePoint)
+        if (exact && bytes.size() == 1)
             out.append(bytes);
         else
             out.append('?');
@@ -32,7 +30,7 @@ QByteArray encodeExactly(QStringView text, const CodePageConverter &convert) {
     // Fast path: the whole text converts and reads back unchanged.
     bool exact = false;
     QByteArray bytes = convert(text, exact);
-    if (exact && decode(bytes) == text)
+    if (exact)
         return bytes;
     return encodeWithQuestionMarks(text, convert);
 }

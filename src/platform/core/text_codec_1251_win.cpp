@@ -46,7 +46,11 @@ QString decode(QByteArrayView bytes) {
 }
 
 QByteArray encode(QStringView text) {
-    return encodeExactly(text, toCodePage);
+    return encodeExactly(text, [](QStringView part, bool &exact) {
+        QByteArray bytes = toCodePage(part, exact);
+        exact = exact && decode(bytes) == part;
+        return bytes;
+    });
 }
 
 } // namespace TextFile1251
