@@ -77,6 +77,15 @@ void FirstLineOfAHugeFileWithoutLimit(benchmark::State &state) {
 }
 BENCHMARK(FirstLineOfAHugeFileWithoutLimit)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// Writing a text with one character the code page does not hold: the whole text is then
+// encoded one code point at a time.
+void EncodeWithACharacterOutsideTheCodePage(benchmark::State &state) {
+    const QString text = QString(qsizetype(state.range(0)), u'ж') + u'✓';
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TextFile1251::encode(text));
+}
+BENCHMARK(EncodeWithACharacterOutsideTheCodePage)->Arg(64 * 1024)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

@@ -11,6 +11,9 @@ function(velantar_add_test name)
   add_test(NAME ${name} COMMAND ${name})
   # The Windows build has no emulator: its tests run under Wine from scripts/test-windows.
   if(WIN32)
+    # Ninja hands the compiler source paths relative to the build folder, so QFINDTESTDATA
+    # needs that folder to find a test's data beside its source.
+    set_target_properties(${name} PROPERTIES QT_TESTCASE_BUILDDIR "${CMAKE_BINARY_DIR}")
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
     return()
   endif()

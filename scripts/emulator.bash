@@ -39,7 +39,7 @@ emulator_commands() {
 }
 
 stop_emulator() {
-  exec 3>&- 2>/dev/null || true
+  { exec 3>&-; } 2>/dev/null || true
   [ -z "$emulator_pid" ] || kill "$emulator_pid" 2>/dev/null || true
   [ -z "$emulator_pid" ] || wait "$emulator_pid" 2>/dev/null || true
   emulator_pid=""

@@ -1,7 +1,6 @@
 #include "tserial.h"
 
 #include "log_categories.h"
-#include "port_names.h"
 #include "serial_port_policy.h"
 #include "serial_trace.h"
 
@@ -12,60 +11,26 @@
 
 TSerial::TSerial() : port_(std::make_unique<QSerialPort>()) {}
 
-TSerial::~TSerial() {
-    Close();
+bool TSerial::openDevice(const QString &device, int) {
+    port_->setPortName(device);
+    if (port_->open(QIODevice::ReadWrite))
+        return true;
+    if (SerialPortPolicy::isAccessRefused(port_->error(), device))
+        refusedDevice_ = device;
+    return false;
 }
 
-bool TSerial::Open(int portNumber, int baudRate) {
-    if (open_)
-        return true;
-    portNumber_ = portNumber;
-    refusedDevice_.clear();
-
-    const QString device = PortNames::devicePath(portNumber);
-    if (device.isEmpty())
-        return false;
-
-    port_->setPortName(device);
-    if (!port_->open(QIODevice::ReadWrite)) {
-        if (SerialPortPolicy::isAccessRefused(port_->error(), device))
-            refusedDevice_ = device;
-        reportOpenFailure(QStringLiteral("cannot open COM%1 (%2): %3")
-                              .arg(portNumber)
-                              .arg(device, port_->errorString()));
-        return false;
-    }
-    lastOpenFailure_.clear();
-
+bool TSerial::configureLine(int baudRate) {
     const bool configured =
         port_->setBaudRate(baudRate) && port_->setDataBits(QSerialPort::Data8) &&
         port_->setParity(QSerialPort::NoParity) && port_->setStopBits(QSerialPort::TwoStop) &&
         port_->setFlowControl(QSerialPort::NoFlowControl);
-    if (!configured) {
-        port_->close();
+    if (!configured)
         return false;
-    }
     // The driver queue of the original line: at most this much input is held for us.
     port_->setReadBufferSize(QueueSize);
     port_->clear(QSerialPort::AllDirections);
     port_->clearError();
-    open_ = true;
-    return true;
-}
-
-void TSerial::reportOpenFailure(const QString &failure) {
-    // The search tries the same ports every few seconds: each failure is told once.
-    if (failure == lastOpenFailure_)
-        return;
-    lastOpenFailure_ = failure;
-    qCWarning(lcLink).noquote() << failure;
-}
-
-bool TSerial::Close() {
-    if (open_) {
-        port_->close();
-        open_ = false;
-    }
     return true;
 }
 
@@ -103,17 +68,8 @@ int TSerial::BytesWaiting() {
     return int(std::min<qint64>(port_->bytesAvailable(), std::numeric_limits<int>::max()));
 }
 
-int TSerial::Read(quint8 *buffer, quint16 count) {
-    const int waiting = BytesWaiting();
-    if (waiting == 0 || count == 0)
-        return 0;
-    const qint64 wanted = std::min<qint64>(count, waiting);
-    const qint64 got = port_->read(reinterpret_cast<char *>(buffer), wanted);
-    if (got <= 0)
-        return 0;
-    if (SerialTrace *trace = SerialTrace::current())
-        trace->record(SerialTrace::Direction::Received, buffer, int(got));
-    return int(got);
+qint64 TSerial::readDevice(quint8 *buffer, qint64 count) {
+    return port_->read(reinterpret_cast<char *>(buffer), count);
 }
 
 int TSerial::Write(const quint8 *buffer, quint16 count) {

@@ -35,6 +35,13 @@ public:
     QString RefusedDevice() const override { return refusedDevice_; }
 
 private:
+    // Opens the device, telling in the port's error text why not; a device this user may
+    // not open is kept as the refused device.
+    bool openDevice(const QString &device, int baudRate);
+    // Sets the analyser's line on the opened device.
+    bool configureLine(int baudRate);
+    // Reads at most count bytes of those waiting; 0 or less when none could be read.
+    qint64 readDevice(quint8 *buffer, qint64 count);
     // Clears line errors; closes the channel when the device has gone. Returns whether
     // the channel is still open.
     bool clearErrors();

@@ -1,7 +1,6 @@
 #include "tserial.h"
 
 #include "log_categories.h"
-#include "port_names.h"
 #include "serial_trace.h"
 #include "win_com_port.h"
 
@@ -13,46 +12,14 @@
 
 TSerial::TSerial() : port_(std::make_unique<WinComPort>()) {}
 
-TSerial::~TSerial() {
-    Close();
-}
-
-bool TSerial::Open(int portNumber, int baudRate) {
-    if (open_)
-        return true;
-    portNumber_ = portNumber;
+bool TSerial::openDevice(const QString &device, int baudRate) {
     // Windows keeps no owner and mode bits on a COM port: an open refused there means
-    // another program holds it, which is not a refusal of this user.
-    refusedDevice_.clear();
-
-    const QString device = PortNames::devicePath(portNumber);
-    if (device.isEmpty())
-        return false;
-
-    if (!port_->open(device, baudRate, QueueSize, WriteWaitMs)) {
-        reportOpenFailure(QStringLiteral("cannot open COM%1 (%2): %3")
-                              .arg(portNumber)
-                              .arg(device, port_->errorString()));
-        return false;
-    }
-    lastOpenFailure_.clear();
-    open_ = true;
-    return true;
+    // another program holds it, which is not a refusal of this user (no refused device).
+    return port_->open(device, baudRate, QueueSize, WriteWaitMs);
 }
 
-void TSerial::reportOpenFailure(const QString &failure) {
-    // The search tries the same ports every few seconds: each failure is told once.
-    if (failure == lastOpenFailure_)
-        return;
-    lastOpenFailure_ = failure;
-    qCWarning(lcLink).noquote() << failure;
-}
-
-bool TSerial::Close() {
-    if (open_) {
-        port_->close();
-        open_ = false;
-    }
+bool TSerial::configureLine(int) {
+    // The line is set up as the port is opened.
     return true;
 }
 
@@ -79,19 +46,11 @@ int TSerial::BytesWaiting() {
     return int(std::clamp<qint64>(waiting, 0, std::numeric_limits<int>::max()));
 }
 
-int TSerial::Read(quint8 *buffer, quint16 count) {
-    const int waiting = BytesWaiting();
-    if (waiting == 0 || count == 0)
-        return 0;
-    const qint64 got =
-        port_->read(reinterpret_cast<char *>(buffer), std::min<qint64>(count, waiting));
-    if (got <= 0) {
+qint64 TSerial::readDevice(quint8 *buffer, qint64 count) {
+    const qint64 got = port_->read(reinterpret_cast<char *>(buffer), count);
+    if (got <= 0)
         clearErrors(); // reports and closes a port lost during the read
-        return 0;
-    }
-    if (SerialTrace *trace = SerialTrace::current())
-        trace->record(SerialTrace::Direction::Received, buffer, int(got));
-    return int(got);
+    return got;
 }
 
 int TSerial::Write(const quint8 *buffer, quint16 count) {

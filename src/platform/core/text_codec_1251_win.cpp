@@ -1,3 +1,4 @@
+#include "text_codec_1251_exact.h"
 #include "text_file_1251.h"
 
 #include <windows.h>
@@ -15,12 +16,12 @@ const wchar_t *wide(QStringView text) {
     return reinterpret_cast<const wchar_t *>(text.utf16());
 }
 
-// Converts the text; usedDefault tells whether a character had no byte of its own and
-// became '?'. Best-fit look-alikes (an "a" for an "ä") are refused, so that only a character
+// Converts the text; exact tells whether every character had a byte of its own (none became
+// '?'). Best-fit look-alikes (an "a" for an "ä") are refused, so that only a character
 // the code page really holds is written as itself.
-QByteArray toCodePage(QStringView text, bool &usedDefault) {
+QByteArray toCodePage(QStringView text, bool &exact) {
     BOOL defaulted = FALSE;
-    usedDefault = false;
+    exact = true;
     if (text.isEmpty())
         return {};
     const int size = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, wide(text),
@@ -28,29 +29,8 @@ QByteArray toCodePage(QStringView text, bool &usedDefault) {
     QByteArray bytes(size, Qt::Uninitialized);
     WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, wide(text), int(text.size()), bytes.data(),
                         size, "?", &defaulted);
-    usedDefault = defaulted != FALSE;
+    exact = defaulted == FALSE;
     return bytes;
-}
-
-// One '?' for each code point the code page cannot hold, a surrogate pair included.
-QByteArray encodeWithQuestionMarks(QStringView text) {
-    QByteArray out;
-    out.reserve(text.size());
-    qsizetype i = 0;
-    while (i < text.size()) {
-        qsizetype length = 1;
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            length = 2;
-        const QStringView codePoint = text.mid(i, length);
-        bool usedDefault = false;
-        const QByteArray bytes = toCodePage(codePoint, usedDefault);
-        if (!usedDefault && bytes.size() == 1 && decode(bytes) == codePoint)
-            out.append(bytes);
-        else
-            out.append('?');
-        i += length;
-    }
-    return out;
 }
 
 } // namespace
@@ -66,12 +46,11 @@ QString decode(QByteArrayView bytes) {
 }
 
 QByteArray encode(QStringView text) {
-    // Fast path: the whole text converts and reads back unchanged.
-    bool usedDefault = false;
-    QByteArray bytes = toCodePage(text, usedDefault);
-    if (!usedDefault && decode(bytes) == text)
+    return encodeExactly(text, [](QStringView part, bool &exact) {
+        QByteArray bytes = toCodePage(part, exact);
+        exact = exact && decode(bytes) == part;
         return bytes;
-    return encodeWithQuestionMarks(text);
+    });
 }
 
 } // namespace TextFile1251
