@@ -1,5 +1,7 @@
 #include "line_bundle.h"
 
+#include "pixel_polyline.h"
+
 #include "qcustomplot.h"
 
 #include <QPaintEngine>
@@ -27,6 +29,13 @@ bool flat(const QPointF &a, const QPointF &b) {
     return std::abs(b.x() - a.x()) >= std::abs(b.y() - a.y());
 }
 
+// One one-pixel polyline: set straight into the picture's pixels where the painter draws
+// into a picture Qt's own drawing would set the same way, by the painter otherwise.
+void onePixelLine(QCPPainter &painter, const QPointF *points, qsizetype count) {
+    if (!PixelPolyline::drawWith(painter, points, count))
+        painter.drawPolyline(points, int(count));
+}
+
 } // namespace
 
 void drawPolyline(QCPPainter &painter, const QPen &pen, const QPointF *points, qsizetype count) {
@@ -37,7 +46,7 @@ void drawPolyline(QCPPainter &painter, const QPen &pen, const QPointF *points, q
     hairline.setWidth(0); // cosmetic: one pixel, drawn without the stroker
     painter.setPen(hairline);
     if (width == 1) {
-        painter.drawPolyline(points, int(count));
+        onePixelLine(painter, points, count);
         painter.setPen(pen);
         return;
     }
@@ -58,7 +67,7 @@ void drawPolyline(QCPPainter &painter, const QPen &pen, const QPointF *points, q
             copy.push_back(points[i + 1] + shift);
             wasFlat = isFlat;
         }
-        painter.drawPolyline(copy.data(), int(copy.size()));
+        onePixelLine(painter, copy.data(), qsizetype(copy.size()));
     }
     painter.setPen(pen);
 }
