@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 const QDateTime kStart(QDate(2026, 5, 14), QTime(14, 5, 9));
@@ -158,12 +160,14 @@ private slots:
 
     // The program's chart draws the screen through a buffer filled with its paper, where
     // QCustomPlot's own blends a transparent buffer over the paper: the pixels are the same,
-    // on light and dark paper.
+    // on light and dark paper, and on a see-through one, where the program's buffer keeps an
+    // alpha channel as QCustomPlot's does.
     void paperBufferShowsWhatQCustomPlotShows_data() {
         QTest::addColumn<int>("paper"); // a Windows colour, 0x00BBGGRR
         QTest::newRow("white") << 0xFFFFFF;
         QTest::newRow("black") << 0x000000;
         QTest::newRow("cream") << 0xC0F0FF;
+        QTest::newRow("translucent") << -1; // a see-through chart: the buffer keeps alpha
     }
     void paperBufferShowsWhatQCustomPlotShows() {
         QFETCH(int, paper);
@@ -176,11 +180,17 @@ private slots:
         for (GraphRig::Plot kind : {GraphRig::Plot::Paper, GraphRig::Plot::Plain}) {
             QTemporaryDir dir;
             GraphRig rig(dir.path(), kStart, {}, kind);
-            rig.state.Store.set(&AppSettings::GraphBackColor, paper);
+            rig.state.Store.set(&AppSettings::GraphBackColor, std::max(paper, 0));
             rig.recording().applyLook();
+            if (paper < 0)
+                rig.plot->setBackground(QColor(255, 255, 255, 90));
             rig.record(wave);
             rig.drawChart();
-            screens << rig.plot->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            // Onto a grey ground: a see-through chart shows what lies beneath it.
+            QImage screen(rig.plot->size(), QImage::Format_RGB32);
+            screen.fill(Qt::gray);
+            rig.plot->render(&screen, QPoint(), QRegion(), QWidget::DrawChildren);
+            screens << screen;
         }
         QCOMPARE(screens[0].size(), screens[1].size());
         QVERIFY(screens[0] == screens[1]);
