@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QRandomGenerator>
 
-#include <functional>
+#include <cmath>
 #include <optional>
 
 // The drawer must set exactly the pixels Qt's raster engine sets for the same polyline, clip
