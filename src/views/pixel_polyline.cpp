@@ -12,7 +12,8 @@
 
 // Follows the aliased, solid branch of Qt 6.4's QCosmeticStroker
 // (qtbase src/gui/painting/qcosmeticstroker.cpp: drawPath's polygon branch, drawLine,
-// clipLine, calculateLastPoint, capAdjust), LGPL-3.0/GPL, so that every pixel matches the
+// clipLine, calculateLastPoint, capAdjust; Copyright (C) 2016 The Qt Company Ltd., used here
+// under GPL-3.0-only, see the package's copyright file), so that every pixel matches the
 // raster engine's own. Only the pixel writing differs: an opaque colour over any pixel is
 // the colour itself, so it is stored without blending.
 
