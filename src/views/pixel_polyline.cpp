@@ -89,6 +89,7 @@ private:
     bool clipLine(double &x1, double &y1, double &x2, double &y2);
     void calculateLastPoint(double rx1, double ry1, double rx2, double ry2);
     bool drawLine(double rx1, double ry1, double rx2, double ry2, int caps);
+    template <bool Steep> bool drawRun(int a1, int b1, int a2, int b2, int caps, Pixel &last);
 
     quint32 *pixels_;
     qsizetype stride_;
@@ -227,169 +228,102 @@ bool Stroker::drawLine(double rx1, double ry1, double rx2, double ry2, int caps)
     if (!(inside(rx1, ry1) && inside(rx2, ry2)) && clipLine(rx1, ry1, rx2, ry2))
         return true;
 
-    int x1 = toF26Dot6(rx1);
-    int y1 = toF26Dot6(ry1);
-    int x2 = toF26Dot6(rx2);
-    int y2 = toF26Dot6(ry2);
-    const int dx = std::abs(x2 - x1);
-    const int dy = std::abs(y2 - y1);
-
+    const int x1 = toF26Dot6(rx1);
+    const int y1 = toF26Dot6(ry1);
+    const int x2 = toF26Dot6(rx2);
+    const int y2 = toF26Dot6(ry2);
     Pixel last = lastPixel_;
-
-    if (dx < dy) {
-        // steep: one pixel a row
-        int dir = TopToBottom;
-        bool swapped = false;
-        if (y1 > y2) {
-            swapped = true;
-            std::swap(y1, y2);
-            std::swap(x1, x2);
-            caps = swapCaps(caps);
-            dir = BottomToTop;
-        }
-        const Fixed xinc = fixedDiv(x2 - x1, y2 - y1);
-        Fixed x = Fixed(x1) * (1 << 10);
-
-        if ((lastDir_ ^ VerticalMask) == dir)
-            caps |= swapped ? CapEnd : CapBegin;
-
-        capAdjust(caps, y1, y2, x, xinc);
-
-        int y = (y1 + 32) >> 6;
-        int ys = (y2 + 32) >> 6;
-        const int round = (xinc > 0) ? 32 : 0;
-
-        // The cap may round away from the pixel the closing segment ended on: back to it.
-        if ((caps & CapBegin) && lastPixel_.y == y + 1)
-            y++;
-
-        if (y != ys) {
-            x += ((y * (1 << 6)) + round - y1) * xinc >> 6;
-
-            Pixel first{int(x >> 16), y};
-            last = {int((x + (ys - y - 1) * xinc) >> 16), ys - 1};
-            if (swapped)
-                std::swap(first, last);
-
-            const bool axisAligned = std::abs(xinc) < (1 << 14);
-            if (lastPixel_.x > INT_MIN) {
-                if (first.x == lastPixel_.x && first.y == lastPixel_.y) {
-                    // the pixel the segment before set: not again
-                    if (swapped) {
-                        --ys;
-                    } else {
-                        ++y;
-                        x += xinc;
-                    }
-                } else if (lastDir_ != dir &&
-                           (((axisAligned && lastAxisAligned_) && lastPixel_.x != first.x &&
-                             lastPixel_.y != first.y) ||
-                            (std::abs(lastPixel_.x - first.x) > 1 ||
-                             std::abs(lastPixel_.y - first.y) > 1))) {
-                    // a gap at the turn: one pixel more
-                    if (swapped) {
-                        ++ys;
-                    } else {
-                        --y;
-                        x -= xinc;
-                    }
-                } else if (lastDir_ == dir && ((std::abs(lastPixel_.x - first.x) <= 1 &&
-                                                std::abs(lastPixel_.y - first.y) > 1))) {
-                    x += xinc >> 1;
-                    if (swapped)
-                        last.x = int(x >> 16);
-                    else
-                        last.x = int((x + (ys - y - 1) * xinc) >> 16);
-                }
-            }
-            lastDir_ = dir;
-            lastAxisAligned_ = axisAligned;
-
-            do {
-                set(int(x >> 16), y);
-                x += xinc;
-            } while (++y < ys);
-            didDraw = true;
-        }
+    if (std::abs(x2 - x1) < std::abs(y2 - y1)) {
+        didDraw |= drawRun<true>(y1, x1, y2, x2, caps, last); // steep: one pixel a row
     } else {
-        // flat: one pixel a column
-        if (!dx)
+        if (x2 == x1)
             return true;
-
-        int dir = LeftToRight;
-        bool swapped = false;
-        if (x1 > x2) {
-            swapped = true;
-            std::swap(x1, x2);
-            std::swap(y1, y2);
-            caps = swapCaps(caps);
-            dir = RightToLeft;
-        }
-        const Fixed yinc = fixedDiv(y2 - y1, x2 - x1);
-        Fixed y = Fixed(y1) * (1 << 10);
-
-        if ((lastDir_ ^ HorizontalMask) == dir)
-            caps |= swapped ? CapEnd : CapBegin;
-
-        capAdjust(caps, x1, x2, y, yinc);
-
-        int x = (x1 + 32) >> 6;
-        int xs = (x2 + 32) >> 6;
-        const int round = (yinc > 0) ? 32 : 0;
-
-        if ((caps & CapBegin) && lastPixel_.x == x + 1)
-            x++;
-
-        if (x != xs) {
-            y += ((x * (1 << 6)) + round - x1) * yinc >> 6;
-
-            Pixel first{x, int(y >> 16)};
-            last = {xs - 1, int((y + (xs - x - 1) * yinc) >> 16)};
-            if (swapped)
-                std::swap(first, last);
-
-            const bool axisAligned = std::abs(yinc) < (1 << 14);
-            if (lastPixel_.x > INT_MIN) {
-                if (first.x == lastPixel_.x && first.y == lastPixel_.y) {
-                    if (swapped) {
-                        --xs;
-                    } else {
-                        ++x;
-                        y += yinc;
-                    }
-                } else if (lastDir_ != dir &&
-                           (((axisAligned && lastAxisAligned_) && lastPixel_.x != first.x &&
-                             lastPixel_.y != first.y) ||
-                            (std::abs(lastPixel_.x - first.x) > 1 ||
-                             std::abs(lastPixel_.y - first.y) > 1))) {
-                    if (swapped) {
-                        ++xs;
-                    } else {
-                        --x;
-                        y -= yinc;
-                    }
-                } else if (lastDir_ == dir && ((std::abs(lastPixel_.x - first.x) <= 1 &&
-                                                std::abs(lastPixel_.y - first.y) > 1))) {
-                    // (the same test as for steep segments, as in Qt)
-                    y += yinc >> 1;
-                    if (swapped)
-                        last.y = int(y >> 16);
-                    else
-                        last.y = int((y + (xs - x - 1) * yinc) >> 16);
-                }
-            }
-            lastDir_ = dir;
-            lastAxisAligned_ = axisAligned;
-
-            do {
-                set(x, int(y >> 16));
-                y += yinc;
-            } while (++x < xs);
-            didDraw = true;
-        }
+        didDraw |= drawRun<false>(x1, y1, x2, y2, caps, last); // flat: one pixel a column
     }
     lastPixel_ = last;
     return didDraw;
+}
+
+// The segment from (a1, b1) to (a2, b2) in 26.6 fixed point, `a` along its longer axis (y for a
+// steep segment, x for a flat one) and `b` across it: one pixel for each step along. Leaves in
+// `last` the pixel it ends on; returns whether it set any.
+template <bool Steep> bool Stroker::drawRun(int a1, int b1, int a2, int b2, int caps, Pixel &last) {
+    const auto pixelAt = [](int along, int across) {
+        return Steep ? Pixel{across, along} : Pixel{along, across};
+    };
+    const auto alongOf = [](const Pixel &p) { return Steep ? p.y : p.x; };
+    int dir = Steep ? TopToBottom : LeftToRight;
+    bool swapped = false;
+    if (a1 > a2) {
+        swapped = true;
+        std::swap(a1, a2);
+        std::swap(b1, b2);
+        caps = swapCaps(caps);
+        dir = Steep ? BottomToTop : RightToLeft;
+    }
+    const Fixed inc = fixedDiv(b2 - b1, a2 - a1);
+    Fixed b = Fixed(b1) * (1 << 10);
+
+    if ((lastDir_ ^ (Steep ? VerticalMask : HorizontalMask)) == dir)
+        caps |= swapped ? CapEnd : CapBegin;
+
+    capAdjust(caps, a1, a2, b, inc);
+
+    int a = (a1 + 32) >> 6;
+    int as = (a2 + 32) >> 6;
+    const int round = (inc > 0) ? 32 : 0;
+
+    // The cap may round away from the pixel the closing segment ended on: back to it.
+    if ((caps & CapBegin) && alongOf(lastPixel_) == a + 1)
+        a++;
+
+    if (a == as)
+        return false;
+    b += ((a * (1 << 6)) + round - a1) * inc >> 6;
+
+    Pixel first = pixelAt(a, int(b >> 16));
+    last = pixelAt(as - 1, int((b + (as - a - 1) * inc) >> 16));
+    if (swapped)
+        std::swap(first, last);
+
+    const bool axisAligned = std::abs(inc) < (1 << 14);
+    if (lastPixel_.x > INT_MIN) {
+        if (first.x == lastPixel_.x && first.y == lastPixel_.y) {
+            // the pixel the segment before set: not again
+            if (swapped) {
+                --as;
+            } else {
+                ++a;
+                b += inc;
+            }
+        } else if (lastDir_ != dir && (((axisAligned && lastAxisAligned_) &&
+                                        lastPixel_.x != first.x && lastPixel_.y != first.y) ||
+                                       (std::abs(lastPixel_.x - first.x) > 1 ||
+                                        std::abs(lastPixel_.y - first.y) > 1))) {
+            // a gap at the turn: one pixel more
+            if (swapped) {
+                ++as;
+            } else {
+                --a;
+                b -= inc;
+            }
+        } else if (lastDir_ == dir && ((std::abs(lastPixel_.x - first.x) <= 1 &&
+                                        std::abs(lastPixel_.y - first.y) > 1))) {
+            // (in x and y whichever way the segment runs, as in Qt)
+            b += inc >> 1;
+            const int across = swapped ? int(b >> 16) : int((b + (as - a - 1) * inc) >> 16);
+            (Steep ? last.x : last.y) = across;
+        }
+    }
+    lastDir_ = dir;
+    lastAxisAligned_ = axisAligned;
+
+    do {
+        const Pixel p = pixelAt(a, int(b >> 16));
+        set(p.x, p.y);
+        b += inc;
+    } while (++a < as);
+    return true;
 }
 
 void Stroker::polyline(const QPointF *points, qsizetype count, QPointF offset, bool drawCaps) {
