@@ -1,8 +1,10 @@
 #include "graph_chart.h"
 
+#include "axis_label_memory.h"
 #include "clock.h"
 #include "graph_recorder.h"
 #include "graph_series.h"
+#include "measured_legend_item.h"
 #include "measured_text_element.h"
 #include "time_label_step.h"
 
@@ -58,23 +60,6 @@ private:
     QCPAxis *axis_;
 };
 
-// QCustomPlot keeps the pictures of at most 16 tick labels an axis and lays out and shapes the
-// text of every label it does not hold, both when it sizes the margins and when it draws. The
-// time axis shows up to a few dozen upright labels, so with 16 none was ever found again and
-// every redraw shaped each label twice. The label store is the axis painter's; these reach it
-// through pointers to the protected members, which derived classes may name.
-constexpr int kTickLabelPictures = 256;
-struct AxisPainterOf : QCPAxis {
-    static constexpr auto painter = &AxisPainterOf::mAxisPainter;
-};
-struct LabelPicturesOf : QCPAxisPainterPrivate {
-    static constexpr auto pictures = &LabelPicturesOf::mLabelCache;
-};
-void keepMoreTickLabels(QCPAxis *axis) {
-    QCPAxisPainterPrivate *painter = axis->*AxisPainterOf::painter;
-    (painter->*LabelPicturesOf::pictures).setMaxCost(kTickLabelPictures);
-}
-
 // A chart value as far from zero as a position can sensibly be.
 int clampedPosition(double x) {
     return int(std::clamp(x, -1e9, 1e9));
@@ -103,7 +88,7 @@ GraphChart::GraphChart(QCustomPlot *chart, GraphRecorder &recorder, const Clock 
     chart_->xAxis->setTickLabelRotation(-90);
     chart_->xAxis->setSubTicks(false);
     for (QCPAxis *axis : {chart_->xAxis, chart_->yAxis})
-        keepMoreTickLabels(axis);
+        rememberTickLabels(axis);
 
     for (int channel = 0; channel < kChannelCount; ++channel) {
         series_[channel] = new GraphSeries(chart_->xAxis, chart_->yAxis);
@@ -176,7 +161,7 @@ void GraphChart::rebuildLegend() {
     chart_->legend->clearItems();
     for (int channel = 0; channel < kChannelCount; ++channel)
         if (!look_.hidden[channel])
-            series_[channel]->addToLegend();
+            chart_->legend->addItem(new MeasuredLegendItem(chart_->legend, series_[channel]));
 }
 
 void GraphChart::setCaptions(const GraphCaptions &captions) {
@@ -231,8 +216,7 @@ void GraphChart::sampleAdded(int samplingMs) {
 // One redraw for every change asked for until it runs, no sooner than the pace allows; a
 // change that may be drawn sooner than the redraw already waiting brings it forward.
 void GraphChart::scheduleRedraw(qint64 gapMs) {
-    const qint64 wait =
-        std::min(pace_.waitFrom(clock_.now().toMSecsSinceEpoch(), gapMs), qint64(INT_MAX));
+    const qint64 wait = std::min(pace_.waitFrom(clock_.msecsSinceEpoch(), gapMs), qint64(INT_MAX));
     if (redrawTimer_.isActive() && redrawTimer_.remainingTime() <= wait)
         return;
     redrawTimer_.start(int(wait));
@@ -279,7 +263,7 @@ void GraphChart::setLegendFont(const QFont &font) {
 void GraphChart::redraw() {
     if (!chart_->isVisible())
         return; // drawn when shown
-    pace_.drew(clock_.now().toMSecsSinceEpoch());
+    pace_.drew(clock_.msecsSinceEpoch());
     chart_->replot();
 }
 
@@ -305,17 +289,21 @@ void GraphChart::loadVisiblePoints() {
     const GraphBuffer &buffer = recorder_.buffer();
     const int first = std::max(0, clampedPosition(std::floor(window.min)) - 1);
     const int last = std::min(buffer.count() - 1, clampedPosition(std::ceil(window.max)) + 1);
-    for (int channel = 0; channel < kChannelCount; ++channel) {
-        QVector<QCPGraphData> points;
-        points.reserve(std::max(0, last - first + 1));
-        for (int p = first; p <= last; ++p) {
-            // Halfway to the sample before a gap, a point of no value breaks the line.
-            if (p > first && buffer.followsGap(p))
-                points.append(QCPGraphData(p - 0.5, qQNaN()));
-            points.append(QCPGraphData(p, buffer.chartValue(p, channel)));
-        }
-        series_[channel]->data()->set(points, true);
+    // Sample by sample, each sample's six values at once.
+    std::array<QVector<QCPGraphData>, kChannelCount> points;
+    for (QVector<QCPGraphData> &line : points)
+        line.reserve(std::max(0, last - first + 1));
+    for (int p = first; p <= last; ++p) {
+        // Halfway to the sample before a gap, a point of no value breaks the line.
+        if (p > first && buffer.followsGap(p))
+            for (QVector<QCPGraphData> &line : points)
+                line.append(QCPGraphData(p - 0.5, qQNaN()));
+        const ChannelValues values = buffer.chartValues(p);
+        for (int channel = 0; channel < kChannelCount; ++channel)
+            points[channel].append(QCPGraphData(p, values[channel]));
     }
+    for (int channel = 0; channel < kChannelCount; ++channel)
+        series_[channel]->data()->set(points[channel], true);
 }
 
 void GraphChart::showMarker(int position) {

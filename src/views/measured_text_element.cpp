@@ -1,5 +1,9 @@
 #include "measured_text_element.h"
 
+#include "paper_plot.h"
+
+#include <QDataStream>
+
 // The same sizes QCPTextElement gives: the text's bounds with the margins around it, and as
 // wide as the row allows.
 QSize MeasuredTextElement::minimumOuterSizeHint() const {
@@ -22,4 +26,23 @@ QSize MeasuredTextElement::textSize() const {
         measured_ = true;
     }
     return measuredSize_;
+}
+
+// The caption's own row holds nothing but the chart's paper beneath the text.
+void MeasuredTextElement::draw(QCPPainter *painter) {
+    const auto *plot = dynamic_cast<const PaperPlot *>(mParentPlot);
+    if (!plot || !plot->hasOpaquePaper() || !ElementPicture::canKeep(*painter)) {
+        QCPTextElement::draw(painter);
+        return;
+    }
+    QByteArray look;
+    QDataStream out(&look, QIODevice::WriteOnly);
+    out << mText << mainFont() << mainTextColor() << mTextFlags
+        << mRect.translated(-mOuterRect.topLeft());
+    picture_.paint(*painter, mOuterRect, plot->paper(), look, [this](QCPPainter &on) {
+        QCPTextElement::draw(&on);
+        pictureTextBounds_ = mTextBoundingRect.translated(-mOuterRect.topLeft());
+    });
+    // Where the text is, for clicks on it, as drawing it would have told.
+    mTextBoundingRect = pictureTextBounds_.translated(mOuterRect.topLeft());
 }

@@ -1,16 +1,22 @@
 #pragma once
 
+#include "element_picture.h"
+
 #include "qcustomplot.h"
 
-// A chart caption that measures its text once for each text and font it is given. QCustomPlot
-// measures a caption's text (a whole layout of it) twice on every redraw to size the chart's
-// rows; the graph is redrawn several times a second while its captions stay the same.
+// A chart caption that measures its text once for each text and font it is given, and on the
+// screen copies the picture of its text while it stays the same. QCustomPlot lays out a
+// caption's text twice to size the chart's rows and once more to draw it, on every redraw;
+// the graph is redrawn several times a second while its captions stay the same.
 class MeasuredTextElement : public QCPTextElement {
 public:
     using QCPTextElement::QCPTextElement;
 
     QSize minimumOuterSizeHint() const override;
     QSize maximumOuterSizeHint() const override;
+
+protected:
+    void draw(QCPPainter *painter) override;
 
 private:
     QSize textSize() const;
@@ -19,4 +25,6 @@ private:
     mutable QFont measuredFont_;
     mutable QSize measuredSize_;
     mutable bool measured_ = false;
+    ElementPicture picture_;
+    QRect pictureTextBounds_; // where the text lay within the picture's area
 };

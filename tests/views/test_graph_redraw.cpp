@@ -1,3 +1,4 @@
+#include "axis_label_memory.h"
 #include "graph_chart.h"
 #include "graph_rig.h"
 #include "redraw_pace.h"
@@ -182,9 +183,17 @@ private slots:
             GraphRig rig(dir.path(), kStart, {}, kind);
             rig.state.Store.set(&AppSettings::GraphBackColor, std::max(paper, 0));
             rig.recording().applyLook();
+            rig.record(wave);
+            rig.drawChart();
+            // Drawn again after the captions, a channel's colour and the legend's entries
+            // changed: what was kept of the first drawing must not show.
+            rig.state.Vehicle.NumberText = QStringLiteral("В456ОР");
+            rig.recording().UpdateGraphCaptions();
+            rig.state.Store.set(&AppSettings::ChannelColor, 0, 0x00FF00);
+            rig.state.Store.set(&AppSettings::ChannelHidden, 2, 1);
+            rig.recording().applyLook();
             if (paper < 0)
                 rig.plot->setBackground(QColor(255, 255, 255, 90));
-            rig.record(wave);
             rig.drawChart();
             // Onto a grey ground: a see-through chart shows what lies beneath it.
             QImage screen(rig.plot->size(), QImage::Format_RGB32);
@@ -194,6 +203,44 @@ private slots:
         }
         QCOMPARE(screens[0].size(), screens[1].size());
         QVERIFY(screens[0] == screens[1]);
+    }
+
+    // The axis painter that remembers its labels draws what QCustomPlot's own draws, as the
+    // axes scroll to new labels and after their font, turn and texts change.
+    void rememberedLabelsDrawAsQCustomPlotDraws() {
+        QList<QImage> pictures[2];
+        for (bool remembering : {false, true}) {
+            QCustomPlot plot;
+            plot.resize(420, 300);
+            plot.xAxis->setTickLabelRotation(-90);
+            plot.xAxis->setLabel(QStringLiteral("Время"));
+            plot.yAxis->setRange(0, 1000);
+            if (remembering)
+                for (QCPAxis *axis : {plot.xAxis, plot.yAxis})
+                    rememberTickLabels(axis);
+            plot.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&plot));
+            const auto picture = [&plot, &pictures, remembering] {
+                plot.replot(QCustomPlot::rpImmediateRefresh);
+                pictures[remembering] << plot.grab().toImage();
+            };
+            for (double from : {0.0, 37.5, 75.0, 0.0}) {
+                plot.xAxis->setRange(from, from + 1e5);
+                picture();
+            }
+            plot.xAxis->setTickLabelFont(QFont(QStringLiteral("Liberation Sans"), 13));
+            picture();
+            plot.xAxis->setTickLabelRotation(0);
+            plot.yAxis->setTickLabelPadding(9);
+            picture();
+            plot.setLocale(QLocale::c());
+            plot.yAxis->setNumberFormat(QStringLiteral("eb"));
+            plot.yAxis->setRange(1e-3, 1e9);
+            picture();
+        }
+        QCOMPARE(pictures[1].size(), pictures[0].size());
+        for (qsizetype i = 0; i < pictures[0].size(); ++i)
+            QVERIFY2(pictures[1][i] == pictures[0][i], qPrintable(QString::number(i)));
     }
 };
 

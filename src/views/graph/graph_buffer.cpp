@@ -100,8 +100,17 @@ const FullScales &GraphBuffer::recordedScales(int position) const {
 }
 
 qint32 GraphBuffer::chartValue(int position, int channel) const {
-    return ChannelScale::perMille(channel, ChannelScale::reading(reading(position), channel),
-                                  fullScales()[channel]);
+    return chartValues(position)[channel];
+}
+
+ChannelValues GraphBuffer::chartValues(int position) const {
+    const ReadingSample &sample = reading(position);
+    const FullScales &scales = fullScales();
+    ChannelValues values;
+    for (int channel = 0; channel < kChannelCount; ++channel)
+        values[channel] = ChannelScale::perMille(channel, ChannelScale::reading(sample, channel),
+                                                 scales[channel]);
+    return values;
 }
 
 qint32 GraphBuffer::recordedPerMille(int position, int channel) const {

@@ -91,6 +91,7 @@ public:
     const FullScales &recordedScales(int position) const;
     // Per mille of the full scale in force now: what the chart draws.
     qint32 chartValue(int position, int channel) const;
+    ChannelValues chartValues(int position) const;
     // Per mille of the full scale in force when the sample was taken.
     qint32 recordedPerMille(int position, int channel) const;
     // The recorded values back in the readings' units: read-out, graph file and export.
