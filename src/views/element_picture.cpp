@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-bool ElementPicture::canKeep(const QCPPainter &painter) {
+bool ElementPictureBase::canKeep(const QCPPainter &painter) {
     if (painter.modes() & (QCPPainter::pmNoCaching | QCPPainter::pmVectorized))
         return false;
     const QPaintDevice *device = painter.device();
@@ -16,15 +16,16 @@ bool ElementPicture::canKeep(const QCPPainter &painter) {
     return painter.transform().type() <= QTransform::TxTranslate;
 }
 
-void ElementPicture::paint(QCPPainter &painter, const QRect &area, const QColor &paper,
-                           const QByteArray &look, const std::function<void(QCPPainter &)> &draw) {
+void ElementPictureBase::paintPicture(QCPPainter &painter, const QRect &area, const QColor &paper,
+                                      bool lookChanged,
+                                      const std::function<void(QCPPainter &)> &draw) {
     if (area.isEmpty())
         return;
     // The drawing's place within its pixels, and how it is drawn, belong to its look too.
     const QTransform &moved = painter.transform();
     const QPointF shift(moved.dx() - std::floor(moved.dx()), moved.dy() - std::floor(moved.dy()));
     const QPainter::RenderHints hints = painter.renderHints();
-    if (picture_.isNull() || look != look_ || paper != paper_ || area.size() != area_.size() ||
+    if (picture_.isNull() || lookChanged || paper != paper_ || area.size() != area_.size() ||
         shift != shift_ || hints != hints_) {
         picture_ = QImage(area.size(), QImage::Format_RGB32);
         picture_.fill(paper);
@@ -38,7 +39,6 @@ void ElementPicture::paint(QCPPainter &painter, const QRect &area, const QColor 
             QTransform::fromTranslate(moved.dx() - area.left(), moved.dy() - area.top()));
         draw(on);
         on.end();
-        look_ = look;
         paper_ = paper;
         shift_ = shift;
         hints_ = hints;

@@ -1,33 +1,27 @@
 #include "measured_legend_item.h"
 
-#include <QDataStream>
-
-QByteArray MeasuredLegendItem::measure() const {
-    QByteArray key;
-    QDataStream out(&key, QIODevice::WriteOnly);
-    out << (mPlottable ? mPlottable->name() : QString()) << getFont() << mParentLegend->iconSize()
-        << mParentLegend->iconTextPadding() << mMargins.left() << mMargins.top() << mMargins.right()
-        << mMargins.bottom();
-    return key;
+MeasuredLegendItem::Measure MeasuredLegendItem::measure() const {
+    return {mPlottable ? mPlottable->name() : QString(), getFont(), mParentLegend->iconSize(),
+            mParentLegend->iconTextPadding(), mMargins};
 }
 
 QSize MeasuredLegendItem::minimumOuterSizeHint() const {
-    QByteArray key = measure();
-    if (key != measured_) {
+    Measure now = measure();
+    if (!measured_ || !(*measured_ == now)) {
         size_ = QCPPlottableLegendItem::minimumOuterSizeHint();
-        measured_ = std::move(key);
+        measured_ = std::move(now);
     }
     return size_;
 }
 
-QByteArray MeasuredLegendItem::look() const {
-    QByteArray key;
-    QDataStream out(&key, QIODevice::WriteOnly);
-    out << measure() << getTextColor() << getIconBorderPen()
-        << mRect.translated(-mOuterRect.topLeft());
-    if (mPlottable)
-        out << mPlottable->pen() << mPlottable->brush() << mPlottable->antialiased();
-    return key;
+MeasuredLegendItem::Look MeasuredLegendItem::look() const {
+    return {measure(),
+            getTextColor(),
+            getIconBorderPen(),
+            mRect.translated(-mOuterRect.topLeft()),
+            mPlottable ? mPlottable->pen() : QPen(),
+            mPlottable ? mPlottable->brush() : QBrush(),
+            mPlottable && mPlottable->antialiased()};
 }
 
 // An entry's cell holds nothing but the legend's own fill beneath it.
@@ -35,7 +29,7 @@ void MeasuredLegendItem::draw(QCPPainter *painter) {
     const QBrush fill = mParentLegend->brush();
     const bool onPaper = fill.style() == Qt::SolidPattern && fill.color().alpha() == 255 &&
                          !mSelected && mParentLegend->selectedParts() == QCPLegend::spNone;
-    if (!onPaper || !ElementPicture::canKeep(*painter)) {
+    if (!onPaper || !ElementPictureBase::canKeep(*painter)) {
         QCPPlottableLegendItem::draw(painter);
         return;
     }

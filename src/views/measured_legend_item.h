@@ -4,6 +4,9 @@
 
 #include "qcustomplot.h"
 
+#include <optional>
+#include <tuple>
+
 // A legend entry that measures itself once for each title and font, and on the screen copies
 // the picture of its icon and title while they stay the same. QCustomPlot measures every
 // entry's title (a whole text layout) to size the legend and lays it out again to draw it, on
@@ -19,12 +22,14 @@ protected:
 
 private:
     // Everything the entry's size depends on.
-    QByteArray measure() const;
+    using Measure = std::tuple<QString, QFont, QSize, int, QMargins>;
+    Measure measure() const;
     // Everything its picture depends on besides its place: the line's pen and fill are the
     // icon; the rest is the title.
-    QByteArray look() const;
+    using Look = std::tuple<Measure, QColor, QPen, QRect, QPen, QBrush, bool>;
+    Look look() const;
 
-    mutable QByteArray measured_;
+    mutable std::optional<Measure> measured_;
     mutable QSize size_;
-    ElementPicture picture_;
+    ElementPicture<Look> picture_;
 };

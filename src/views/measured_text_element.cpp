@@ -2,8 +2,6 @@
 
 #include "paper_plot.h"
 
-#include <QDataStream>
-
 // The same sizes QCPTextElement gives: the text's bounds with the margins around it, and as
 // wide as the row allows.
 QSize MeasuredTextElement::minimumOuterSizeHint() const {
@@ -31,14 +29,12 @@ QSize MeasuredTextElement::textSize() const {
 // The caption's own row holds nothing but the chart's paper beneath the text.
 void MeasuredTextElement::draw(QCPPainter *painter) {
     const auto *plot = dynamic_cast<const PaperPlot *>(mParentPlot);
-    if (!plot || !plot->hasOpaquePaper() || !ElementPicture::canKeep(*painter)) {
+    if (!plot || !plot->hasOpaquePaper() || !ElementPictureBase::canKeep(*painter)) {
         QCPTextElement::draw(painter);
         return;
     }
-    QByteArray look;
-    QDataStream out(&look, QIODevice::WriteOnly);
-    out << mText << mainFont() << mainTextColor() << mTextFlags
-        << mRect.translated(-mOuterRect.topLeft());
+    const Look look{mText, mainFont(), mainTextColor(), mTextFlags,
+                    mRect.translated(-mOuterRect.topLeft())};
     picture_.paint(*painter, mOuterRect, plot->paper(), look, [this](QCPPainter &on) {
         QCPTextElement::draw(&on);
         pictureTextBounds_ = mTextBoundingRect.translated(-mOuterRect.topLeft());

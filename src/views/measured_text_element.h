@@ -4,6 +4,8 @@
 
 #include "qcustomplot.h"
 
+#include <tuple>
+
 // A chart caption that measures its text once for each text and font it is given, and on the
 // screen copies the picture of its text while it stays the same. QCustomPlot lays out a
 // caption's text twice to size the chart's rows and once more to draw it, on every redraw;
@@ -25,6 +27,7 @@ private:
     mutable QFont measuredFont_;
     mutable QSize measuredSize_;
     mutable bool measured_ = false;
-    ElementPicture picture_;
+    using Look = std::tuple<QString, QFont, QColor, int, QRect>;
+    ElementPicture<Look> picture_;
     QRect pictureTextBounds_; // where the text lay within the picture's area
 };
