@@ -101,6 +101,28 @@ private Q_SLOTS:
         QVERIFY(archive.sendQueued());
         QCOMPARE(onServer(server, waiting.id), 1);
         QCOMPARE(archive.queuedCount(), 0);
+
+        // A server archive as the version before the numbers' pieces left it: the next post
+        // to connect adds the pieces of the records already there, and finds them by them.
+        {
+            QSqlDatabase db = server.open(QStringLiteral("older"));
+            QSqlQuery query(db);
+            QVERIFY(query.exec(QStringLiteral("DROP TABLE test_number_gram")));
+            QVERIFY(query.exec(QStringLiteral("DELETE FROM schema_version WHERE version >= 3")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("older"));
+        QTemporaryDir otherFolder;
+        StationArchive other(otherFolder.path(), clock, prompts);
+        other.setServer(server.settings());
+        for (const ArchiveRecord &stored : {sent, waiting}) {
+            ArchiveFilter byPieces;
+            byPieces.vehicleNumber = stored.vehicleNumber.mid(1, 5).toLower();
+            byPieces.limit = 10;
+            const QList<ArchiveSummary> found = other.find(byPieces);
+            QCOMPARE(found.size(), 1);
+            QCOMPARE(found[0].id, stored.id);
+        }
+        QVERIFY(other.statusText().isEmpty());
     }
 };
 
