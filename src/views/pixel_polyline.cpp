@@ -87,6 +87,7 @@ private:
         return x >= xmin_ && x <= xmax_ && y >= ymin_ && y <= ymax_;
     }
     bool clipLine(double &x1, double &y1, double &x2, double &y2);
+    bool clipAlong(double &a1, double &b1, double &a2, double &b2, double lo, double hi);
     void calculateLastPoint(double rx1, double ry1, double rx2, double ry2);
     bool drawLine(double rx1, double ry1, double rx2, double ry2, int caps);
     template <bool Steep> bool drawRun(int a1, int b1, int a2, int b2, int caps, Pixel &last);
@@ -103,54 +104,38 @@ private:
 
 // Cuts the line to the picture's bounds; true when nothing of it is left.
 bool Stroker::clipLine(double &x1, double &y1, double &x2, double &y2) {
-    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2) ||
+        clipAlong(x1, y1, x2, y2, xmin_, xmax_) || clipAlong(y1, x1, y2, x2, ymin_, ymax_)) {
+        lastPixel_.x = INT_MIN;
         return true;
-    if (x1 < xmin_) {
-        if (x2 <= xmin_)
-            goto clipped;
-        y1 += (y2 - y1) / (x2 - x1) * (xmin_ - x1);
-        x1 = xmin_;
-    } else if (x1 > xmax_) {
-        if (x2 >= xmax_)
-            goto clipped;
-        y1 += (y2 - y1) / (x2 - x1) * (xmax_ - x1);
-        x1 = xmax_;
-    }
-    if (x2 < xmin_) {
-        lastPixel_.x = INT_MIN;
-        y2 += (y2 - y1) / (x2 - x1) * (xmin_ - x2);
-        x2 = xmin_;
-    } else if (x2 > xmax_) {
-        lastPixel_.x = INT_MIN;
-        y2 += (y2 - y1) / (x2 - x1) * (xmax_ - x2);
-        x2 = xmax_;
-    }
-
-    if (y1 < ymin_) {
-        if (y2 <= ymin_)
-            goto clipped;
-        x1 += (x2 - x1) / (y2 - y1) * (ymin_ - y1);
-        y1 = ymin_;
-    } else if (y1 > ymax_) {
-        if (y2 >= ymax_)
-            goto clipped;
-        x1 += (x2 - x1) / (y2 - y1) * (ymax_ - y1);
-        y1 = ymax_;
-    }
-    if (y2 < ymin_) {
-        lastPixel_.x = INT_MIN;
-        x2 += (x2 - x1) / (y2 - y1) * (ymin_ - y2);
-        y2 = ymin_;
-    } else if (y2 > ymax_) {
-        lastPixel_.x = INT_MIN;
-        x2 += (x2 - x1) / (y2 - y1) * (ymax_ - y2);
-        y2 = ymax_;
     }
     return false;
+}
 
-clipped:
-    lastPixel_.x = INT_MIN;
-    return true;
+// Cuts the line to [lo, hi] along one axis, `a` its coordinates along that axis and `b`
+// across it; true when nothing of it is left. An end cut off ends the run of joined pixels.
+bool Stroker::clipAlong(double &a1, double &b1, double &a2, double &b2, double lo, double hi) {
+    if (a1 < lo) {
+        if (a2 <= lo)
+            return true;
+        b1 += (b2 - b1) / (a2 - a1) * (lo - a1);
+        a1 = lo;
+    } else if (a1 > hi) {
+        if (a2 >= hi)
+            return true;
+        b1 += (b2 - b1) / (a2 - a1) * (hi - a1);
+        a1 = hi;
+    }
+    if (a2 < lo) {
+        lastPixel_.x = INT_MIN;
+        b2 += (b2 - b1) / (a2 - a1) * (lo - a2);
+        a2 = lo;
+    } else if (a2 > hi) {
+        lastPixel_.x = INT_MIN;
+        b2 += (b2 - b1) / (a2 - a1) * (hi - a2);
+        a2 = hi;
+    }
+    return false;
 }
 
 // For a closed polyline: the direction and last pixel of its closing segment, so that its
